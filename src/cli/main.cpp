@@ -1,0 +1,49 @@
+// tessora-cli: the core headless. "session" plays a script; "rate" and
+// "generate" run the control and the generator in batch.
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ui/form1.h"
+#include "ui/scripted_platform.h"
+#include "ui/session.h"
+
+using namespace tessora;
+
+namespace {
+
+int Usage() {
+  std::cerr << "usage: tessora-cli session [SCRIPT]\n";
+  return 2;
+}
+
+int Session(const std::vector<std::string>& args) {
+  if (args.size() > 1) return Usage();
+  ScriptedPlatform platform;
+  Form1 form(platform);
+  form.Form_Load();
+  int failures = 0;
+  if (args.empty()) {
+    failures = RunSession(form, platform, std::cin, std::cout, std::cerr);
+  } else {
+    std::ifstream in(args[0]);
+    if (!in) {
+      std::cerr << "tessora-cli: cannot read " << args[0] << "\n";
+      return 2;
+    }
+    failures = RunSession(form, platform, in, std::cout, std::cerr);
+  }
+  return failures ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Usage();
+  std::string cmd = args[0];
+  args.erase(args.begin());
+  if (cmd == "session") return Session(args);
+  return Usage();
+}

@@ -1,0 +1,124 @@
+// The board model: cell numbering and names, the zone table, the candidate
+// texts and the shared board state (counters, phase flags, solution lists).
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+namespace tessora {
+
+constexpr int kCells = 81;
+constexpr int kZones = 27;
+
+// Zones 0..8 rows, 9..17 columns, 18..26 boxes (row by row); each lists its
+// nine cells in a fixed order that detectors rely on.
+struct ZoneTable {
+  std::array<std::array<int, 9>, kZones> cells{};
+  constexpr ZoneTable() {
+    for (int r = 0; r < 9; ++r)
+      for (int i = 0; i < 9; ++i) cells[r][i] = 9 * r + i;
+    for (int c = 0; c < 9; ++c)
+      for (int i = 0; i < 9; ++i) cells[9 + c][i] = c + 9 * i;
+    for (int b = 0; b < 9; ++b) {
+      int f = 27 * (b / 3) + 3 * (b % 3);
+      for (int i = 0; i < 9; ++i) cells[18 + b][i] = f + 9 * (i / 3) + i % 3;
+    }
+  }
+  constexpr const std::array<int, 9>& operator[](int z) const { return cells[z]; }
+};
+
+inline constexpr ZoneTable ZoneCells{};
+
+constexpr int RowZone(int cell) { return cell / 9; }
+constexpr int ColZone(int cell) { return 9 + cell % 9; }
+constexpr int BoxZone(int cell) { return 18 + 3 * (cell / 9 / 3) + (cell % 9) / 3; }
+
+// "Aa" for cell 0 .. "Ii" for cell 80.
+std::string CellName(int cell);
+
+// The text without the blanks at both ends.
+std::string Trim(const std::string& s);
+// The text without any blank.
+std::string NoBlanks(const std::string& s);
+
+// The candidate text of one cell. Held as a set of digits; its text is one
+// blank, the digits in ascending order and one blank (" 123456789 "), two
+// blanks when no digit is left (the text of a filled cell), or the empty text.
+class CandText {
+ public:
+  CandText() = default;
+  static CandText Fresh() { return FromMask(0x3FE); }
+  static CandText Filled() { return FromMask(0); }
+  static CandText FromMask(std::uint16_t mask) {
+    CandText t;
+    t.mask_ = mask & 0x3FE;
+    t.empty_ = false;
+    return t;
+  }
+  // Parses " 137 ", "137", "  " or ""; false when the text holds anything but
+  // blanks and the digits 1..9 in ascending order, each once.
+  static bool Parse(const std::string& text, CandText& out);
+
+  bool Has(int d) const { return (mask_ >> d) & 1; }
+  // Removes digit d; true when it was there.
+  bool Remove(int d) {
+    if (!Has(d)) return false;
+    mask_ &= static_cast<std::uint16_t>(~(1u << d));
+    return true;
+  }
+  int Count() const { return std::popcount(mask_); }
+  std::uint16_t Mask() const { return mask_; }
+  bool IsEmptyText() const { return empty_; }
+  // The trimmed text holds at least one digit (untrimmed text longer than two).
+  bool HasDigits() const { return mask_ != 0; }
+  int FirstDigit() const { return mask_ ? std::countr_zero(mask_) : 0; }
+  std::string Text() const;     // untrimmed
+  std::string Digits() const;   // trimmed
+  bool operator==(const CandText& o) const { return mask_ == o.mask_ && empty_ == o.empty_; }
+
+ private:
+  std::uint16_t mask_ = 0;  // bit d set when digit d (1..9) is a candidate
+  bool empty_ = true;       // the empty text ""
+};
+
+// Digits of a mask in ascending order ("137").
+std::string MaskDigits(std::uint16_t mask);
+
+// Flash bookkeeping.
+constexpr int kNoDeviation = 99;
+
+// The board's shared state. The cells' values, inks and fonts live in the
+// cell labels of the window (a cell is filled when its label's size is 18).
+struct BoardState {
+  std::array<CandText, kCells> Can{};
+  std::array<std::string, kCells> Solution{};
+  std::array<std::string, kCells> TrialSolution{};
+  std::array<std::string, kCells> CaptionSnapshot{};
+  int FilledCount = 0;
+  int ErrorCount = 0;
+  int CurCell = 0;
+  bool DataStarted = false;
+  bool PlayPhase = false;
+  bool BoardBuilt = false;
+  bool InputEnabled = true;
+  bool Consistent = true;
+  std::string KeyChar;
+  // Flash bookkeeping.
+  bool FlashTaken = false;
+  int DeviationCell = kNoDeviation;
+  std::string DeviationText;
+  // Geometry, twips.
+  int NumRows = 9, NumCols = 9;
+  int BoardLeft = 0, BoardTop = 0, GridLeft = 0, GridTop = 0, GridRight = 0, GridBottom = 0;
+  int CellWidth = 640, CellHeight = 640;
+  // Cursor and marking.
+  std::uint32_t CursorBack = 0xFFFFFF;
+  int PrevCell = 0;
+  int MarkState = 0;
+  bool MouseOverBoard = false;
+  bool FreezeMouse = false;
+};
+
+}  // namespace tessora

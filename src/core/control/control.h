@@ -1,0 +1,62 @@
+// State of the solvability control, of the difficulty rating and of the
+// scheme generator.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "methods/methods.h"
+#include "ui/window.h"
+
+namespace tessora {
+
+// One row of the trial table: a cell and a candidate digit to try. An
+// excluded row has cell 99 and its cell kept in `mark`.
+struct TrialRow {
+  int cell = 0;
+  std::string digit;
+  int mark = -1;  // -1: empty
+};
+
+constexpr int kExcludedTrial = 99;
+
+struct ControlState {
+  bool LoadingScheme = false;
+  bool Creating = false;
+  bool AfterCancel = false;
+  bool ControlFailed = false;
+  bool CandidatesReady = false;
+  bool TrialMode = false;
+  bool Replaying = false;
+  int TrialCount = 0;
+  // Row 0 is unused; rows 1..TrialTotal hold the trials.
+  std::vector<TrialRow> TrialTable;
+  int TrialTotal = 0;
+  int TrialIndex = 0;
+  int SavedSuggestions = 0;
+  int SavedFilled = 0;
+  std::array<int, kMethodRows> SavedMethodUse{};
+  Colour ValueColor = colour::DarkBlue;
+  // Line 0 is unused; lines 1..MoveCount hold the replayed steps.
+  std::vector<std::string> MoveList{std::string()};
+  int MoveCount = 0;
+  std::string Difficulty = "??";
+  double StartTime = 0;  // t0 of the running control
+  // Rating listing.
+  std::string LineText;
+  int LineItems = 0;
+};
+
+struct GeneratorState {
+  int MinGivens = 27;
+  int FallbackGivens = 33;
+  std::array<std::array<std::string, 9>, 7> SeedGrids{};
+  int SeedIndex = 0;
+  int SymmetryKind = 0;
+  std::array<std::string, 9> WorkGrid{};
+  std::vector<int> RemovedCells;
+  int RemovedCount = 0;
+};
+
+}  // namespace tessora

@@ -1,0 +1,25 @@
+// State of the board text image and of the scheme files.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tessora {
+
+constexpr int kSchemeRows = 27;
+
+struct FileState {
+  std::array<std::string, kSchemeRows> SchemeLines{};
+  std::array<std::string, kSchemeRows> SchemeLines2{};
+  int SchemeLineCount = 0;
+  bool SchemeOnly = true;
+  bool CandidatesEdited = false;
+  bool SavingScheme = false;
+  std::string SchemeFile = " ";
+  std::string WorkFolder;
+  std::string DefaultSaveName;
+  int LastLine = 0;
+  int NewSchemeNo = 0;
+};
+
+}  // namespace tessora

@@ -1,0 +1,101 @@
+// The method catalogue, the step record that every detector fills, the
+// detector flags, and the detectors themselves.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessora {
+
+class Form1;
+
+enum class StepKind { Placement, Elimination };
+
+// One row of the catalogue: a method (or one of its two internal codes).
+struct MethodInfo {
+  const char* priority;  // "01".."17"
+  const char* name;
+  const char* code;      // internal code written into AdviceStep.code
+  const char* display;   // two-letter display code of the move list
+  int counter;           // row of MethodTag / MethodUse
+  StepKind kind;
+  bool inControl;        // used by the control's fixed order
+};
+
+const std::vector<MethodInfo>& MethodCatalogue();
+// The catalogue row of an internal code, or nullptr ("??").
+const MethodInfo* FindMethodByCode(std::string_view code);
+
+// The step record. Every field is text, as the detectors write it; readers
+// trim and convert (CellIndex, ZoneIndex).
+struct AdviceStepRecord {
+  std::string code;
+  std::string value;
+  std::string cell;
+  std::string zone;
+  std::string removed;
+  std::string detail;
+  std::string cells;
+  std::string zone2;
+  std::vector<int> fishRanges;
+
+  void Clear() { *this = AdviceStepRecord{}; }
+  int CellIndex() const;  // -1 when empty
+  int ZoneIndex() const;  // -1 when empty
+  std::string TrimmedValue() const;
+  bool IsPlacement() const { return TrimmedValue().size() == 1; }
+};
+
+constexpr int kMethodRows = 21;
+
+struct MethodState {
+  AdviceStepRecord AdviceStep;
+  bool Checking = false;
+  bool RecordOnly = false;
+  bool Progress = false;
+  int SuggestionCount = 0;
+  int GlanceFrom = 0;  // 0: holds nothing
+  int GlanceTo = 0;
+  std::array<std::string, 10> GlanceCells{};
+  // MethodTag column 0 (tags) and column 1 (MethodUse counters).
+  std::array<std::string, kMethodRows> MethodTag{};
+  std::array<int, kMethodRows> MethodUse{};
+  // Shared arguments of PruneFromZone.
+  int CellArg = 0;
+  int ZoneArg = 0;
+};
+
+// Every detector has this signature; k is the set size of the families and is
+// ignored by the others.
+using Detector = void (*)(Form1& f, int k);
+
+void FindAtGlance(Form1& f, int k = 0);
+void FillLoneCells(Form1& f, int k = 0);
+void CrossBoxes(Form1& f, int k = 0);
+// The naked-single scan: the control applies it, the priority walk records it.
+void NakedSingleApply(Form1& f, int k = 0);
+void NakedSingleRecord(Form1& f, int k = 0);
+void FindHiddenSet(Form1& f, int k);
+void FindBoxLock(Form1& f, int k = 0);
+void FindLineLock(Form1& f, int k = 0);
+void FindNakedSet(Form1& f, int k);
+void FindNakedSetLarge(Form1& f, int k);
+void FindXWing(Form1& f, int k = 0);
+void FindSwordfish(Form1& f, int k = 0);
+
+// The detectors run by one priority group of the advice walk, in order.
+struct GroupDetectors {
+  Detector first = nullptr;
+  int k = 0;
+  Detector second = nullptr;  // group 02: the naked-single scan after FillLoneCells
+};
+// The detectors of a group code ("01", "02", "04".."16"); first is null for any other code.
+GroupDetectors DetectorsForGroup(std::string_view groupCode);
+
+// Candidate bookkeeping.
+void RecountCandidates(Form1& f);
+void PruneFromZone(Form1& f);
+
+}  // namespace tessora

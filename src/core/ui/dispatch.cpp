@@ -1,0 +1,138 @@
+// Routing of events by control name, for the session scripts and the Qt
+// front end: a click only reaches a control the user could click now.
+#include <map>
+
+#include "ui/form1.h"
+
+namespace tessora {
+
+namespace {
+
+using Handler = void (Form1::*)();
+
+const std::map<std::string, Handler>& ClickHandlers() {
+  static const std::map<std::string, Handler> table = {
+      {"Apri", &Form1::Apri_Click},
+      {"mApri", &Form1::Apri_Click},
+      {"Salva", &Form1::Salva_Click},
+      {"mSalva", &Form1::Salva_Click},
+      {"DatIniz", &Form1::DatIniz_Click},
+      {"Gioca", &Form1::Gioca_Click},
+      {"Azzera", &Form1::Azzera_Click},
+      {"mAzzer", &Form1::mAzzer_Click},
+      {"mCrea", &Form1::mCrea_click},
+      {"mChiudi", &Form1::mChiudi_Click},
+      {"mSugge0", &Form1::mSugge0_Click},
+      {"mSugge1", &Form1::mSugge1_Click},
+      {"mSugge2", &Form1::mSugge2_Click},
+      {"mSoluz", &Form1::mSoluz_Click},
+      {"mCanMoss", &Form1::mCanMoss_click},
+      {"mNuoVal", &Form1::mNuoVal_Click},
+      {"mRicMan", &Form1::mRicMan_Click},
+      {"mRicFla", &Form1::mRicFla_Click},
+      {"mFunzAva", &Form1::mFunzAva_Click},
+      {"mOpzio", &Form1::mOpzio_click},
+      {"mValuta", &Form1::mValuta_Click},
+      {"mUsaSS", &Form1::mUsaSS_Click},
+  };
+  return table;
+}
+
+const std::map<std::string, Handler>& Form3Handlers() {
+  static const std::map<std::string, Handler> table = {
+      {"portaSu", &Form1::portaSu_Click},
+      {"portaGiu", &Form1::portaGiu_Click},
+      {"faiStd", &Form1::faiStd_Click},
+      {"faiEsci", &Form1::faiEsci_Click},
+  };
+  return table;
+}
+
+}  // namespace
+
+// A control the user can reach: enabled and visible, and so are its containers
+// (for menu items: the menus above it are enabled).
+static bool Reachable(MainWindow& w, const Control& c) {
+  const bool isMenu = c.kind == Kind::Menu;
+  if (!c.enabled || (!isMenu && !c.visible)) return false;
+  if (c.parent.empty()) return true;
+  const Control* parent = w.Find(c.parent);
+  return parent && Reachable(w, *parent);
+}
+
+bool Form1::Click(const std::string& name) {
+  if (unloaded) return false;
+  if (form3.open) {
+    auto it = Form3Handlers().find(name);
+    if (it == Form3Handlers().end()) return false;
+    for (Control* c : form3.Controls())
+      if (c->name == name && !c->enabled) return false;
+    (this->*it->second)();
+    return true;
+  }
+  Control* c = w.Find(name);
+  if (!c || !Reachable(w, *c)) return false;
+  if (c->kind == Kind::Option) {
+    if (c->parent == "CorVF") return false;  // the trial-start choice comes with the trial modes
+    SelectOption(*c);
+    return true;
+  }
+  if (c->kind == Kind::CheckBox) {
+    c->checked = !c->checked;  // cM_Click does nothing more
+    return true;
+  }
+  auto it = ClickHandlers().find(name);
+  if (it == ClickHandlers().end()) return false;
+  (this->*it->second)();
+  return true;
+}
+
+bool Form1::Press(const std::string& name) {
+  Control* c = w.Find(name);
+  if (unloaded || form3.open || !c || !Reachable(w, *c)) return false;
+  return false;  // the held buttons get their handlers with the advice and the views
+}
+
+bool Form1::Release(const std::string& name) {
+  Control* c = w.Find(name);
+  if (unloaded || form3.open || !c || !Reachable(w, *c)) return false;
+  return false;
+}
+
+bool Form1::Pick(const std::string& name, const std::string& item) {
+  if (unloaded) return false;
+  if (form3.open && name == "Prio") {
+    const auto& items = form3.Prio.items;
+    for (std::size_t i = 0; i < items.size(); ++i)
+      if (items[i] == item || Trim(items[i]) == Trim(item)) {
+        form3.Prio.listIndex = static_cast<int>(i);
+        Prio_Click();
+        return true;
+      }
+    return false;
+  }
+  return false;
+}
+
+bool Form1::Tick(const std::string& name) {
+  if (unloaded) return false;
+  if (name == "TempEr" && w.TempEr.enabled) {
+    TempEr_Timer();
+    return true;
+  }
+  if (name == "TempCons" && w.TempCons.enabled) {
+    TempCons_Timer();
+    return true;
+  }
+  return false;
+}
+
+void Form1::KeyDown(int keyCode, int shiftState) {
+  if (unloaded || form3.open) return;
+  Form_KeyDown(keyCode, shiftState);
+  if (shiftState != 0) return;
+  if (keyCode == key::F2) Click("mApplica");
+  else if (keyCode == key::F12) Click("mSoluz");
+}
+
+}  // namespace tessora

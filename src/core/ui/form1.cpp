@@ -1,0 +1,294 @@
+// Form1's load, "Clear All", "Initial Data", closing, the two timers and the
+// helpers shared by all handlers.
+#include "ui/form1.h"
+
+namespace tessora {
+
+Form1::Form1(Platform& p) : platform(p) {}
+
+void Form1::StartUpTables() {
+  // ZoneCells is a compile-time table; the method tags and the priority list are filled here.
+  for (int k = 0; k < kMethodRows; ++k)
+    methods.MethodTag[k] = k <= 16 ? "N." + std::to_string(k + 1) + " " : "";
+  static const char* const kList[16] = {
+      "        METHODS LIST",
+      "01    - At a glance",
+      "02/03 - Single Cell/Single Number",
+      "04    - Hidden Single",
+      "05    - Naked Twins",
+      "06    - Hidden Twins",
+      "07    - Box Locks Candidate",
+      "08    - Row/Col. Locks Candidate",
+      "09    - 3 Candidates Share 3 Cells",
+      "10    - 4 Candidates Share 4 Cells",
+      "11   - Naked Triples",
+      "12   - Hidden Triples",
+      "13   - X-Wing Rectangle",
+      "14   - Swordfish Butterfly",
+      "15   - Naked Quads",
+      "16   - Hidden Quads",
+  };
+  for (int r = 0; r < kPriorityRows; ++r) advice.PriorityList[r] = r < 16 ? kList[r] : "";
+  advice.PriorityCount = 15;
+}
+
+void Form1::Form_Load() {
+  board.NumRows = 9;
+  board.NumCols = 9;
+  board.BoardLeft = w.Apri.left + w.Apri.width + 560;
+  board.BoardTop = w.Apri.top;
+  board.CellWidth = 640;
+  board.CellHeight = 640;
+  board.GridLeft = board.BoardLeft - 20;
+  board.GridTop = board.BoardTop - 20;
+  StartUpTables();
+  board.BoardBuilt = false;
+  // The 81 cell labels are copies of the designed caN(0).
+  for (int i = 1; i < kCells; ++i) {
+    std::string tip = std::to_string(i);
+    w.caN[i] = w.caN[0];
+    w.caN[i].tooltip = tip;
+    w.caN[i].visible = true;
+  }
+  files.SchemeFile = " ";
+  w.Sugge3a.items.clear();
+  for (int d = 1; d <= 9; ++d) w.Sugge3a.items.push_back(" " + std::to_string(d));
+  Azzera_Click();
+  platform.Repaint();
+  // The help file is named when the guide is opened; nothing to fail here.
+}
+
+void Form1::Azzera_Click() {
+  // 1. Remove the run-time elements of the control arrays.
+  if (board.BoardBuilt) {
+    w.liO.resize(1);
+    w.liV.resize(1);
+    w.ri.resize(1);
+    w.co.resize(1);
+    w.cM.resize(1);
+  }
+  // 2. Clear the drawing surface.
+  w.drawing.clear();
+  // 3-4. Place the cells and reset them.
+  LayoutBoard();
+  for (int i = 0; i < kCells; ++i) {
+    CellLabel& c = w.caN[i];
+    c.caption.clear();
+    c.back = colour::White;
+    c.border = false;
+    c.size = 9;
+    c.ink = colour::Red;
+    c.tooltip = std::to_string(i);
+    c.visible = false;
+  }
+  // 5. The cursor.
+  board.CurCell = 0;
+  w.caN[0].back = colour::LightYellow;
+  // 6. Grid lines, headers and status line are laid out by LayoutBoard.
+  // 7. Blackboard and panels.
+  w.BoardClear();
+  for (Control* c : {&w.Cons0, &w.Cons1, &w.Cons2, &w.Cons3, &w.Applica, &w.Tenta0, &w.VaiTenta, &w.AppTenta,
+                     &w.CorCan, &w.CorCanT, &w.CorCanF, &w.CorVF})
+    c->visible = false;
+  board.InputEnabled = true;
+  w.cv1.resize(1);
+  trials.TrialOptionCount = 0;
+  // 8. Solution panels.
+  w.APeri.items.clear();
+  w.Peri.items.clear();
+  // 9.
+  board.BoardBuilt = true;
+  board.FilledCount = 0;
+  control.SavedFilled = 0;
+  files.SavingScheme = false;
+  board.PlayPhase = false;
+  // 10.
+  for (Control* c : {&w.Apri, &w.mApri, &w.mCrea, &w.DatIniz}) c->enabled = true;
+  for (Control* c : {&w.Salva, &w.mSalva, &w.Gioca}) c->enabled = false;
+  SetTimer(w.TempCons, false);
+  board.DataStarted = false;
+  control.AfterCancel = false;
+  control.Creating = false;
+  // 11.
+  for (Control* c : {&w.Sugge0, &w.Sugge1, &w.Sugge3a}) c->enabled = false;
+  board.CursorBack = colour::White;
+  w.caN[0].back = board.CursorBack;
+  // 12.
+  board.Can.fill(CandText());
+  board.Solution.fill(std::string());
+  board.TrialSolution.fill(std::string());
+  files.SchemeLines.fill(std::string());
+  files.SchemeLines2.fill(std::string());
+  control.SavedMethodUse.fill(0);
+  // 13.
+  w.Applica.enabled = false;
+  w.mApplica.enabled = false;
+  w.ImaCompl.visible = false;
+  w.Peri.visible = false;
+  w.mSoluz.enabled = false;
+  w.mSoluz.checked = false;
+  w.mMosRiso.checked = false;
+  trials.CorrectionOpen = false;
+  files.CandidatesEdited = false;
+  methods.RecordOnly = false;
+  // 14.
+  w.BoardAdd("- Click on 'Initial Data' to build a");
+  w.BoardAdd("  new Scheme or click on 'Open' to");
+  w.BoardAdd("  reload a saved Scheme.");
+  // 15.
+  for (Control* c : {&w.Cons1, &w.Cons2, &w.Cons3, &w.mPerSuCom, &w.mRicFla, &w.mMosRiso, &w.mValuta, &w.mCanMoss,
+                     &w.mNuoVal, &w.mRicMan})
+    c->enabled = false;
+  for (Control* c : {&w.Sugge1, &w.Sugge2, &w.Sugge6, &w.Sugge8}) c->selected = false;
+  // 16.
+  SetLight(colour::Green, "GO!");
+  // 17.
+  for (Control* c : {&w.mSugge0, &w.mSugge1, &w.mSugge2, &w.mSugge6, &w.mSugge8, &w.Sugge1, &w.Sugge2, &w.Sugge3a,
+                     &w.Sugge3b, &w.Sugge3c, &w.Sugge3d, &w.Sugge5, &w.Sugge6, &w.Sugge8, &w.VaiTenta, &w.AppTenta})
+    c->enabled = false;
+  w.VaiTenta.back = colour::ButtonFace;
+  w.mFunzAva.checked = false;
+  // 18.
+  board.DeviationCell = kNoDeviation;
+  board.DeviationText.clear();
+  board.FlashTaken = false;
+  files.SchemeLineCount = 0;
+  files.LastLine = 0;
+  board.MarkState = 0;
+  board.ErrorCount = 0;
+  w.NErr.caption.clear();
+  control.ValueColor = colour::DarkBlue;
+  files.SchemeOnly = true;
+  control.ControlFailed = false;
+  methods.Checking = false;
+  methods.Progress = false;
+  control.CandidatesReady = false;
+  control.TrialCount = 0;
+  advice.AdviceGiven = false;
+  control.Difficulty = "??";
+  methods.SuggestionCount = 0;
+  control.SavedSuggestions = 0;
+  control.TrialMode = false;
+  // 19.
+  w.Fatti.caption = "0";
+  gen.MinGivens = 27;
+  gen.FallbackGivens = 33;
+  control.MoveList.assign(1, std::string());
+  control.MoveCount = 0;
+  // 20-21.
+  RepaintPanels();
+  w.caption = kProductTitle + " " + kVersion;
+}
+
+void Form1::DatIniz_Click() {
+  if (!control.Creating)
+    for (auto& c : w.caN) c.visible = true;
+  for (Control* c : {&w.Apri, &w.mApri, &w.mCrea}) c->enabled = false;
+  board.DataStarted = true;
+  for (Control* c : {&w.Salva, &w.mSalva, &w.Gioca}) c->enabled = true;
+  w.DatIniz.enabled = false;
+  w.BoardClear();
+  w.BoardAdd("- When finished Initial Data");
+  w.BoardAdd("  click 'Play', to start the game.");
+  if (!control.Creating && !control.LoadingScheme) {
+    files.NewSchemeNo += 1;
+    files.SchemeFile = "Nuovo" + std::to_string(files.NewSchemeNo);
+    w.caption = kProductTitle + " - " + files.SchemeFile;
+  }
+}
+
+void Form1::form_unload() {
+  // The closing picture window ends the program; without it the program ends at once.
+  unloaded = true;
+  SetTimer(w.TempEr, false);
+  SetTimer(w.TempCons, false);
+  platform.Quit();
+}
+
+void Form1::TempEr_Timer() {
+  SetTimer(w.TempEr, false);
+  SetLight(colour::Green, "GO!");
+}
+
+void Form1::TempCons_Timer() {
+  w.BoardClear();
+  advice.WaitText += ".";
+  w.BoardAdd(advice.WaitText);
+}
+
+void Form1::RepaintPanels() { platform.Repaint(); }
+
+// ---- helpers -----------------------------------------------------------
+
+void Form1::ShowValue(int cell, int digit, Colour ink) {
+  CellLabel& c = w.caN[cell];
+  c.caption.assign(1, static_cast<char>('0' + digit));
+  c.font = font::Sans;
+  c.size = 18;
+  c.ink = ink;
+}
+
+void Form1::ShowEmpty(int cell) {
+  CellLabel& c = w.caN[cell];
+  c.caption.clear();
+  c.font = font::Mono;
+  c.size = 9;
+  c.ink = colour::Red;
+}
+
+void Form1::PaintAllWhite() {
+  for (auto& c : w.caN) c.back = colour::White;
+}
+
+void Form1::SetLight(Colour c, const std::string& caption) {
+  w.Semaf.back = c;
+  w.SemaLab.back = c;
+  w.SemaLab.caption = caption;
+}
+
+void Form1::SetTimer(Control& timer, bool enabled) {
+  if (timer.enabled == enabled) return;
+  timer.enabled = enabled;
+  platform.TimerChanged(timer.name, enabled, timer.interval);
+}
+
+void Form1::SelectOption(Control& option) {
+  for (Control* c : w.Controls())
+    if (c != &option && c->kind == Kind::Option && c->parent == option.parent) c->selected = false;
+  if (option.parent == "CorVF")
+    for (Control& c : w.cv1) c.selected = false;
+  option.selected = true;
+  RunOptionHandler(option);
+}
+
+void Form1::RunOptionHandler(const Control& option) {
+  if (&option == &w.Sugge0) Sugge0_Click();
+  else if (&option == &w.Sugge1) Sugge1_Click();
+  else if (&option == &w.Sugge2) Sugge2_Click();
+  // The trial options and the trial-start buttons get their handlers with the trial modes.
+}
+
+MsgResult Form1::MsgBox(const std::string& text, MsgButtons buttons, const std::string& title, bool infoIcon) {
+  MessageBoxRequest req{text, buttons, title, infoIcon};
+  MsgResult r = platform.MessageBox(req);
+  shownMessages.push_back({req, r});
+  return r;
+}
+
+void Form1::ShowErrorCount(const std::string& plural) {
+  w.NErr.caption = std::to_string(board.ErrorCount) + (board.ErrorCount == 1 ? " Error" : plural);
+}
+
+int Form1::CountFilled() const {
+  int n = 0;
+  for (int i = 0; i < kCells; ++i) n += Filled(i);
+  return n;
+}
+
+std::string Form1::CandidateCaption(int cell) const {
+  std::string t = board.Can[cell].Digits();
+  if (t.size() > 5) t = t.substr(0, 5) + " " + t.substr(5);
+  return t;
+}
+
+}  // namespace tessora

@@ -1,0 +1,176 @@
+// Form1, the main window: its whole state as plain data, grouped by owner, and
+// every event handler as a member function on it. Nothing here knows Qt.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "advice/advice.h"
+#include "board/board.h"
+#include "control/control.h"
+#include "files/files.h"
+#include "methods/methods.h"
+#include "ui/main_window.h"
+#include "ui/platform.h"
+
+namespace tessora {
+
+inline const std::string kProductTitle = "Tessora";
+inline const std::string kVersion = "2.2";
+
+// Key codes of the window's key-down event.
+namespace key {
+constexpr int Enter = 13, Esc = 27, Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
+constexpr int F2 = 113, F3 = 114, F4 = 115, F11 = 122, F12 = 123;
+}  // namespace key
+// Shift mask of key and mouse events.
+namespace shift {
+constexpr int Shift = 1, Ctrl = 2, Alt = 4;
+}
+
+class Form1 {
+ public:
+  explicit Form1(Platform& platform);
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // ---- state -------------------------------------------------------------
+  Platform& platform;
+  MainWindow w;
+  PriorityWindow form3;
+  BoardState board;
+  MethodState methods;
+  ControlState control;
+  GeneratorState gen;
+  AdviceState advice;
+  TrialState trials;
+  FileState files;
+  bool unloaded = false;  // the window was closed
+  // Message boxes shown since the last dump, with the answer they got.
+  struct ShownMessage {
+    MessageBoxRequest request;
+    MsgResult answer;
+  };
+  std::vector<ShownMessage> shownMessages;
+
+  // ---- load and phases ---------------------------------------------------
+  void Form_Load();
+  void StartUpTables();
+  void Azzera_Click();
+  void mAzzer_Click() { Azzera_Click(); }
+  void DatIniz_Click();
+  void mChiudi_Click() { form_unload(); }
+  void form_unload();
+  void TempEr_Timer();
+  void TempCons_Timer();
+  void RepaintPanels();
+
+  // ---- board display, cursor and marking ---------------------------------
+  void LayoutBoard();
+  void caN_MouseMove(int cell, int button, int shiftState);
+  void caN_Click(int cell);
+  void caN_DblClick(int cell);
+  void Form_MouseMove(int button, int shiftState, int x, int y);
+  void ClearMarks();
+  void ShowCandidates();
+  void ShowBoardText();
+
+  // ---- move entry ----------------------------------------------------------
+  void Form_KeyDown(int keyCode, int shiftState);
+  // A key-down as the window receives it: the handler, then the menu shortcuts F2 and F12.
+  void KeyDown(int keyCode, int shiftState);
+
+  // ---- candidate correction ------------------------------------------------
+  void caN_MouseDown(int cell, int button, int shiftState);
+  void EndCandidateCorrection();
+  void CorCan_KeyDown(int keyCode, int shiftState);
+
+  // ---- propagation, contradictions, flash, solution ----------------------
+  void PropagateValue(int cell, int value);
+  void CheckEndOfGame();
+  void TakeFlash();
+  void mRicFla_Click();
+  void mCanMoss_click();
+  void mSoluz_Click();
+
+  // ---- candidates ----------------------------------------------------------
+  void mRicMan_Click();
+
+  // ---- board text image ----------------------------------------------------
+  void TakeBoardText();
+
+  // ---- solvability control and rating ------------------------------------
+  void Gioca_Click();
+  void BuildTrialTable();
+  void mNuoVal_Click();
+  void AssessDifficulty(int listing);
+  void mValuta_Click();
+
+  // ---- scheme generator ----------------------------------------------------
+  void mCrea_click();
+  void BuildSolutionGrid();
+  void BatchCreate();  // the F11 batch
+
+  // ---- scheme files --------------------------------------------------------
+  void Apri_Click();
+  void Salva_Click();
+  void mUsaSS_Click() { w.mUsaSS.checked = !w.mUsaSS.checked; }
+
+  // ---- priority order ------------------------------------------------------
+  void FindAdviceStep();
+  void mOpzio_click();
+  void Form3_Load();
+  void Prio_Click();
+  void portaSu_Click();
+  void portaGiu_Click();
+  void faiStd_Click();
+  void faiEsci_Click();
+  void FillPrioList();
+
+  // ---- candidate views -----------------------------------------------------
+  void Sugge0_Click();
+  void Sugge1_Click();
+  void Sugge2_Click();
+  void mSugge0_Click();
+  void mSugge1_Click();
+  void mSugge2_Click();
+  void mFunzAva_Click();
+  void EndTrialView();
+  void RemoveCorrectionButtons();
+
+  // ---- generic dispatch by control name (scripts, the Qt front end) ------
+  // A click on a button, option, check box or menu item; false when the name
+  // is unknown or the control cannot take a click now.
+  bool Click(const std::string& name);
+  bool Press(const std::string& name);
+  bool Release(const std::string& name);
+  bool Pick(const std::string& name, const std::string& item);
+  bool Tick(const std::string& name);
+
+  // ---- helpers shared by the handlers -------------------------------------
+  bool Filled(int cell) const { return w.caN[cell].size == 18; }
+  // The value of a filled cell (0 when its caption holds no digit).
+  int Value(int cell) const {
+    const std::string& c = w.caN[cell].caption;
+    return c.size() == 1 && c[0] >= '1' && c[0] <= '9' ? c[0] - '0' : 0;
+  }
+  // Writes a value into a cell: caption, "MS Sans Serif" 18 points, the ink.
+  void ShowValue(int cell, int digit, Colour ink);
+  // Empties a cell in the empty-cell style ("Courier New" 9, red, no caption).
+  void ShowEmpty(int cell);
+  void PaintAllWhite();
+  void SetLight(Colour colour, const std::string& caption);
+  void SetTimer(Control& timer, bool enabled);
+  // Selects an option button (deselecting the others of its group) and runs its handler.
+  void SelectOption(Control& option);
+  void DeselectOption(Control& option) { option.selected = false; }
+  void RunOptionHandler(const Control& option);
+  MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
+                   const std::string& title = "", bool infoIcon = false);
+  void DoEvents() { platform.DoEvents(); }
+  void ShowErrorCount(const std::string& plural);
+  int CountFilled() const;
+  std::string CandidateCaption(int cell) const;  // trimmed candidates, wrapped after five digits
+};
+
+}  // namespace tessora

@@ -1,0 +1,59 @@
+// The window-system services the core needs. The Qt program implements them;
+// tests and the command-line tool use ScriptedPlatform (answers queued in
+// advance, timers fired on request).
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessora {
+
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+struct MessageBoxRequest {
+  std::string text;  // lines joined by CR LF
+  MsgButtons buttons = MsgButtons::Ok;
+  std::string title;  // empty: the program's default title
+  bool infoIcon = false;
+};
+
+// A file-dialog filter: description and pattern ("File sudoku *.sud", "*.sud").
+using FileFilter = std::pair<std::string, std::string>;
+
+enum class Pointer { Default, Busy };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual MsgResult MessageBox(const MessageBoxRequest& request) = 0;
+  // Returns the chosen path, or an empty string when cancelled.
+  virtual std::string AskOpenFile(const std::string& title, const std::vector<FileFilter>& filters,
+                                  const std::string& folder) = 0;
+  virtual std::string AskSaveFile(const std::string& title, const std::vector<FileFilter>& filters,
+                                  const std::string& folder, const std::string& defaultName) = 0;
+  // A timer control was switched on or off or got a new interval.
+  virtual void TimerChanged(const std::string& name, bool enabled, int intervalMs) = 0;
+  // Lets the window process pending events (and redraw) from inside a loop.
+  virtual void DoEvents() = 0;
+  // Redraws the window at once from the current state, without processing events.
+  virtual void Repaint() = 0;
+  // Time of day in seconds since midnight, with fractions.
+  virtual double SecondsSinceMidnight() = 0;
+  // Uniform random number in [0, 1); Randomize seeds the generator from the clock.
+  virtual double Rnd() = 0;
+  virtual void Randomize() = 0;
+  virtual void Beep() = 0;
+  virtual std::string CurrentFolder() = 0;
+  virtual bool SetCurrentFolder(const std::string& folder) = 0;
+  // Starts a program by file name with a hidden window; false when it cannot be started.
+  virtual bool StartProgram(const std::string& path) = 0;
+  virtual bool ShowHelp(const std::string& file, int topic) = 0;
+  virtual void SetMousePointer(Pointer pointer) = 0;
+  // The main window was unloaded: the program ends (after the closing window, when there is one).
+  virtual void Quit() = 0;
+};
+
+}  // namespace tessora

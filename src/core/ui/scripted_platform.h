@@ -1,0 +1,74 @@
+// A platform for tests and the command-line tool: message-box answers and
+// file-dialog answers are queued in advance, timers only fire on request.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ui/platform.h"
+
+namespace tessora {
+
+class ScriptedPlatform : public Platform {
+ public:
+  ScriptedPlatform();
+
+  // Queued answers. A message box without a queued answer takes its first
+  // button; a file dialog without one is cancelled.
+  std::deque<MsgResult> answers;
+  std::deque<std::string> fileAnswers;  // "" cancels
+
+  struct TimerState {
+    bool enabled = false;
+    int interval = 0;
+  };
+  std::map<std::string, TimerState> timers;
+  std::vector<MessageBoxRequest> messages;  // every message box shown
+  std::vector<std::string> dialogTitles;    // every file dialog shown
+  std::vector<std::vector<FileFilter>> dialogFilters;
+  std::vector<std::string> dialogDefaultNames;
+  std::vector<std::string> startedPrograms;
+  std::vector<std::pair<std::string, int>> helpShown;
+  int doEventsCalls = 0;
+  int repaints = 0;
+  int beeps = 0;
+  bool quit = false;
+  Pointer pointer = Pointer::Default;
+
+  // The clock; the real time of day unless a test replaces it.
+  std::function<double()> clock;
+  // Fixes the random sequence (tests); otherwise Randomize seeds from the clock.
+  void FixRandomSeed(unsigned seed);
+
+  MsgResult MessageBox(const MessageBoxRequest& request) override;
+  std::string AskOpenFile(const std::string& title, const std::vector<FileFilter>& filters,
+                          const std::string& folder) override;
+  std::string AskSaveFile(const std::string& title, const std::vector<FileFilter>& filters,
+                          const std::string& folder, const std::string& defaultName) override;
+  void TimerChanged(const std::string& name, bool enabled, int intervalMs) override;
+  void DoEvents() override { ++doEventsCalls; }
+  void Repaint() override { ++repaints; }
+  double SecondsSinceMidnight() override;
+  double Rnd() override;
+  void Randomize() override;
+  void Beep() override { ++beeps; }
+  std::string CurrentFolder() override;
+  bool SetCurrentFolder(const std::string& folder) override;
+  bool StartProgram(const std::string& path) override;
+  bool ShowHelp(const std::string& file, int topic) override;
+  void SetMousePointer(Pointer p) override { pointer = p; }
+  void Quit() override { quit = true; }
+
+ private:
+  std::mt19937_64 rng_;
+  bool fixedSeed_ = false;
+};
+
+// The real time of day in seconds since midnight, with fractions.
+double RealSecondsSinceMidnight();
+
+}  // namespace tessora

@@ -1,0 +1,173 @@
+#include "ui/session.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+#include "ui/dump.h"
+#include "ui/form1.h"
+#include "ui/scripted_platform.h"
+
+namespace tessora {
+
+namespace {
+
+bool ParseInt(const std::string& s, int& v) {
+  if (s.empty()) return false;
+  std::size_t used = 0;
+  try {
+    v = std::stoi(s, &used);
+  } catch (...) {
+    return false;
+  }
+  return used == s.size();
+}
+
+bool ParseCell(const std::string& s, int& cell) { return ParseInt(s, cell) && cell >= 0 && cell < kCells; }
+
+}  // namespace
+
+bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream& out, std::string& error) {
+  std::string line = raw;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  std::istringstream in(line);
+  std::string cmd;
+  if (!(in >> cmd) || cmd[0] == '#') return true;
+  std::vector<std::string> args;
+  for (std::string a; in >> a;) args.push_back(a);
+  auto need = [&](std::size_t lo, std::size_t hi) {
+    if (args.size() < lo || args.size() > hi) {
+      error = cmd + ": wrong number of arguments";
+      return false;
+    }
+    return true;
+  };
+  auto refused = [&](const std::string& what) {
+    error = cmd + " " + what + ": not available now";
+    return false;
+  };
+
+  if (cmd == "click") {
+    if (!need(1, 1)) return false;
+    return f.Click(args[0]) || refused(args[0]);
+  }
+  if (cmd == "press" || cmd == "release") {
+    if (!need(1, 1)) return false;
+    bool ok = cmd == "press" ? f.Press(args[0]) : f.Release(args[0]);
+    return ok || refused(args[0]);
+  }
+  if (cmd == "key") {
+    int code = 0, shiftState = 0;
+    if (!need(1, 2) || !ParseInt(args[0], code) || (args.size() == 2 && !ParseInt(args[1], shiftState))) {
+      error = "key: expected a key code and an optional shift mask";
+      return false;
+    }
+    f.KeyDown(code, shiftState);
+    return true;
+  }
+  if (cmd == "type") {
+    // The text is the rest of the line after "type " (blanks are keys too).
+    std::size_t at = line.find("type") + 4;
+    std::string text = at < line.size() ? line.substr(at + 1) : std::string();
+    for (char ch : text) {
+      int code;
+      if (ch >= '1' && ch <= '9') code = ch;
+      else if (ch == '.' || ch == '0' || ch == ' ') code = key::Space;
+      else {
+        error = std::string("type: cannot type '") + ch + "'";
+        return false;
+      }
+      f.KeyDown(code, 0);
+    }
+    return true;
+  }
+  if (cmd == "move" || cmd == "cellclick" || cmd == "dblclick") {
+    int cell = 0;
+    if (!need(1, 1) || !ParseCell(args[0], cell)) {
+      error = cmd + ": expected a cell 0..80";
+      return false;
+    }
+    if (f.unloaded) return refused(args[0]);
+    if (cmd == "move") f.caN_MouseMove(cell, 0, 0);
+    else if (cmd == "cellclick") f.caN_Click(cell);
+    else f.caN_DblClick(cell);
+    return true;
+  }
+  if (cmd == "mousedown") {
+    int cell = 0, button = 0, shiftState = 0;
+    if (!need(2, 3) || !ParseCell(args[0], cell) || !ParseInt(args[1], button) ||
+        (args.size() == 3 && !ParseInt(args[2], shiftState))) {
+      error = "mousedown: expected a cell, a button and an optional shift mask";
+      return false;
+    }
+    if (f.unloaded) return refused(args[0]);
+    f.caN_MouseDown(cell, button, shiftState);
+    return true;
+  }
+  if (cmd == "pointer") {
+    int x = 0, y = 0;
+    if (!need(2, 2) || !ParseInt(args[0], x) || !ParseInt(args[1], y)) {
+      error = "pointer: expected X and Y in twips";
+      return false;
+    }
+    if (!f.unloaded) f.Form_MouseMove(0, 0, x, y);
+    return true;
+  }
+  if (cmd == "pick") {
+    if (args.size() < 2) {
+      error = "pick: expected a control and an item";
+      return false;
+    }
+    std::size_t at = line.find(args[0], line.find("pick") + 4) + args[0].size();
+    std::string item = line.substr(at + 1);
+    return f.Pick(args[0], item) || refused(args[0]);
+  }
+  if (cmd == "answer") {
+    if (!need(1, 1)) return false;
+    static const std::pair<const char*, MsgResult> kAnswers[] = {
+        {"ok", MsgResult::Ok}, {"cancel", MsgResult::Cancel}, {"yes", MsgResult::Yes}, {"no", MsgResult::No}};
+    for (const auto& [name, result] : kAnswers)
+      if (args[0] == name) {
+        p.answers.push_back(result);
+        return true;
+      }
+    error = "answer: expected ok, cancel, yes or no";
+    return false;
+  }
+  if (cmd == "file") {
+    std::size_t at = line.find("file") + 4;
+    std::string path = at < line.size() ? Trim(line.substr(at)) : std::string();
+    if (path.empty()) {
+      error = "file: expected a path or cancel";
+      return false;
+    }
+    p.fileAnswers.push_back(path == "cancel" ? std::string() : path);
+    return true;
+  }
+  if (cmd == "tick") {
+    if (!need(1, 1)) return false;
+    return f.Tick(args[0]) || refused(args[0]);
+  }
+  if (cmd == "dump") {
+    out << DumpState(f) << "\n";
+    return true;
+  }
+  error = "unknown command '" + cmd + "'";
+  return false;
+}
+
+int RunSession(Form1& f, ScriptedPlatform& p, std::istream& in, std::ostream& out, std::ostream& err) {
+  int failures = 0, number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    std::string error;
+    if (!RunSessionLine(f, p, line, out, error)) {
+      ++failures;
+      err << "line " << number << ": " << error << "\n";
+    }
+  }
+  return failures;
+}
+
+}  // namespace tessora

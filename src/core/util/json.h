@@ -1,0 +1,38 @@
+// A small JSON writer for the state dump and the command-line reports.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tessora {
+
+class JsonWriter {
+ public:
+  JsonWriter& BeginObject();
+  JsonWriter& EndObject();
+  JsonWriter& BeginArray();
+  JsonWriter& EndArray();
+  JsonWriter& Key(const std::string& k);
+  JsonWriter& String(const std::string& s);
+  JsonWriter& Number(double v);
+  JsonWriter& Int(long long v);
+  JsonWriter& Bool(bool b);
+  JsonWriter& StringArray(const std::vector<std::string>& items);
+  template <typename Range>
+  JsonWriter& Strings(const Range& items) {
+    BeginArray();
+    for (const auto& s : items) String(s);
+    return EndArray();
+  }
+  const std::string& str() const { return out_; }
+
+ private:
+  void Comma();
+  std::string out_;
+  std::vector<bool> first_;
+  bool afterKey_ = false;
+};
+
+std::string JsonEscape(const std::string& s);
+
+}  // namespace tessora

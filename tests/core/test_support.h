@@ -1,0 +1,72 @@
+// Helpers shared by the core tests: a loaded window on a scripted platform and
+// quick ways to lay out a position.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ui/form1.h"
+#include "ui/scripted_platform.h"
+
+namespace tessora::test {
+
+struct Harness {
+  ScriptedPlatform platform;
+  Form1 form{platform};
+  Harness() {
+    platform.clock = [] { return 36000.0; };  // a fixed time of day
+    platform.FixRandomSeed(12345);
+    form.Form_Load();
+  }
+};
+
+// Puts the givens of an 81-character grid ("." or "0" empty) on the board as
+// given values, without going through the key handler; the cells are shown.
+inline void PlaceGivens(Form1& f, const std::string& grid) {
+  for (int i = 0; i < kCells; ++i) {
+    CellLabel& c = f.w.caN[i];
+    c.visible = true;
+    char ch = i < static_cast<int>(grid.size()) ? grid[i] : '.';
+    if (ch >= '1' && ch <= '9') {
+      f.ShowValue(i, ch - '0', colour::ButtonText);
+      f.board.Can[i] = CandText::Filled();
+    } else {
+      f.ShowEmpty(i);
+    }
+  }
+  f.board.FilledCount = f.CountFilled();
+}
+
+// Sets the candidate text of a cell from its digits ("137"; "" gives two blanks).
+inline void SetCan(Form1& f, int cell, const std::string& digits) {
+  CandText t;
+  bool ok = CandText::Parse(digits, t);
+  if (!ok) throw std::runtime_error("bad candidate digits " + digits);
+  f.board.Can[cell] = digits.empty() ? CandText::Filled() : t;
+}
+
+// Candidates for every empty cell computed from the placed values (no
+// recount quirks, no option handlers): each empty cell gets the digits that
+// no value of its row, column and box excludes.
+inline void PlainCandidates(Form1& f) {
+  for (int c = 0; c < kCells; ++c) {
+    if (f.Filled(c)) {
+      f.board.Can[c] = CandText::Filled();
+      continue;
+    }
+    std::uint16_t mask = 0x3FE;
+    for (int z : {RowZone(c), ColZone(c), BoxZone(c)})
+      for (int p : ZoneCells[z])
+        if (f.Filled(p)) mask &= static_cast<std::uint16_t>(~(1u << f.Value(p)));
+    f.board.Can[c] = CandText::FromMask(mask);
+  }
+}
+
+// The 81 candidate texts of the board, for comparing before and after.
+inline std::string AllCan(const Form1& f) {
+  std::string s;
+  for (const auto& t : f.board.Can) s += t.Text() + "|";
+  return s;
+}
+
+}  // namespace tessora::test
