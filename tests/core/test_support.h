@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -61,6 +62,31 @@ inline void PlainCandidates(Form1& f) {
         if (f.Filled(p)) mask &= static_cast<std::uint16_t>(~(1u << f.Value(p)));
     f.board.Can[c] = CandText::FromMask(mask);
   }
+}
+
+// Lays out a position from a picture of 81 tokens separated by blanks, row by
+// row: "." an empty cell without candidates (two blanks), "=5" the given 5,
+// "137" an empty cell with those candidates. Small detector fixtures mention
+// only the cells that matter and leave the rest ".".
+inline void LoadPicture(Form1& f, const std::string& picture) {
+  PlaceGivens(f, std::string(kCells, '.'));
+  std::istringstream in(picture);
+  std::string token;
+  int cell = 0;
+  while (in >> token) {
+    if (cell >= kCells) throw std::runtime_error("picture has more than 81 cells");
+    if (token == ".") {
+      f.board.Can[cell] = CandText::Filled();
+    } else if (token.size() == 2 && token[0] == '=' && token[1] >= '1' && token[1] <= '9') {
+      f.ShowValue(cell, token[1] - '0', colour::ButtonText);
+      f.board.Can[cell] = CandText::Filled();
+    } else {
+      SetCan(f, cell, token);
+    }
+    ++cell;
+  }
+  if (cell != kCells) throw std::runtime_error("picture has fewer than 81 cells");
+  f.board.FilledCount = f.CountFilled();
 }
 
 // The 81 candidate texts of the board, for comparing before and after.

@@ -61,7 +61,7 @@ class CandText {
   // blanks and the digits 1..9 in ascending order, each once.
   static bool Parse(const std::string& text, CandText& out);
 
-  bool Has(int d) const { return (mask_ >> d) & 1; }
+  bool Has(int d) const { return d >= 1 && d <= 9 && ((mask_ >> d) & 1); }
   // Removes digit d; true when it was there.
   bool Remove(int d) {
     if (!Has(d)) return false;

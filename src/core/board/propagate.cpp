@@ -35,6 +35,7 @@ void Form1::PropagateValue(int cell, int value) {
         // A still-empty cell is left without candidates.
         board.Consistent = false;
         if (control.TrialMode) return;  // the control handles a failed trial itself
+        if (methods.Checking) control.ContradictionSeen = true;
         w.BoardClear();
         w.BoardAdd("- SOME WRONG MOVE ...");
         if (methods.Checking || board.DeviationText.empty()) {

@@ -1,9 +1,456 @@
+// "Play": the solvability control. It checks the data for repeated values,
+// solves the scheme invisibly with the methods in a fixed order, falls back to
+// single-level trials, reports, records the solution, replays it in the
+// user's priority order and rates the scheme.
+#include <cstdio>
+
+#include "control/solver.h"
 #include "ui/form1.h"
 
 namespace tessora {
 
-void Form1::Gioca_Click() {}
-void Form1::BuildTrialTable() {}
-void Form1::mNuoVal_Click() {}
+namespace {
+
+// "##0.00": at least one digit before the point, two after.
+std::string FormatSeconds(double seconds) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", seconds);
+  return buf;
+}
+
+// Nine lines, one per row: each entry followed by a blank, one more blank at the end.
+std::vector<std::string> SolutionLines(const std::array<std::string, kCells>& entries) {
+  std::vector<std::string> lines;
+  for (int r = 0; r < 9; ++r) {
+    std::string line;
+    for (int c = 0; c < 9; ++c) line += entries[9 * r + c] + " ";
+    lines.push_back(line + " ");
+  }
+  return lines;
+}
+
+}  // namespace
+
+bool Form1::BoardIsValid() const {
+  for (int z = 0; z < kZones; ++z) {
+    unsigned seen = 0;
+    for (int c : ZoneCells[z]) {
+      int v = Value(c);
+      if (!v || !Filled(c) || (seen >> v & 1)) return false;
+      seen |= 1u << v;
+    }
+  }
+  return true;
+}
+
+bool Form1::TrialFailed() const { return control.TrialMode && !board.Consistent; }
+
+void Form1::ExcludeTrial() {
+  TrialRow& row = control.TrialTable[control.TrialIndex];
+  row.mark = row.cell;
+  row.cell = kExcludedTrial;
+}
+
+void Form1::BuildTrialTable() {
+  control.TrialTable.assign(1, TrialRow{});
+  control.TrialTotal = 0;
+  for (int c = 0; c < kCells; ++c) {
+    const std::string digits = board.Can[c].Digits();
+    for (char d : digits) {
+      control.TrialTotal += 1;
+      control.TrialTable.push_back(TrialRow{c, std::string(1, d), -1});
+    }
+  }
+  control.SavedSuggestions = methods.SuggestionCount;
+}
+
+bool Form1::StartTrial() {
+  for (;;) {
+    control.TrialCount += 1;
+    if (!control.TrialMode) {
+      BuildTrialTable();
+      TakeBoardText();
+      for (int i = 0; i < kCells; ++i) {
+        const std::string v = Trim(w.caN[i].caption);
+        board.Solution[i] = Filled(i) && !v.empty() ? v : " ";
+      }
+      control.TrialFilter = PlanTrials(*this);
+    } else {
+      ShowBoardText();
+    }
+    control.TrialMode = true;
+    control.TrialIndex += 1;
+    // Rows whose digit no solution of the scheme holds cannot complete the
+    // board; they are excluded without being played.
+    while (control.TrialIndex <= control.TrialTotal && !control.TrialFilter.empty()) {
+      const TrialRow& row = control.TrialTable[control.TrialIndex];
+      if (control.TrialFilter[row.cell] >> (row.digit[0] - '0') & 1) break;
+      ExcludeTrial();
+      control.TrialCount += 1;
+      control.TrialIndex += 1;
+    }
+    if (control.TrialIndex > control.TrialTotal) return false;
+    const TrialRow& row = control.TrialTable[control.TrialIndex];
+    const int d = row.digit[0] - '0';
+    ShowValue(row.cell, d, control.ValueColor);
+    board.Can[row.cell] = CandText::Filled();
+    board.FilledCount += 1;
+    methods.SuggestionCount += 1;
+    PropagateValue(row.cell, d);
+    if (board.Consistent) return true;
+    ExcludeTrial();
+  }
+}
+
+void Form1::RunSolvingLoop() {
+  struct Step {
+    Detector detector;
+    int k;
+    bool trialCheck;
+  };
+  static const Step kOrder[] = {
+      {&FindNakedSet, 2, false},     {&FindHiddenSet, 2, true},  {&FindBoxLock, 0, false},
+      {&FindLineLock, 0, false},     {&FindNakedSet, 3, false},  {&FindNakedSetLarge, 4, false},
+      {&FindXWing, 0, false},        {&FindSwordfish, 0, false}, {&FindNakedSetLarge, 3, false},
+      {&FindHiddenSet, 3, true},
+  };
+  bool needTrial = false;
+  for (;;) {
+    if (needTrial) {
+      if (!StartTrial()) return;
+      needTrial = false;
+      continue;
+    }
+    methods.Progress = false;
+    FillLoneCells(*this);
+    if (TrialFailed()) {
+      ExcludeTrial();
+      needTrial = true;
+      continue;
+    }
+    if (methods.Progress) continue;
+    if (control.CandidatesReady) {
+      NakedSingleApply(*this);
+      if (TrialFailed()) {
+        ExcludeTrial();
+        needTrial = true;
+        continue;
+      }
+      if (methods.Progress) continue;
+    } else {
+      FindHiddenSet(*this, 1);
+      if (TrialFailed()) {
+        ExcludeTrial();
+        needTrial = true;
+        continue;
+      }
+      if (methods.Progress) continue;
+      RecountCandidates(*this);
+      control.CandidatesReady = true;
+      continue;
+    }
+    bool progress = false;
+    for (const Step& s : kOrder) {
+      s.detector(*this, s.k);
+      PaintAllWhite();
+      if (s.trialCheck && TrialFailed()) {
+        ExcludeTrial();
+        needTrial = true;
+        break;
+      }
+      if (methods.Progress) {
+        progress = true;
+        break;
+      }
+    }
+    if (needTrial || progress) continue;
+    if (board.FilledCount >= 81 || control.Creating) {
+      // A trial that fills the board but breaks a zone has failed.
+      if (control.TrialMode && !BoardIsValid()) {
+        ExcludeTrial();
+        needTrial = true;
+        continue;
+      }
+      return;
+    }
+    needTrial = true;
+  }
+}
+
+void Form1::Gioca_Click() {
+  // 1. Scheme rows from the board.
+  if (!control.LoadingScheme) {
+    for (int r = 0; r < 9; ++r) {
+      std::string& row = files.SchemeLines[r];
+      row.clear();
+      for (int cell : ZoneCells[r]) {
+        const std::string v = Trim(w.caN[cell].caption);
+        row += Filled(cell) && !v.empty() ? v : " ";
+      }
+      files.SchemeLines2[r] = row;
+    }
+    files.SchemeOnly = true;
+    files.SchemeLineCount = 9;
+  }
+  // 2.
+  if (control.Creating)
+    for (auto& c : w.caN) c.visible = false;
+  // 3. Duplicate check.
+  for (int z = 0; z < kZones; ++z)
+    for (int i = 0; i < 8; ++i) {
+      const int a = ZoneCells[z][i];
+      if (!Filled(a)) continue;
+      for (int j = i + 1; j < 9; ++j) {
+        const int b = ZoneCells[z][j];
+        if (Filled(b) && w.caN[b].caption == w.caN[a].caption) {
+          w.caN[a].ink = colour::Red;
+          w.caN[b].ink = colour::Red;
+          w.BoardClear();
+          w.BoardAdd("ERROR IN CURRENT DATA!");
+          w.BoardAdd("- correct or reset.");
+          return;
+        }
+      }
+    }
+  // 4. Set-up.
+  methods.RecordOnly = false;
+  board.PlayPhase = true;
+  w.DatIniz.enabled = false;
+  w.Gioca.enabled = false;
+  for (Control* c : {&w.ListCons, &w.Cons0, &w.Cons1, &w.Cons2, &w.Cons3, &w.Applica, &w.Tenta0, &w.VaiTenta,
+                     &w.AppTenta})
+    c->visible = true;
+  control.TrialTotal = 0;
+  control.TrialIndex = 0;
+  control.TrialMode = false;
+  control.TrialFilter.clear();
+  control.ContradictionSeen = false;
+  methods.GlanceFrom = 1;
+  methods.GlanceTo = 9;
+  const int s0 = board.FilledCount;
+  control.ValueColor = colour::White;
+  w.BoardClear();
+  methods.MethodUse.fill(0);
+  w.BoardAdd(control.Creating ? "CREATION IS RUNNING - M." + std::to_string(gen.SeedIndex) + "/S." +
+                                    std::to_string(gen.SymmetryKind)
+                              : "CONTROL IS RUNNING");
+  methods.SuggestionCount = 0;
+  w.Peri.items.clear();
+  control.StartTime = platform.SecondsSinceMidnight();
+  control.TrialCount = 0;
+  control.CandidatesReady = false;
+  methods.Checking = true;
+
+  // 5-6. The solving loop with its trials.
+  RunSolvingLoop();
+
+  // 7. End of the loop.
+  if (control.ContradictionSeen) {
+    // The data contradict themselves: the report stays on the blackboard and
+    // the control's own values leave the board.
+    for (int i = 0; i < kCells; ++i)
+      if (w.caN[i].ink == control.ValueColor) ShowEmpty(i);
+    board.FilledCount = CountFilled();
+    w.Fatti.caption = std::to_string(board.FilledCount);
+    control.TrialMode = false;
+    control.ValueColor = colour::DarkBlue;
+    return;
+  }
+  const bool solved = board.FilledCount >= 81 && BoardIsValid();
+  if (!solved) {
+    control.ControlFailed = true;
+    if (control.Creating) return;
+    // 8. Failure.
+    w.BoardClear();
+    w.BoardAdd("CONTROL-CREATION RESULT");
+    w.BoardAdd("  retry or assess.");
+    MsgBox("The Control has failed: if you asked the program\r\n"
+           "to create Scheme, submit a new request,\r\n"
+           "if, instead, the Scheme comes from other\r\n"
+           "sources, please check the Values you keyed in.");
+    Azzera_Click();
+    return;
+  }
+  // 9. Report.
+  if (!control.Creating) {
+    if (!control.AfterCancel) {
+      w.BoardClear();
+      double t1 = platform.SecondsSinceMidnight();
+      double elapsed = t1 - control.StartTime;
+      if (elapsed < 0) elapsed += 86400;  // the clock passed midnight
+      w.BoardAdd(control.LoadingScheme ? "SCHEME RELOADED & CONTROLLED" : "SOLVABILITY CONTROL REPORT");
+      std::string line = "  (in " + FormatSeconds(elapsed) + " sec.";
+      if (control.TrialCount > 0)
+        line += " with " + std::to_string(control.TrialCount) + (control.TrialCount == 1 ? " Trial)" : " Trials)");
+      else
+        line += ")";
+      w.BoardAdd(line);
+    } else {
+      w.BoardClear();
+      w.BoardAdd("AFTER CANCELLATION");
+    }
+    w.BoardAdd("- I have " + std::to_string(methods.SuggestionCount) + " suggestions, to solve it.");
+  }
+
+  // 10. Solution record and restore.
+  const bool trialUsed = control.TrialMode;
+  if (trialUsed) {
+    w.APeri.items.clear();
+    if (files.SchemeLineCount == 27) files.SchemeLines = files.SchemeLines2;
+    for (int i = 0; i < kCells; ++i) {
+      const std::string v = Trim(w.caN[i].caption);
+      board.TrialSolution[i] = Filled(i) && !v.empty() ? v : " ";
+    }
+    w.APeri.items = SolutionLines(board.TrialSolution);
+    ShowBoardText();
+    w.mPerSuCom.enabled = true;
+  }
+  for (int i = 0; i < kCells; ++i)
+    if (!Filled(i)) w.caN[i].caption.clear();
+  DeselectOption(w.Sugge1);
+  w.mSoluz.enabled = true;
+  w.Peri.items.clear();
+  if (!trialUsed)
+    for (int i = 0; i < kCells; ++i) board.Solution[i] = Trim(w.caN[i].caption);
+  w.Peri.items = SolutionLines(!board.TrialSolution[0].empty() ? board.TrialSolution : board.Solution);
+  for (int i = 0; i < kCells; ++i)
+    if (w.caN[i].ink == control.ValueColor) ShowEmpty(i);
+  board.FilledCount = s0;
+  if (!(trialUsed && files.LastLine >= 18)) RecountCandidates(*this);
+
+  // 11. Play set-up.
+  control.TrialMode = false;
+  methods.Checking = false;
+  control.ValueColor = colour::DarkBlue;
+  w.ImaCompl.visible = false;
+  if (!control.AfterCancel) EnablePlayControls();
+  board.CaptionSnapshot.fill(std::string());
+  for (int i = 0; i < kCells; ++i) {
+    if (Filled(i)) board.CaptionSnapshot[i] = w.caN[i].caption;
+    else w.caN[i].caption.clear();
+  }
+  SelectOption(w.Sugge0);
+  w.mSugge0.checked = true;
+  board.FilledCount = CountFilled();
+  w.Fatti.caption = std::to_string(board.FilledCount);
+  if (control.AfterCancel) return;
+
+  // 12. Replay in the user's priority order.
+  Replay(trialUsed);
+
+  // 13. Closing.
+  AssessDifficulty(0);
+  if (control.Creating) return;
+  w.BoardAdd("  Synthetic Assessment=" + control.Difficulty + ".");
+  if (board.FilledCount == 81) {
+    w.BoardClear();
+    w.BoardAdd("SCHEME ALREADY SOLVED");
+  } else {
+    w.BoardAdd("YOU CAN PLAY NOW");
+    w.BoardAdd("- click the buttons below for advice.");
+    EnablePlayControls();
+  }
+}
+
+void Form1::EnablePlayControls() {
+  for (Control* c : {&w.Cons1, &w.Cons2, &w.Cons3, &w.mCanMoss, &w.mNuoVal, &w.mRicMan, &w.mSoluz, &w.mValuta,
+                     &w.mSugge0, &w.mSugge1, &w.Sugge0, &w.Sugge1})
+    c->enabled = true;
+  w.mSugge0.checked = true;
+  w.mSugge1.checked = false;
+}
+
+void Form1::Replay(bool trialUsed) {
+  struct Remembered {
+    std::string caption;
+    bool keyed = false;
+    CandText can;
+  };
+  std::array<Remembered, kCells> saved;
+  for (int i = 0; i < kCells; ++i) {
+    if (Filled(i)) saved[i].caption = w.caN[i].caption;
+    saved[i].keyed = w.caN[i].ink == colour::DarkBlue;
+    saved[i].can = board.Can[i];
+    w.caN[i].visible = false;
+  }
+  control.Replaying = true;
+  advice.AdviceLevel = 's';
+  int n = 0;
+  for (char ch : w.Fatti.caption) n = n * 10 + (ch - '0');
+  control.MoveList.assign(1, std::string());
+  control.MoveCount = 0;
+  // Every step fills a cell or removes a candidate, so the replay is bounded.
+  for (int guard = 0; guard < 2000; ++guard) {
+    methods.Progress = false;
+    methods.AdviceStep.code.clear();
+    FindAdviceStep();
+    AdviceStepRecord& step = methods.AdviceStep;
+    if (!methods.Progress && n < 81 && trialUsed && control.TrialIndex >= 1 &&
+        control.TrialIndex <= control.TrialTotal) {
+      const TrialRow& row = control.TrialTable[control.TrialIndex];
+      step.code = "ZZZ";
+      step.value = row.digit;
+      step.cell = std::to_string(row.cell);
+      step.zone.clear();
+      methods.Progress = true;
+    }
+    if (!methods.Progress) break;
+    const int cell = step.CellIndex();
+    if (cell < 0 || cell >= kCells) break;
+    control.MoveCount += 1;
+    const std::string value = step.TrimmedValue();
+    CellLabel& l = w.caN[cell];
+    if (value.size() == 1) {
+      l.caption = value;
+      l.font = font::Sans;
+      l.size = 18;
+      n += 1;
+      board.Can[cell] = CandText::Filled();
+      PropagateValue(cell, value[0] - '0');
+    } else {
+      CandText t;
+      CandText::Parse(value, t);
+      board.Can[cell] = t;
+      l.size = 9;
+      l.caption = " " + value + " ";
+    }
+    l.ink = colour::White;
+    std::string display = "??";
+    if (const MethodInfo* m = FindMethodByCode(step.code)) {
+      display = m->display;
+      methods.MethodUse[m->counter] += 1;
+    }
+    const int zone = step.ZoneIndex();
+    const std::string suffix = zone < 0 ? " " : zone < 9 ? "-R" : zone > 17 ? "-Q" : "-C";
+    control.MoveList.push_back(display + suffix + ": '" + CellName(cell) + "'" + " =" + value);
+    DoEvents();
+  }
+  control.Replaying = false;
+  for (int i = 0; i < kCells; ++i) {
+    CellLabel& l = w.caN[i];
+    if (!saved[i].caption.empty()) {
+      l.caption = saved[i].caption;
+      l.size = 18;
+      l.ink = saved[i].keyed ? colour::DarkBlue : colour::ButtonText;
+    } else {
+      l.size = 9;
+      l.caption.clear();
+      l.ink = colour::Red;
+    }
+    board.Can[i] = saved[i].can;
+    if (!control.Creating) l.visible = true;
+  }
+}
+
+void Form1::mNuoVal_Click() {
+  DeselectOption(w.Sugge1);
+  for (int i = 0; i < kCells; ++i) {
+    if (Filled(i)) continue;
+    w.caN[i].font = font::Mono;
+    w.caN[i].size = 9;
+    w.caN[i].ink = colour::Red;
+  }
+  Gioca_Click();
+}
 
 }  // namespace tessora

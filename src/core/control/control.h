@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,14 @@ struct ControlState {
   int MoveCount = 0;
   std::string Difficulty = "??";
   double StartTime = 0;  // t0 of the running control
+  // A contradiction was reported outside the trials during this run.
+  bool ContradictionSeen = false;
+  // Per cell, the digits a solution of the pre-trial board can hold; empty
+  // when every trial row must be played (see PlanTrials).
+  std::vector<std::uint16_t> TrialFilter;
+  // Skip trial rows that no solution holds (off only to check that skipping
+  // changes nothing).
+  bool UseTrialPlan = true;
   // Rating listing.
   std::string LineText;
   int LineItems = 0;

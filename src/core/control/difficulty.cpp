@@ -1,8 +1,42 @@
+// The difficulty rating from the methods the replay used, and its listing.
 #include "ui/form1.h"
 
 namespace tessora {
 
-void Form1::AssessDifficulty(int) {}
-void Form1::mValuta_Click() {}
+void Form1::AssessDifficulty(int listing) {
+  control.LineItems = 0;
+  control.LineText = "  ";
+  control.Difficulty = " Easy";
+  for (int k = 0; k < kMethodRows; ++k) {
+    const int count = methods.MethodUse[k];
+    if (count == 0) continue;
+    if (k > 2 && !control.Creating) control.Difficulty = " Medium";
+    if (k > 3 && control.Creating) control.Difficulty = " Medium";
+    if (k > 4) control.Difficulty = " Difficult";
+    if (k > 8) control.Difficulty = " Diabolic";
+    if (control.TrialCount > 0) control.Difficulty = " Diabolic";
+    if (listing == 1) {
+      control.LineText += methods.MethodTag[k] + "=" + std::to_string(count) + "   ";
+      control.LineItems += 1;
+      if (control.LineItems == 3) {
+        w.BoardAdd(control.LineText);
+        control.LineText = "  ";
+        control.LineItems = 0;
+      }
+    }
+  }
+  if (control.LineItems > 0) w.BoardAdd(control.LineText);
+}
+
+void Form1::mValuta_Click() {
+  w.BoardClear();
+  w.Applica.enabled = false;
+  w.mApplica.enabled = false;
+  w.BoardAdd("METHODS USED DURING CONTROL:");
+  AssessDifficulty(1);
+  w.BoardAdd("  Synthetic Assessment=" + control.Difficulty);
+  w.BoardAdd(" ");
+  w.BoardAdd("YOU CAN PLAY NOW");
+}
 
 }  // namespace tessora

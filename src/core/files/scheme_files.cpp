@@ -1,8 +1,164 @@
+// "Open" and "Save": the board text image to and from `.sud` and `.ss` files.
+#include <vector>
+
+#include "files/scheme_format.h"
 #include "ui/form1.h"
 
 namespace tessora {
 
-void Form1::Apri_Click() {}
-void Form1::Salva_Click() {}
+namespace {
+
+// The folder the file operations return to: the current folder the first
+// time, then always the same one.
+void EnterWorkFolder(Form1& f) {
+  if (f.files.WorkFolder.empty()) f.files.WorkFolder = f.platform.CurrentFolder();
+  f.platform.SetCurrentFolder(f.files.WorkFolder);
+}
+
+void ShowFileCaption(Form1& f, const std::string& path) {
+  f.w.caption = kProductTitle + " - Sudoku file=" + path;
+}
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+void Form1::Salva_Click() {
+  files.SavingScheme = true;
+  TakeBoardText();
+  EnterWorkFolder(*this);
+
+  std::string base;
+  if (!Trim(files.SchemeFile).empty()) {
+    base = SchemeBaseName(files.SchemeFile);
+  } else {
+    files.NewSchemeNo += 1;
+    base = "New" + std::to_string(files.NewSchemeNo);
+  }
+  const bool ss = w.mUsaSS.checked;
+  const std::string extension = ss ? ".ss" : ".sud";
+  files.DefaultSaveName = base + extension;
+  files.SchemeFile = files.DefaultSaveName;
+  const FileFilter filter = ss ? FileFilter{"Sudoku file *.ss", "*.ss"} : FileFilter{"Sudoku file *.sud", "*.sud"};
+  std::string path =
+      platform.AskSaveFile("Seleziona il file in cui salvare", {filter}, files.WorkFolder, files.DefaultSaveName);
+  if (Trim(path).empty()) {
+    files.SavingScheme = false;
+    return;
+  }
+  if (!EndsWith(path, extension)) path += extension;
+
+  const std::string text = ss ? FormatSs(files.SchemeLines) : FormatSud(files.SchemeLines, files.SchemeLineCount);
+  std::string error;
+  if (!WriteFileAtomically(path, text, error)) {
+    // Nothing was replaced: the board and any file already there stay as they were.
+    MsgBox("The scheme could not be saved in\r\n" + path + "\r\n" + error +
+               "\r\nAny file already there is unchanged.",
+           MsgButtons::Ok, "Save");
+    files.SavingScheme = false;
+    return;
+  }
+  files.SchemeFile = path;
+  ShowFileCaption(*this, path);
+  files.SavingScheme = false;
+}
+
+void Form1::Apri_Click() {
+  Azzera_Click();
+  EnterWorkFolder(*this);
+  if (!control.Creating)
+    for (auto& c : w.caN) c.visible = true;
+
+  std::vector<FileFilter> filters = {{"File sudoku *.sud", "*.sud"}, {"File sudoku *.ss", "*.ss"}};
+  if (w.mUsaSS.checked) std::swap(filters[0], filters[1]);
+  files.SchemeFile = platform.AskOpenFile("Seleziona il file da aprire", filters, files.WorkFolder);
+  if (Trim(files.SchemeFile).empty()) {
+    files.SchemeFile.clear();
+    return;
+  }
+  const std::string path = files.SchemeFile;
+
+  // The whole file is read and checked before the board is touched.
+  SchemeParse parsed;
+  std::string bytes;
+  if (ReadSchemeFile(path, bytes, parsed.error))
+    parsed = IsSsPath(path) ? ParseSs(bytes, [this] { DoEvents(); }) : ParseSud(bytes);
+  if (!parsed.ok) {
+    // Nothing is loaded: the board stays cleared, and the scheme has no name,
+    // as after a cancelled dialog.
+    files.SchemeFile.clear();
+    MsgBox("The scheme file\r\n" + path + "\r\ncannot be opened.\r\n" + parsed.error, MsgButtons::Ok, "Open");
+    return;
+  }
+
+  const int n = parsed.scheme.count;
+  for (int k = 0; k < kSchemeRows; ++k) files.SchemeLines[k] = k < n ? parsed.scheme.rows[k] : std::string();
+  files.SchemeLineCount = n;
+  ShowBoardText();
+  ShowFileCaption(*this, path);
+  control.LoadingScheme = true;
+  for (int k = 0; k < kSchemeRows; ++k) files.SchemeLines2[k] = k < n ? files.SchemeLines[k] : std::string();
+  files.LastLine = n - 1;
+  while (files.LastLine >= 0 && Trim(files.SchemeLines[files.LastLine]).empty()) --files.LastLine;
+  DatIniz_Click();
+  Gioca_Click();
+  if (files.LastLine >= 18) ShowLoadedText();
+  control.LoadingScheme = false;
+}
+
+void Form1::ShowLoadedText() {
+  const auto& rows = files.SchemeLines2;
+  for (int i = 0; i < kCells; ++i) {
+    CellLabel& c = w.caN[i];
+    c.ink = colour::Red;
+    c.font = font::Mono;
+    c.size = 9;
+    c.caption.clear();
+    c.back = colour::White;
+    board.Can[i] = CandText();
+  }
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const char ch = c < static_cast<int>(rows[r].size()) ? rows[r][c] : ' ';
+      if (ch == ' ') continue;
+      CellLabel& l = w.caN[9 * r + c];
+      l.font = font::Sans;
+      l.size = 18;
+      l.ink = colour::ButtonText;
+      l.caption.assign(1, ch);
+    }
+  if (files.SchemeLineCount > 9)
+    for (int r = 9; r < 18; ++r)
+      for (int c = 0; c < 9 && c < static_cast<int>(rows[r].size()); ++c) {
+        if (rows[r][c] == 'b') w.caN[9 * (r - 9) + c].ink = colour::DarkBlue;
+        else if (rows[r][c] == 'c') w.caN[9 * (r - 9) + c].ink = colour::White;
+      }
+  if (files.SchemeLineCount > 18) {
+    // The fields run on from row to row: one per cell, each ended by a comma.
+    int cell = 0;
+    for (int r = 18; r < 27 && cell < kCells; ++r) {
+      const std::string& row = rows[r];
+      std::size_t pos = 0;
+      for (std::size_t comma = row.find(','); comma != std::string::npos && cell < kCells;
+           comma = row.find(',', pos), ++cell) {
+        CandText t;
+        if (CandText::Parse(row.substr(pos, comma - pos), t) && t.HasDigits()) board.Can[cell] = t;
+        pos = comma + 1;
+      }
+    }
+    for (auto& c : w.caN)
+      if (c.size != 18) {
+        c.font = font::Mono;
+        c.size = 9;
+      }
+  }
+  board.FilledCount = CountFilled();
+  if (control.TrialMode) {
+    methods.SuggestionCount = control.SavedSuggestions;
+    board.FilledCount = control.SavedFilled;
+  }
+}
 
 }  // namespace tessora

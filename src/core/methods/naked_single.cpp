@@ -1,8 +1,47 @@
-#include "ui/form1.h"
+// "Single Number": the first cell (0..80) whose candidates are down to one
+// digit. The control places it; the priority walk records it.
+#include "methods/zone_masks.h"
 
 namespace tessora {
 
-void NakedSingleApply(Form1& f, int) { (void)f; }
-void NakedSingleRecord(Form1& f, int) { (void)f; }
+namespace {
+
+// The first cell with exactly one candidate, or -1. Filled cells have none.
+int FirstNakedSingle(const Form1& f) {
+  for (int c = 0; c < kCells; ++c) {
+    const unsigned mask = f.board.Can[c].Mask();
+    if (mask != 0 && (mask & (mask - 1)) == 0) return c;
+  }
+  return -1;
+}
+
+}  // namespace
+
+void NakedSingleApply(Form1& f, int) {
+  const int c = FirstNakedSingle(f);
+  if (c < 0) return;
+  const int d = f.board.Can[c].FirstDigit();
+  MethodState& m = f.methods;
+  zonemask::PlaceFound(f, c, d);
+  m.SuggestionCount += 1;
+  m.Progress = true;
+  f.board.FilledCount += 1;
+  f.PropagateValue(c, d);
+}
+
+void NakedSingleRecord(Form1& f, int) {
+  const int c = FirstNakedSingle(f);
+  if (c < 0) return;
+  MethodState& m = f.methods;
+  AdviceStepRecord& a = m.AdviceStep;
+  // The cell is written as a number's text, the sign position blank.
+  a.cell = " " + std::to_string(c);
+  a.value = std::string(1, static_cast<char>('0' + f.board.Can[c].FirstDigit()));
+  a.code = "CFC";
+  a.zone.clear();
+  a.removed.clear();
+  a.detail.clear();
+  m.Progress = true;
+}
 
 }  // namespace tessora

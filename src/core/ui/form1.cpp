@@ -222,7 +222,8 @@ void Form1::RepaintPanels() { platform.Repaint(); }
 
 void Form1::ShowValue(int cell, int digit, Colour ink) {
   CellLabel& c = w.caN[cell];
-  c.caption.assign(1, static_cast<char>('0' + digit));
+  // A digit outside 1..9 (derived from a broken zone) shows as "0" and holds no value.
+  c.caption.assign(1, digit >= 1 && digit <= 9 ? static_cast<char>('0' + digit) : '0');
   c.font = font::Sans;
   c.size = 18;
   c.ink = ink;

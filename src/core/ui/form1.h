@@ -102,6 +102,13 @@ class Form1 {
   // ---- solvability control and rating ------------------------------------
   void Gioca_Click();
   void BuildTrialTable();
+  void RunSolvingLoop();
+  bool StartTrial();  // false when no trial is left
+  bool TrialFailed() const;
+  void ExcludeTrial();
+  bool BoardIsValid() const;  // 81 values, every zone holding 1..9 once
+  void EnablePlayControls();
+  void Replay(bool trialUsed);
   void mNuoVal_Click();
   void AssessDifficulty(int listing);
   void mValuta_Click();
@@ -114,6 +121,7 @@ class Form1 {
   // ---- scheme files --------------------------------------------------------
   void Apri_Click();
   void Salva_Click();
+  void ShowLoadedText();  // the board from SchemeLines2, after Open
   void mUsaSS_Click() { w.mUsaSS.checked = !w.mUsaSS.checked; }
 
   // ---- priority order ------------------------------------------------------

@@ -1,0 +1,76 @@
+// The two scheme file formats as plain text functions, free of the window:
+// `.sud` (9, 18 or 27 double-quoted rows of the board text image) and `.ss`
+// (a 9 x 9 picture of the values with "|" and "-----------" separators, also
+// read with a border). The readers check the whole text before anything is
+// handed on, so a caller either gets a complete scheme or a reason why not.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "files/files.h"
+
+namespace tessora {
+
+// A scheme file is a few hundred bytes; anything past this is not one.
+constexpr std::size_t kMaxSchemeFileBytes = 64 * 1024;
+// The longest line a reader examines (a candidate row is at most 92 characters).
+constexpr std::size_t kMaxSchemeLineLength = 256;
+
+// Rows of the board text image read from a file.
+struct SchemeText {
+  std::array<std::string, kSchemeRows> rows{};
+  int count = 0;  // rows in use: 9, 18 or 27
+};
+
+struct SchemeParse {
+  bool ok = false;
+  SchemeText scheme;  // complete only when ok
+  std::string error;  // why the text is not a scheme (one line, for a message box)
+};
+
+// Reads a `.sud` text: one double-quoted row per line (CR LF or LF), 9, 18 or
+// 27 lines; blank lines at the end are ignored. Value rows hold the digits 1-9
+// and blanks, mark rows "b", "c" and blanks (both padded to 9 characters), and
+// candidate rows 9 comma-ended fields, each empty, blank or ascending digits;
+// a cell holding a value has a blank field.
+SchemeParse ParseSud(std::string_view text);
+
+// Reads a `.ss` text: lines cut at CR LF (a lone LF also ends a line), trimmed;
+// "-----------", "*-----------*" and "|---+---+---|" are skipped; a line that
+// begins with "|" loses its first and last characters; every other line is a
+// row of 11 characters whose characters 1-3, 5-7 and 9-11 are the cells ("."
+// or a blank for an empty cell), or an empty line for an empty row. Reading
+// stops after nine rows; missing rows are empty. The result always has 9 rows.
+// `afterLine` runs after each line examined (the window processes its events there).
+SchemeParse ParseSs(std::string_view text, const std::function<void()>& afterLine = {});
+
+// The `.sud` text of rows 0..count-1: each row in double quotes, then CR LF.
+std::string FormatSud(const std::array<std::string, kSchemeRows>& rows, int count);
+
+// The `.ss` text of the value rows 0..8: blanks become ".", "|" after the third
+// and the sixth cell, "-----------" after the third and the sixth row, every
+// line ended by CR LF, and one empty line at the end.
+std::string FormatSs(const std::array<std::string, kSchemeRows>& rows);
+
+// Reads a whole scheme file. False, with a reason in `error`, when the path
+// does not name a readable regular file of at most kMaxSchemeFileBytes.
+bool ReadSchemeFile(const std::string& path, std::string& bytes, std::string& error);
+
+// Writes `bytes` to a new temporary file in the target's folder and renames it
+// over the target, so the target holds either its old content or the whole new
+// one. False, with a reason in `error`, when anything fails; the temporary file
+// is then removed and the target is untouched.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+
+// The name a scheme is saved under by default: the part of `schemeFile` after
+// its last "/" or "\", cut before its first ".".
+std::string SchemeBaseName(const std::string& schemeFile);
+
+// True when the last three characters of the path, lowercased, are ".ss".
+bool IsSsPath(const std::string& path);
+
+}  // namespace tessora

@@ -1,0 +1,156 @@
+// What the naked-set detectors (FindNakedSet, FindNakedSetLarge) share: the
+// pattern found in a zone, its elimination, the twin rule and the search for
+// shared sets. Internal to the methods folder.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <string>
+
+#include "ui/form1.h"
+
+namespace tessora::naked_set {
+
+// A pattern of one zone: its cells, as positions in the zone, and its digit
+// string D in the order it was built.
+struct Pattern {
+  unsigned positions = 0;  // bit i: the cell at position i belongs to the pattern
+  unsigned mask = 0;       // the digits of D as a candidate mask
+  int digits[4] = {};
+  int digitCount = 0;
+};
+
+// Appends to D, in ascending order, the digits of `mask` that D lacks.
+inline void AppendDigits(Pattern& p, unsigned mask) {
+  unsigned fresh = mask & ~p.mask;
+  while (fresh && p.digitCount < 4) {
+    p.digits[p.digitCount++] = std::countr_zero(fresh);
+    fresh &= fresh - 1;
+  }
+  p.mask |= mask;
+}
+
+// The candidate masks of the nine cells of zone z, in zone order.
+inline void LoadZone(const Form1& f, int z, unsigned (&m)[9]) {
+  for (int i = 0; i < 9; ++i) m[i] = f.board.Can[ZoneCells[z][i]].Mask();
+}
+
+// The elimination of a pattern in zone z: the first cell of the zone outside
+// the pattern, not filled, that holds a digit of D. Applied, it loses the
+// first digit of D that it holds; recorded, the step removes every digit of D
+// it holds. True when a step was found.
+inline bool Eliminate(Form1& f, int z, const Pattern& p, const char* code, bool countSuggestion) {
+  auto& can = f.board.Can;
+  for (int i = 0; i < 9; ++i) {
+    if ((p.positions >> i) & 1) continue;
+    const int c = ZoneCells[z][i];
+    const unsigned m = can[c].Mask();
+    if (!(m & p.mask) || f.Filled(c)) continue;
+    MethodState& ms = f.methods;
+    if (!ms.RecordOnly) {
+      for (int t = 0; t < p.digitCount; ++t) {
+        if ((m >> p.digits[t]) & 1) {
+          can[c].Remove(p.digits[t]);
+          break;
+        }
+      }
+      ms.Progress = true;
+      if (countSuggestion && ms.Checking) ++ms.SuggestionCount;
+      return true;
+    }
+    AdviceStepRecord& st = ms.AdviceStep;
+    CandText after = can[c];
+    std::string removed, detail;
+    for (int t = 0; t < p.digitCount; ++t) {
+      const char ch = static_cast<char>('0' + p.digits[t]);
+      detail += ch;
+      if (after.Remove(p.digits[t])) removed += ch;
+    }
+    st.value = after.Text();
+    st.removed = removed;
+    st.cell = std::to_string(c);
+    st.code = code;
+    st.zone = std::to_string(z);
+    st.zone2.clear();
+    st.detail = detail;
+    st.cells.clear();
+    for (int j = 0; j < 9; ++j) {
+      if (!((p.positions >> j) & 1)) continue;
+      const int pc = ZoneCells[z][j];
+      if (!st.cells.empty()) st.cells += ',';
+      st.cells += static_cast<char>('0' + pc / 10);
+      st.cells += static_cast<char>('0' + pc % 10);
+    }
+    ms.Progress = true;
+    return true;
+  }
+  return false;
+}
+
+// Positions of the zone whose two candidates equal those of another cell of
+// the zone: the cells of the zone's naked pairs (its twin list).
+inline unsigned TwinPositions(const unsigned (&m)[9]) {
+  unsigned twins = 0;
+  for (int i = 0; i < 8; ++i) {
+    if (std::popcount(m[i]) != 2) continue;
+    for (int j = i + 1; j < 9; ++j)
+      if (m[j] == m[i]) twins |= (1u << i) | (1u << j);
+  }
+  return twins;
+}
+
+// Shared sets of `size` (3 or 4) cells: each cell holds 2..size candidates
+// (twin cells excluded) and together they hold exactly `size` digits. Every
+// combination of the zone's table rows is tried in order until one pattern's
+// elimination finds a step.
+inline bool FindSharedSet(Form1& f, int size, const char* code) {
+  for (int z = 0; z < kZones; ++z) {
+    unsigned m[9];
+    LoadZone(f, z, m);
+    const unsigned twins = TwinPositions(m);
+    int pos[9];
+    unsigned rows[9];
+    int n = 0;
+    for (int i = 0; i < 9; ++i) {
+      if ((twins >> i) & 1) continue;
+      const int k = std::popcount(m[i]);
+      if (k < 2 || k > size) continue;
+      pos[n] = i;
+      rows[n++] = m[i];
+    }
+    if (n < size) continue;
+    for (int a = 0; a < n; ++a) {
+      for (int b = a + 1; b < n; ++b) {
+        const unsigned u2 = rows[a] | rows[b];
+        if (std::popcount(u2) > size) continue;
+        for (int c = b + 1; c < n; ++c) {
+          const unsigned u3 = u2 | rows[c];
+          if (size == 3) {
+            if (std::popcount(u3) != 3) continue;
+            Pattern p;
+            p.positions = (1u << pos[a]) | (1u << pos[b]) | (1u << pos[c]);
+            AppendDigits(p, rows[a]);
+            AppendDigits(p, rows[b]);
+            AppendDigits(p, rows[c]);
+            if (Eliminate(f, z, p, code, true)) return true;
+            continue;
+          }
+          if (std::popcount(u3) > 4) continue;
+          for (int d = c + 1; d < n; ++d) {
+            if (std::popcount(u3 | rows[d]) != 4) continue;
+            Pattern p;
+            p.positions = (1u << pos[a]) | (1u << pos[b]) | (1u << pos[c]) | (1u << pos[d]);
+            AppendDigits(p, rows[a]);
+            AppendDigits(p, rows[b]);
+            AppendDigits(p, rows[c]);
+            AppendDigits(p, rows[d]);
+            if (Eliminate(f, z, p, code, true)) return true;
+          }
+        }
+      }
+    }
+  }
+  return false;
+}
+
+}  // namespace tessora::naked_set

@@ -1,0 +1,77 @@
+// Bit-mask views of the board used by the placement detectors: which positions
+// of each zone hold a value, and the value of every cell. Position i of zone z
+// is bit i, the cell ZoneCells[z][i].
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+#include "board/board.h"
+#include "ui/form1.h"
+
+namespace tessora::zonemask {
+
+constexpr std::uint16_t kAllPositions = 0x1FF;
+
+// The position of a cell inside its row, column and box zones.
+constexpr int RowPos(int cell) { return cell % 9; }
+constexpr int ColPos(int cell) { return cell / 9; }
+constexpr int BoxPos(int cell) { return 3 * (cell / 9 % 3) + cell % 3; }
+
+// Positions of a zone whose cells are set in a per-row mask (bit = column).
+inline std::uint16_t ZonePositions(const std::array<std::uint16_t, 9>& rows, int z) {
+  if (z < 9) return rows[z];
+  unsigned m = 0;
+  if (z < 18) {
+    const int c = z - 9;
+    for (int r = 0; r < 9; ++r) m |= ((rows[r] >> c) & 1u) << r;
+    return static_cast<std::uint16_t>(m);
+  }
+  const int b = z - 18, br = 3 * (b / 3), bc = 3 * (b % 3);
+  for (int rr = 0; rr < 3; ++rr) m |= ((rows[br + rr] >> bc) & 7u) << (3 * rr);
+  return static_cast<std::uint16_t>(m);
+}
+
+// The filled cells of the board, per zone, with their values (0 for an empty
+// cell and for a filled cell whose caption holds no digit).
+struct FilledMasks {
+  std::array<std::uint16_t, kZones> zone{};
+  std::array<std::uint8_t, kCells> value{};
+
+  void Build(const Form1& f) {
+    zone.fill(0);
+    for (int c = 0; c < kCells; ++c) {
+      if (f.Filled(c)) {
+        Set(c, f.Value(c));
+      } else {
+        value[c] = 0;
+      }
+    }
+  }
+  void Set(int cell, int v) {
+    value[cell] = static_cast<std::uint8_t>(v);
+    zone[RowZone(cell)] |= static_cast<std::uint16_t>(1u << RowPos(cell));
+    zone[ColZone(cell)] |= static_cast<std::uint16_t>(1u << ColPos(cell));
+    zone[BoxZone(cell)] |= static_cast<std::uint16_t>(1u << BoxPos(cell));
+  }
+  bool Filled(int cell) const { return (zone[RowZone(cell)] >> RowPos(cell)) & 1u; }
+};
+
+// A cell number as the two-digit text of the patterns ("07").
+inline std::string TwoDigits(int cell) {
+  return {static_cast<char>('0' + cell / 10), static_cast<char>('0' + cell % 10)};
+}
+
+// A digit between two blanks (" 5 ").
+inline std::string BlankedDigit(int d) { return {' ', static_cast<char>('0' + d), ' '}; }
+
+// Writes a value found by a detector: caption in the control's ink, no
+// candidates left, one more filled cell, propagation to the peers.
+inline void PlaceFound(Form1& f, int cell, int d) {
+  f.ShowValue(cell, d, f.control.ValueColor);
+  f.board.Can[cell] = CandText::Filled();
+}
+
+}  // namespace tessora::zonemask

@@ -1,0 +1,100 @@
+// The main window on screen: drawn from the core's window state and
+// forwarding every event to the core's handlers. It holds no logic of its own.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "control_widgets.h"
+#include "ui/window.h"
+
+class QAction;
+class QMenu;
+
+namespace tessora {
+class Form1;
+}
+
+namespace tessora::qt {
+
+class QtPlatform;
+class PriorityDialog;
+class CellWidget;
+class Overlay;
+class Surface;
+
+class MainView : public QMainWindow {
+ public:
+  MainView(Form1& form, QtPlatform& platform);
+  ~MainView() override;
+
+  // Draws the core's state, touching only the widgets whose state changed.
+  void Sync();
+
+  // Runs a core handler for a user event, then draws. Events arriving while a
+  // handler runs are dropped (processing inside a handler excludes user input,
+  // so this happens only through nested dialogs).
+  void Forward(const std::function<void()>& handler);
+  bool HandlerRunning() const { return depth_ > 0; }
+
+  Form1& form() { return form_; }
+  // Widgets by control name, for tests and screenshots.
+  QWidget* ControlWidget(const std::string& name) const;
+  CellWidget* Cell(int index) const { return cells_[index]; }
+  QAction* MenuAction(const std::string& name) const;
+  QMenu* Menu(const std::string& name) const;
+  PriorityDialog* Form3() const { return form3_; }
+  QWidget* Surface() const;
+
+  // Events of the parts of the window.
+  void CellMouseMove(int cell, int buttons, int shiftState);
+  void CellMouseDown(int cell, int button, int shiftState);
+  void CellClick(int cell);
+  void CellDblClick(int cell);
+  void SurfaceMouseMove(int buttons, int shiftState, int xTwips, int yTwips);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void SyncArray(std::vector<ControlSlot>& slots, std::vector<Control>& controls, QWidget* parent);
+  void SyncMenus();
+  void SyncForm3();
+  void WireControl(const Control& c, QWidget* w);
+  void WireArrayElement(Kind kind, QWidget* w, const std::string& arrayName, std::size_t index);
+  bool HandleKey(QObject* watched, QEvent* event);
+  bool HandleHeldButton(QObject* watched, QEvent* event);
+
+  Form1& form_;
+  QtPlatform& platform_;
+  tessora::qt::Surface* surface_ = nullptr;
+  Overlay* overlay_ = nullptr;
+  CellWidget* cells_[81] = {};
+  std::vector<std::pair<const Control*, ControlSlot>> controls_;
+  std::map<std::string, QWidget*> widgetsByName_;
+  std::vector<ControlSlot> ri_, co_, cM_, cv1_;
+  struct MenuSlot {
+    const Control* control;
+    QAction* action;
+    Control last;
+    bool drawn = false;
+  };
+  std::vector<MenuSlot> menuSlots_;
+  std::map<std::string, QMenu*> menus_;
+  std::map<std::string, QAction*> actions_;
+  std::map<QObject*, std::string> heldButtons_;  // buttons that act while held
+  std::string heldNow_;                           // the held button pressed now
+  PriorityDialog* form3_ = nullptr;
+  std::string drawnCaption_;
+  int depth_ = 0;
+  bool syncing_ = false;
+};
+
+}  // namespace tessora::qt

@@ -1,0 +1,178 @@
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+
+#include "ui/form1.h"
+#include "ui/scripted_platform.h"
+
+namespace tessora::qt {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+unsigned ClockSeed() {
+  const auto ns = static_cast<unsigned long long>(QDateTime::currentMSecsSinceEpoch()) * 1000003ull ^
+                  static_cast<unsigned long long>(QTime::currentTime().msecsSinceStartOfDay());
+  return static_cast<unsigned>(ns ^ (ns >> 32));
+}
+
+}  // namespace
+
+QString FilterText(const std::vector<FileFilter>& filters) {
+  QStringList parts;
+  for (const auto& [description, pattern] : filters) {
+    QString p = Q(pattern);
+    p.replace(QLatin1Char(';'), QLatin1Char(' '));
+    parts << QStringLiteral("%1 (%2)").arg(Q(description), p.simplified());
+  }
+  return parts.join(QStringLiteral(";;"));
+}
+
+QtPlatform::QtPlatform() : rng_(ClockSeed()) {}
+
+QtPlatform::~QtPlatform() {
+  for (auto& [name, timer] : timers_) delete timer;
+  if (busyPointer_) QApplication::restoreOverrideCursor();
+}
+
+void QtPlatform::Redraw() {
+  if (onRedraw) onRedraw();
+}
+
+MsgResult QtPlatform::MessageBox(const MessageBoxRequest& request) {
+  if (answers_) return answers_->MessageBox(request);
+  Redraw();
+  QString text = Q(request.text);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(dialogParent);
+  box.setWindowTitle(request.title.empty() ? Q(kProductTitle) : Q(request.title));
+  box.setText(text);
+  box.setIcon(request.infoIcon ? QMessageBox::Information : QMessageBox::NoIcon);
+  switch (request.buttons) {
+    case MsgButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.setDefaultButton(QMessageBox::Ok);
+      break;
+    case MsgButtons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Ok);
+      break;
+    case MsgButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      break;
+  }
+  const int pressed = box.exec();
+  switch (pressed) {
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Ok: return MsgResult::Ok;
+    default:  // closed without a button: the way out of each kind
+      return request.buttons == MsgButtons::OkCancel ? MsgResult::Cancel
+             : request.buttons == MsgButtons::YesNo  ? MsgResult::No
+                                                     : MsgResult::Ok;
+  }
+}
+
+std::string QtPlatform::AskOpenFile(const std::string& title, const std::vector<FileFilter>& filters,
+                                    const std::string& folder) {
+  if (answers_) return answers_->AskOpenFile(title, filters, folder);
+  Redraw();
+  // The open dialog only accepts an existing file.
+  const QString path = QFileDialog::getOpenFileName(dialogParent, Q(title), Q(folder), FilterText(filters));
+  return path.toStdString();
+}
+
+std::string QtPlatform::AskSaveFile(const std::string& title, const std::vector<FileFilter>& filters,
+                                    const std::string& folder, const std::string& defaultName) {
+  if (answers_) return answers_->AskSaveFile(title, filters, folder, defaultName);
+  Redraw();
+  QString start = Q(folder);
+  if (!defaultName.empty()) start = start.isEmpty() ? Q(defaultName) : QDir(start).filePath(Q(defaultName));
+  // The program decides itself about replacing a file: the dialog does not ask.
+  const QString path = QFileDialog::getSaveFileName(dialogParent, Q(title), start, FilterText(filters), nullptr,
+                                                    QFileDialog::DontConfirmOverwrite);
+  return path.toStdString();
+}
+
+void QtPlatform::TimerChanged(const std::string& name, bool enabled, int intervalMs) {
+  QTimer*& timer = timers_[name];
+  if (!timer) {
+    timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [this, name] {
+      if (onTick) onTick(name);
+    });
+  }
+  if (enabled) timer->start(std::max(1, intervalMs));
+  else timer->stop();
+}
+
+bool QtPlatform::TimerActive(const std::string& name) const {
+  auto it = timers_.find(name);
+  return it != timers_.end() && it->second->isActive();
+}
+
+void QtPlatform::DoEvents() {
+  // The core calls this very often in long loops: process at most every few milliseconds.
+  if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kDoEventsIntervalMs) return;
+  Redraw();
+  // Clicks and keys wait until the running handler is over: they never enter it.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  sinceEvents_.restart();
+}
+
+void QtPlatform::Repaint() { Redraw(); }
+
+double QtPlatform::SecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+double QtPlatform::Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+
+void QtPlatform::Randomize() { rng_.seed(ClockSeed()); }
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+std::string QtPlatform::CurrentFolder() { return QDir::currentPath().toStdString(); }
+
+bool QtPlatform::SetCurrentFolder(const std::string& folder) { return QDir::setCurrent(Q(folder)); }
+
+bool QtPlatform::StartProgram(const std::string& path) {
+  if (path.empty()) return false;
+  return QProcess::startDetached(Q(path), {});
+}
+
+bool QtPlatform::ShowHelp(const std::string& file, int /*topic*/) {
+  // Topics are not addressable in a plain file: the whole help opens.
+  const QFileInfo info(Q(file));
+  if (!info.exists()) return false;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void QtPlatform::SetMousePointer(Pointer pointer) {
+  const bool busy = pointer == Pointer::Busy;
+  if (busy == busyPointer_) return;
+  busyPointer_ = busy;
+  if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+  else QApplication::restoreOverrideCursor();
+}
+
+void QtPlatform::Quit() {
+  quitRequested_ = true;
+  for (auto& [name, timer] : timers_) timer->stop();
+  if (onQuit) onQuit();
+  QCoreApplication::quit();
+}
+
+}  // namespace tessora::qt
