@@ -8,13 +8,15 @@
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 #include "ui/session.h"
+#include "rate.h"
 
 using namespace tessora;
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: tessora-cli session [SCRIPT]\n";
+  std::cerr << "usage: tessora-cli session [SCRIPT]\n"
+               "       tessora-cli rate [--json] [FILE...]\n";
   return 2;
 }
 
@@ -45,5 +47,6 @@ int main(int argc, char** argv) {
   std::string cmd = args[0];
   args.erase(args.begin());
   if (cmd == "session") return Session(args);
+  if (cmd == "rate") return cli::Rate(args);
   return Usage();
 }

@@ -3,6 +3,7 @@
 // candidate it removes when applied.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,9 @@ const LockCase kLockCases[] = {
 };
 
 class LockStepTest : public ::testing::TestWithParam<LockCase> {};
+
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const LockCase& c, std::ostream* os) { *os << c.name; }
 
 AdviceStepRecord Sentinel() {
   AdviceStepRecord s;
@@ -180,6 +184,8 @@ struct NoLockCase {
   Detector detector;
   const char* picture;
 };
+
+void PrintTo(const NoLockCase& c, std::ostream* os) { *os << c.name; }
 
 const NoLockCase kNoLockCases[] = {
     // 4 in one cell of box 0 (a hidden single, not a lock), also in row A.

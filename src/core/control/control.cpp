@@ -289,6 +289,7 @@ void Form1::Gioca_Click() {
       w.BoardClear();
       w.BoardAdd("AFTER CANCELLATION");
     }
+    control.ReportedSuggestions = methods.SuggestionCount;
     w.BoardAdd("- I have " + std::to_string(methods.SuggestionCount) + " suggestions, to solve it.");
   }
 

@@ -52,6 +52,8 @@ struct ControlState {
   // Skip trial rows that no solution holds (off only to check that skipping
   // changes nothing).
   bool UseTrialPlan = true;
+  // The suggestion count of the last report line.
+  int ReportedSuggestions = 0;
   // Rating listing.
   std::string LineText;
   int LineItems = 0;

@@ -1,0 +1,164 @@
+// tessora-cli rate: runs every puzzle through the window's own path (Clear
+// All, Initial Data, the givens keyed in, Play) and reports the outcome.
+#include "rate.h"
+
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+
+#include "ui/form1.h"
+#include "ui/scripted_platform.h"
+#include "util/json.h"
+
+namespace tessora::cli {
+
+namespace {
+
+struct Puzzle {
+  std::string grid;  // 81 characters, "." for an empty cell
+  std::string origin;
+};
+
+bool GridLine(const std::string& line, std::string& grid) {
+  if (line.size() < 81) return false;
+  grid.clear();
+  for (int i = 0; i < 81; ++i) {
+    char ch = line[i];
+    if (ch >= '1' && ch <= '9') grid.push_back(ch);
+    else if (ch == '.' || ch == '0' || ch == ' ') grid.push_back('.');
+    else return false;
+  }
+  return true;
+}
+
+bool ReadPuzzles(std::istream& in, const std::string& name, std::vector<Puzzle>& out) {
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t") == std::string::npos) continue;
+    std::string grid;
+    if (GridLine(line, grid)) out.push_back({grid, name + ":" + std::to_string(number)});
+    else std::cerr << "tessora-cli: " << name << ":" << number << ": not a puzzle line, skipped\n";
+  }
+  return true;
+}
+
+struct Outcome {
+  std::string result, difficulty, solution;
+  int suggestions = 0, trials = 0;
+  std::vector<std::string> moves, report;
+  long long micros = 0;
+};
+
+Outcome RunOne(Form1& f, const std::string& grid) {
+  f.Azzera_Click();
+  f.DatIniz_Click();
+  for (char ch : grid) f.KeyDown(ch == '.' ? key::Space : ch, 0);
+  auto t0 = std::chrono::steady_clock::now();
+  f.Gioca_Click();
+  auto t1 = std::chrono::steady_clock::now();
+  Outcome o;
+  o.micros = std::chrono::duration_cast<std::chrono::microseconds>(t1 - t0).count();
+  o.report = f.w.ListCons.items;
+  o.trials = f.control.TrialCount;
+  const bool duplicate = !o.report.empty() && o.report[0] == "ERROR IN CURRENT DATA!";
+  if (duplicate || f.control.ContradictionSeen) {
+    o.result = "invalid";
+  } else if (f.control.ControlFailed || !f.board.PlayPhase) {
+    o.result = "failed";
+  } else {
+    o.result = "solved";
+    o.difficulty = Trim(f.control.Difficulty);
+    o.suggestions = f.control.ReportedSuggestions;
+    const auto& sol = f.control.TrialCount > 0 ? f.board.TrialSolution : f.board.Solution;
+    for (const std::string& s : sol) o.solution += Trim(s).empty() ? "." : Trim(s);
+    for (int i = 1; i <= f.control.MoveCount; ++i) o.moves.push_back(f.control.MoveList[i]);
+  }
+  if (o.result != "solved") o.trials = f.control.TrialCount;
+  return o;
+}
+
+}  // namespace
+
+int Rate(const std::vector<std::string>& args) {
+  bool json = false;
+  std::vector<std::string> files;
+  for (const std::string& a : args) {
+    if (a == "--json") json = true;
+    else if (!a.empty() && a[0] == '-' && a != "-") {
+      std::cerr << "tessora-cli rate: unknown option " << a << "\n";
+      return 2;
+    } else files.push_back(a);
+  }
+  std::vector<Puzzle> puzzles;
+  if (files.empty()) {
+    ReadPuzzles(std::cin, "stdin", puzzles);
+  } else {
+    for (const std::string& name : files) {
+      if (name == "-") {
+        ReadPuzzles(std::cin, "stdin", puzzles);
+        continue;
+      }
+      std::ifstream in(name, std::ios::binary);
+      if (!in) {
+        std::cerr << "tessora-cli rate: cannot read " << name << "\n";
+        return 2;
+      }
+      ReadPuzzles(in, name, puzzles);
+    }
+  }
+
+  ScriptedPlatform platform;
+  Form1 form(platform);
+  form.Form_Load();
+  std::map<std::string, int> byResult, byDifficulty;
+  int withTrials = 0;
+  auto start = std::chrono::steady_clock::now();
+  if (!json) std::cout << "   n  result   difficulty  sugg  trials    micros  puzzle\n";
+  int n = 0;
+  for (const Puzzle& p : puzzles) {
+    ++n;
+    Outcome o = RunOne(form, p.grid);
+    byResult[o.result] += 1;
+    if (!o.difficulty.empty()) byDifficulty[o.difficulty] += 1;
+    if (o.trials > 0) ++withTrials;
+    if (json) {
+      JsonWriter j;
+      j.BeginObject();
+      j.Key("n").Int(n);
+      j.Key("puzzle").String(p.grid);
+      j.Key("result").String(o.result);
+      j.Key("difficulty").String(o.difficulty);
+      j.Key("suggestions").Int(o.suggestions);
+      j.Key("trials").Int(o.trials);
+      j.Key("solution").String(o.solution);
+      j.Key("moves").Strings(o.moves);
+      j.Key("report").Strings(o.report);
+      j.Key("micros").Int(o.micros);
+      j.EndObject();
+      std::cout << j.str() << "\n";
+    } else {
+      char line[160];
+      std::snprintf(line, sizeof line, "%4d  %-7s  %-10s  %4d  %6d  %8lld  %s\n", n, o.result.c_str(),
+                    o.difficulty.c_str(), o.suggestions, o.trials, o.micros, p.grid.c_str());
+      std::cout << line;
+    }
+  }
+  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (!json) {
+    std::ostringstream s;
+    s << n << " puzzles:";
+    for (const char* r : {"solved", "failed", "invalid"}) s << " " << byResult[r] << " " << r << ",";
+    s << " " << withTrials << " with trials;";
+    for (const char* d : {"Easy", "Medium", "Difficult", "Diabolic"}) s << " " << byDifficulty[d] << " " << d;
+    char rate[64];
+    std::snprintf(rate, sizeof rate, "; %.1f puzzles/s", seconds > 0 ? n / seconds : 0.0);
+    std::cout << s.str() << rate << "\n";
+  }
+  return 0;
+}
+
+}  // namespace tessora::cli

@@ -1,0 +1,98 @@
+// tessora-cli run as a user of the command line would run it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <sys/wait.h>
+#include <vector>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct CliRun {
+  std::string out;
+  int status = 0;
+};
+
+// Runs the tool with `args`, feeding `input` on standard input.
+CliRun Cli(const std::string& args, const std::string& input) {
+  const std::string inputPath = ::testing::TempDir() + "cli_input.txt";
+  std::ofstream(inputPath, std::ios::binary) << input;
+  const std::string cmd = std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " 2>/dev/null";
+  CliRun r;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p) return r;
+  std::array<char, 4096> buf;
+  size_t n;
+  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+  int status = pclose(p);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(CliSession, KeysASchemeAndDumpsTheWindow) {
+  CliRun r = Cli("session", "click DatIniz\ntype 53..7....\n# a comment\n\ndump\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(Has(r.out, "\"caption\":\"Tessora - Nuovo1\""));
+  EXPECT_TRUE(Has(r.out, "\"blackboard\":[\"- When finished Initial Data\",\"  click 'Play', to start the game.\"]"));
+  EXPECT_TRUE(Has(r.out, "\"cells\":[{\"caption\":\"5\",\"font\":\"MS Sans Serif\",\"size\":18,\"ink\":\"0x80000012\""));
+  EXPECT_TRUE(Has(r.out, "\"FilledCount\":3,"));
+  EXPECT_TRUE(Has(r.out, "\"CurCell\":9,"));
+  EXPECT_TRUE(Has(r.out, "\"Gioca\":{\"kind\":\"button\",\"enabled\":true"));
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+}
+
+TEST(CliSession, PlaysAGameFromPlayToAJudgedMove) {
+  const std::string scheme =
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+  std::string script = "click DatIniz\ntype " + scheme + "\nclick Gioca\ndump\ncellclick 2\nkey 52\ndump\nkey 46\n"
+                       "cellclick 3\nkey 49\ndump\n";
+  CliRun r = Cli("session", script);
+  ASSERT_EQ(r.status, 0) << r.out;
+  std::vector<std::string> dumps;
+  size_t start = 0;
+  for (size_t nl; (nl = r.out.find('\n', start)) != std::string::npos; start = nl + 1)
+    dumps.push_back(r.out.substr(start, nl - start));
+  ASSERT_EQ(dumps.size(), 3u);
+  EXPECT_TRUE(Has(dumps[0], "\"SOLVABILITY CONTROL REPORT\""));
+  EXPECT_TRUE(Has(dumps[0], "\"YOU CAN PLAY NOW\",\"- click the buttons below for advice.\"]"));
+  EXPECT_TRUE(Has(dumps[0], "\"PlayPhase\":true"));
+  EXPECT_TRUE(Has(dumps[1], "\"blackboard\":[\"- CORRECT MOVE in Ac.\"]"));
+  EXPECT_TRUE(Has(dumps[2], "\"blackboard\":[\"- WRONG MOVE\",\"  Value in Ad NOT accepted!!\"]"));
+  EXPECT_TRUE(Has(dumps[2], "\"ErrorCount\":1,"));
+  EXPECT_TRUE(Has(dumps[2], "\"caption\":\"1 Error\""));
+}
+
+TEST(CliSession, ReportsLinesThatCannotRun) {
+  CliRun r = Cli("session", "click Gioca\nfrobnicate\ndump\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(Has(r.out, "\"PlayPhase\":false"));
+}
+
+TEST(CliRate, JsonLinePerPuzzleAndExitStatus) {
+  const std::string input =
+      "# two puzzles\n"
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79 extra text\n"
+      "\n"
+      "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n";
+  CliRun r = Cli("rate --json", input);
+  ASSERT_EQ(r.status, 0);
+  EXPECT_TRUE(Has(r.out, "{\"n\":1,\"puzzle\":\"53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\",\"result\":\"solved\""));
+  EXPECT_TRUE(Has(r.out, "\"solution\":\"534678912672195348198342567859761423426853791713924856961537284287419635345286179\""));
+  EXPECT_TRUE(Has(r.out, "{\"n\":2,"));
+  EXPECT_TRUE(Has(r.out, "\"result\":\"invalid\""));
+  EXPECT_EQ(Cli("rate /no/such/file", "").status, 2);
+  EXPECT_EQ(Cli("rate --bogus", "").status, 2);
+}
+
+TEST(CliRate, TableWithASummaryLine) {
+  CliRun r = Cli("rate", "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_TRUE(Has(r.out, "1 puzzles: 1 solved, 0 failed, 0 invalid, 0 with trials;"));
+}
+
+}  // namespace

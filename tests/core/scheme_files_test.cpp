@@ -1,0 +1,580 @@
+// "Open" and "Save" with the `.sud` and `.ss` formats: what is written, what is
+// read back, the dialogs, and files that are refused without touching the board.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../../fuzz/scheme_properties.h"
+#include "files/scheme_format.h"
+#include "test_support.h"
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#endif
+
+namespace tessora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The scheme of the fixtures; its first cell is the one played in the game fixtures.
+const std::string kScheme = "050703060007000800000816000000030000005000100730040086906000204840572093000409000";
+const std::string kTitle = "Tessora 2.2";  // the caption Clear All leaves
+
+std::string Fixture(const std::string& name) { return std::string(TESSORA_FIXTURES) + "/" + name; }
+
+std::string ReadBytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out << bytes;
+}
+
+// A folder of its own for each test, removed afterwards.
+struct TempDir {
+  fs::path path;
+  TempDir() {
+    std::random_device rd;
+    path = fs::temp_directory_path() / ("tessora-scheme-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(path);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path, ec);
+  }
+  std::string operator/(const std::string& name) const { return (path / name).string(); }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(path)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+// The scheme's givens, then cell Aa keyed in play (a correct 1) and the
+// candidates that follow from the values.
+void PlayedBoard(Form1& f) {
+  test::PlaceGivens(f, kScheme);
+  f.board.PlayPhase = true;
+  f.ShowValue(0, 1, colour::DarkBlue);
+  test::PlainCandidates(f);
+  f.board.FilledCount = f.CountFilled();
+}
+
+std::string Values(const Form1& f) {
+  std::string s;
+  for (int i = 0; i < kCells; ++i) s += f.Filled(i) ? f.w.caN[i].caption : ".";
+  return s;
+}
+
+std::string Inks(const Form1& f) {
+  std::string s;
+  for (int i = 0; i < kCells; ++i)
+    s += !f.Filled(i) ? '.' : f.w.caN[i].ink == colour::DarkBlue ? 'b' : f.w.caN[i].ink == colour::ButtonText ? 'g' : '?';
+  return s;
+}
+
+int CountMessages(const Form1& f, const std::string& title) {
+  int n = 0;
+  for (const auto& m : f.shownMessages) n += m.request.title == title;
+  return n;
+}
+
+void Open(test::Harness& h, const std::string& path) {
+  h.platform.fileAnswers.push_back(path);
+  h.form.Apri_Click();
+}
+
+// ---- Save ------------------------------------------------------------------
+
+TEST(SchemeSave, OutsidePlayWritesNineQuotedRowsAndAsksNothing) {
+  TempDir dir;
+  test::Harness h;
+  Form1& f = h.form;
+  test::PlaceGivens(f, kScheme);
+  h.platform.fileAnswers.push_back(dir / "plain");
+  f.Salva_Click();
+  EXPECT_EQ(ReadBytes(dir / "plain.sud"), ReadBytes(Fixture("easy.sud")));
+  EXPECT_TRUE(f.shownMessages.empty());
+  EXPECT_EQ(f.files.SchemeFile, dir / "plain.sud");
+  EXPECT_EQ(f.w.caption, "Tessora - Sudoku file=" + (dir / "plain.sud"));
+  EXPECT_FALSE(f.files.SavingScheme);
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"plain.sud"});  // no temporary file left behind
+}
+
+TEST(SchemeSave, InPlayWithOnlyGivensWritesNineRowsWithoutAsking) {
+  TempDir dir;
+  test::Harness h;
+  Form1& f = h.form;
+  test::PlaceGivens(f, kScheme);
+  test::PlainCandidates(f);
+  f.board.PlayPhase = true;
+  h.platform.fileAnswers.push_back(dir / "givens.sud");
+  f.Salva_Click();
+  EXPECT_EQ(ReadBytes(dir / "givens.sud"), ReadBytes(Fixture("easy.sud")));
+  EXPECT_TRUE(f.shownMessages.empty());
+}
+
+TEST(SchemeSave, CandidatesQuestionDecidesBetween27And18Rows) {
+  struct Case {
+    MsgResult answer;
+    const char* fixture;
+  };
+  for (const Case& c : {Case{MsgResult::Yes, "game27.sud"}, Case{MsgResult::No, "game18.sud"}}) {
+    SCOPED_TRACE(c.fixture);
+    TempDir dir;
+    test::Harness h;
+    Form1& f = h.form;
+    PlayedBoard(f);
+    h.platform.answers.push_back(c.answer);
+    h.platform.fileAnswers.push_back(dir / "game.sud");
+    f.Salva_Click();
+    ASSERT_EQ(f.shownMessages.size(), 1u);
+    EXPECT_EQ(f.shownMessages[0].request.text, "Saving Candidates too ?");
+    EXPECT_EQ(f.shownMessages[0].request.title, "Save");
+    EXPECT_EQ(f.shownMessages[0].request.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ReadBytes(dir / "game.sud"), ReadBytes(Fixture(c.fixture)));
+    EXPECT_FALSE(f.files.SavingScheme);
+  }
+}
+
+TEST(SchemeSave, DialogOffersTheDefaultNameTitleAndOneFilter) {
+  struct Case {
+    std::string schemeFile;
+    bool ss;
+    std::string defaultName;
+  };
+  const Case cases[] = {
+      {"/home/someone/schemes/my.test.sud", false, "my.sud"},
+      {"C:\\Schemes\\my.test.sud", false, "my.sud"},
+      {"old\\folder/other.name.ss", false, "other.sud"},
+      {"Nuovo3", false, "Nuovo3.sud"},
+      {"/home/someone/my.test.sud", true, "my.ss"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.schemeFile);
+    test::Harness h;
+    Form1& f = h.form;
+    test::PlaceGivens(f, kScheme);
+    f.files.SchemeFile = c.schemeFile;
+    f.w.mUsaSS.checked = c.ss;
+    f.Salva_Click();  // no file answer: the dialog is cancelled
+    ASSERT_EQ(h.platform.dialogTitles.size(), 1u);
+    EXPECT_EQ(h.platform.dialogTitles[0], "Seleziona il file in cui salvare");
+    const std::vector<FileFilter> filter = {c.ss ? FileFilter{"Sudoku file *.ss", "*.ss"}
+                                                 : FileFilter{"Sudoku file *.sud", "*.sud"}};
+    EXPECT_EQ(h.platform.dialogFilters[0], filter);
+    EXPECT_EQ(h.platform.dialogDefaultNames[0], c.defaultName);
+    // Cancelled: the scheme is named by the default name, nothing else changes.
+    EXPECT_EQ(f.files.SchemeFile, c.defaultName);
+    EXPECT_EQ(f.w.caption, kTitle);
+    EXPECT_FALSE(f.files.SavingScheme);
+    EXPECT_TRUE(f.shownMessages.empty());
+  }
+}
+
+TEST(SchemeSave, UnnamedSchemeIsNamedNewWithTheNextNumber) {
+  test::Harness h;
+  Form1& f = h.form;
+  test::PlaceGivens(f, kScheme);
+  f.files.SchemeFile = " ";
+  f.files.NewSchemeNo = 4;
+  f.Salva_Click();
+  EXPECT_EQ(h.platform.dialogDefaultNames.back(), "New5.sud");
+  EXPECT_EQ(f.files.NewSchemeNo, 5);
+  // The cancelled save named the scheme: the next one keeps the name and the number.
+  f.Salva_Click();
+  EXPECT_EQ(h.platform.dialogDefaultNames.back(), "New5.sud");
+  EXPECT_EQ(f.files.NewSchemeNo, 5);
+}
+
+TEST(SchemeSave, AppendsTheExtensionOfTheModeOnlyWhenMissing) {
+  struct Case {
+    bool ss;
+    std::string answer, written;
+  };
+  const Case cases[] = {
+      {false, "a", "a.sud"},
+      {false, "b.sud", "b.sud"},
+      {false, "c.ss", "c.ss.sud"},
+      {true, "d", "d.ss"},
+      {true, "e.ss", "e.ss"},
+      {true, "f.sud", "f.sud.ss"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer);
+    TempDir dir;
+    test::Harness h;
+    Form1& f = h.form;
+    test::PlaceGivens(f, kScheme);
+    f.w.mUsaSS.checked = c.ss;
+    h.platform.fileAnswers.push_back(dir / c.answer);
+    f.Salva_Click();
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{c.written});
+    EXPECT_EQ(f.files.SchemeFile, dir / c.written);
+    EXPECT_EQ(ReadBytes(dir / c.written), ReadBytes(Fixture(c.ss ? "compact.ss" : "easy.sud")));
+  }
+}
+
+TEST(SchemeSave, SsModeWritesOnlyTheValuesEvenAfterAskingForCandidates) {
+  TempDir dir;
+  test::Harness h;
+  Form1& f = h.form;
+  PlayedBoard(f);
+  f.w.mUsaSS.checked = true;
+  h.platform.fileAnswers.push_back(dir / "played.ss");
+  f.Salva_Click();
+  EXPECT_EQ(CountMessages(f, "Save"), 1);  // the candidates question
+  std::string expected = ReadBytes(Fixture("compact.ss"));
+  expected[0] = '1';  // Aa played
+  EXPECT_EQ(ReadBytes(dir / "played.ss"), expected);
+}
+
+TEST(SchemeSave, FailedWriteKeepsBoardAndOldFile) {
+  TempDir dir;
+  fs::create_directory(dir.path / "taken.sud");
+  WriteBytes(dir.path / "taken.sud" / "inside", "old");
+  test::Harness h;
+  Form1& f = h.form;
+  PlayedBoard(f);
+  const std::string values = Values(f), inks = Inks(f), can = test::AllCan(f);
+  h.platform.answers.push_back(MsgResult::Yes);
+  h.platform.fileAnswers.push_back(dir / "taken.sud");
+  f.Salva_Click();
+  ASSERT_EQ(f.shownMessages.size(), 2u);
+  EXPECT_EQ(f.shownMessages[1].request.title, "Save");
+  EXPECT_EQ(f.shownMessages[1].request.buttons, MsgButtons::Ok);
+  EXPECT_NE(f.shownMessages[1].request.text.find("taken.sud"), std::string::npos);
+  EXPECT_EQ(Values(f), values);
+  EXPECT_EQ(Inks(f), inks);
+  EXPECT_EQ(test::AllCan(f), can);
+  EXPECT_TRUE(fs::is_directory(dir.path / "taken.sud"));
+  EXPECT_EQ(ReadBytes(dir.path / "taken.sud" / "inside"), "old");
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"taken.sud"});
+  EXPECT_FALSE(f.files.SavingScheme);
+  EXPECT_EQ(f.files.DefaultSaveName, "New1.sud");
+  EXPECT_EQ(f.files.SchemeFile, "New1.sud");  // as after a cancelled dialog
+  EXPECT_EQ(f.w.caption, kTitle);
+}
+
+TEST(SchemeSave, ReadOnlyFolderKeepsTheOldFile) {
+  TempDir dir;
+  const fs::path folder = dir.path / "locked";
+  fs::create_directory(folder);
+  WriteBytes(folder / "old.sud", "old content");
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  {
+    std::ofstream probe(folder / "probe");
+    if (probe) GTEST_SKIP() << "the folder stays writable for this user (root)";
+  }
+  test::Harness h;
+  Form1& f = h.form;
+  test::PlaceGivens(f, kScheme);
+  h.platform.fileAnswers.push_back((folder / "old.sud").string());
+  f.Salva_Click();
+  EXPECT_EQ(CountMessages(f, "Save"), 1);
+  EXPECT_EQ(ReadBytes(folder / "old.sud"), "old content");
+}
+
+TEST(SchemeWrite, ReplacesTheWholeFileOrNothing) {
+  TempDir dir;
+  std::string error;
+  WriteBytes(dir.path / "s.sud", std::string(500, 'x'));
+  ASSERT_TRUE(WriteFileAtomically(dir / "s.sud", "short", error)) << error;
+  EXPECT_EQ(ReadBytes(dir.path / "s.sud"), "short");
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"s.sud"});
+
+  EXPECT_FALSE(WriteFileAtomically(dir / "no-such-folder/s.sud", "x", error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(WriteFileAtomically(dir.path.string(), "x", error));  // a folder
+  EXPECT_FALSE(WriteFileAtomically("", "x", error));
+  EXPECT_EQ(ReadBytes(dir.path / "s.sud"), "short");
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"s.sud"});
+}
+
+// ---- Open ------------------------------------------------------------------
+
+TEST(SchemeOpen, CancelLeavesAClearedBoardWithoutName) {
+  for (bool ss : {false, true}) {
+    test::Harness h;
+    Form1& f = h.form;
+    test::PlaceGivens(f, kScheme);
+    f.w.mUsaSS.checked = ss;
+    f.Apri_Click();
+    ASSERT_EQ(h.platform.dialogTitles.size(), 1u);
+    EXPECT_EQ(h.platform.dialogTitles[0], "Seleziona il file da aprire");
+    std::vector<FileFilter> filters = {{"File sudoku *.sud", "*.sud"}, {"File sudoku *.ss", "*.ss"}};
+    if (ss) std::swap(filters[0], filters[1]);
+    EXPECT_EQ(h.platform.dialogFilters[0], filters);
+    EXPECT_EQ(f.files.SchemeFile, "");
+    EXPECT_EQ(f.CountFilled(), 0);
+    EXPECT_TRUE(f.w.caN[40].visible);
+    EXPECT_EQ(f.w.caption, kTitle);
+    EXPECT_TRUE(f.shownMessages.empty());
+  }
+}
+
+TEST(SchemeOpen, ValueFilesLoadTheSchemeAsGivens) {
+  // The same scheme as .sud, as .ss compact, bordered, with a last row without
+  // CR LF, with rows past the ninth, and as .sud under another extension.
+  const std::string values = [] {
+    std::string s = kScheme;
+    for (char& ch : s)
+      if (ch == '0') ch = '.';
+    return s;
+  }();
+  for (const char* name : {"easy.sud", "compact.ss", "bordered.ss", "last_row_no_crlf.ss", "ten_rows.ss",
+                           "scheme.txt"}) {
+    SCOPED_TRACE(name);
+    test::Harness h;
+    Form1& f = h.form;
+    Open(h, Fixture(name));
+    EXPECT_EQ(CountMessages(f, "Open"), 0);
+    EXPECT_EQ(Values(f), values);
+    EXPECT_EQ(f.files.SchemeLineCount, 9);
+    EXPECT_EQ(f.files.SchemeLines2[0], " 5 7 3 6 ");
+    EXPECT_EQ(f.files.SchemeLines2[8], "   4 9   ");
+    EXPECT_EQ(f.files.SchemeLines2[9], "");
+    EXPECT_EQ(f.files.LastLine, 8);
+    EXPECT_EQ(f.files.SchemeFile, Fixture(name));
+    EXPECT_EQ(f.w.caption, "Tessora - Sudoku file=" + Fixture(name));
+    EXPECT_FALSE(f.control.LoadingScheme);
+  }
+}
+
+TEST(SchemeOpen, SsFileWithFewerRowsGetsEmptyRows) {
+  test::Harness h;
+  Open(h, Fixture("six_rows.ss"));
+  EXPECT_EQ(CountMessages(h.form, "Open"), 0);
+  EXPECT_EQ(h.form.files.SchemeLines2[5], "73  4  86");
+  EXPECT_EQ(h.form.files.SchemeLines2[6], "         ");
+  EXPECT_EQ(h.form.files.SchemeLines2[8], "         ");
+  EXPECT_EQ(h.form.files.LastLine, 5);
+  for (int cell = 54; cell < kCells; ++cell) EXPECT_FALSE(h.form.Filled(cell));
+}
+
+TEST(SchemeOpen, SsReaderLetsTheWindowProcessEventsAfterEachLine) {
+  test::Harness h;
+  const int before = h.platform.doEventsCalls;
+  Open(h, Fixture("compact.ss"));
+  EXPECT_GE(h.platform.doEventsCalls - before, 11);  // 9 rows and 2 separators
+}
+
+TEST(SchemeOpen, SavedGameComesBackWithPlayedValuesAndCandidates) {
+  TempDir dir;
+  test::Harness saver;
+  PlayedBoard(saver.form);
+  const std::string values = Values(saver.form), can = test::AllCan(saver.form);
+  saver.platform.answers.push_back(MsgResult::Yes);
+  saver.platform.fileAnswers.push_back(dir / "game");
+  saver.form.Salva_Click();
+
+  test::Harness h;
+  Form1& f = h.form;
+  Open(h, dir / "game.sud");
+  EXPECT_EQ(CountMessages(f, "Open"), 0);
+  EXPECT_EQ(f.files.SchemeLineCount, 27);
+  EXPECT_EQ(f.files.LastLine, 26);
+  EXPECT_EQ(Values(f), values);
+  EXPECT_EQ(f.w.caN[0].ink, colour::DarkBlue);
+  EXPECT_EQ(f.w.caN[1].ink, colour::ButtonText);
+  // Empty cells get their saved candidates back; filled cells hold the empty text.
+  for (int i = 0; i < kCells; ++i) {
+    SCOPED_TRACE(i);
+    if (f.Filled(i))
+      EXPECT_TRUE(f.board.Can[i].IsEmptyText());
+    else
+      EXPECT_EQ(f.board.Can[i], saver.form.board.Can[i]);
+  }
+  EXPECT_EQ(f.board.FilledCount, saver.form.CountFilled());
+  EXPECT_NE(can, "");
+}
+
+TEST(SchemeOpen, GameSavedWithoutCandidatesComesBackAsAPlainScheme) {
+  test::Harness h;
+  Form1& f = h.form;
+  Open(h, Fixture("game18.sud"));
+  EXPECT_EQ(CountMessages(f, "Open"), 0);
+  EXPECT_EQ(f.files.SchemeLineCount, 18);
+  EXPECT_EQ(f.files.LastLine, 9);  // the mark row of Aa is the last non-blank row
+  EXPECT_EQ(f.files.SchemeLines2[9], "b        ");
+  EXPECT_EQ(f.w.caN[0].caption, "1");
+  EXPECT_TRUE(f.Filled(0));
+}
+
+TEST(SchemeOpen, ShowLoadedTextRedrawsFromTheLoadedCopy) {
+  test::Harness h;
+  Form1& f = h.form;
+  const SchemeParse p = ParseSud(ReadBytes(Fixture("game27.sud")));
+  ASSERT_TRUE(p.ok) << p.error;
+  f.files.SchemeLines2 = p.scheme.rows;
+  f.files.SchemeLineCount = 27;
+  f.methods.MethodUse[3] = 7;
+  f.ShowLoadedText();
+  EXPECT_EQ(f.w.caN[0].caption, "1");
+  EXPECT_EQ(f.w.caN[0].ink, colour::DarkBlue);
+  EXPECT_EQ(f.w.caN[1].font, font::Sans);
+  EXPECT_EQ(f.w.caN[1].ink, colour::ButtonText);
+  EXPECT_EQ(f.w.caN[2].font, font::Mono);
+  EXPECT_EQ(f.board.Can[2].Digits(), "2489");
+  EXPECT_EQ(f.board.Can[80].Digits(), "1578");
+  EXPECT_TRUE(f.board.Can[1].IsEmptyText());
+  EXPECT_EQ(f.board.FilledCount, 31);
+  EXPECT_EQ(f.methods.MethodUse[3], 7);  // the method counters are not touched
+
+  f.control.TrialMode = true;
+  f.control.SavedFilled = 50;
+  f.control.SavedSuggestions = 12;
+  f.ShowLoadedText();
+  EXPECT_EQ(f.board.FilledCount, 50);
+  EXPECT_EQ(f.methods.SuggestionCount, 12);
+}
+
+// Files that are not schemes: a message titled "Open", and the board stays as
+// Clear All left it.
+TEST(SchemeOpen, RefusedFilesLoadNothing) {
+  TempDir dir;
+  const std::string good = ReadBytes(Fixture("easy.sud"));
+  const std::string game = ReadBytes(Fixture("game27.sud"));
+  auto replaceLine = [](const std::string& text, int line, const std::string& with) {
+    std::size_t b = 0;
+    for (int i = 0; i < line; ++i) b = text.find("\r\n", b) + 2;
+    return text.substr(0, b) + with + text.substr(text.find("\r\n", b));
+  };
+  struct Case {
+    std::string name;     // a fixture, or a file made here from `content`
+    std::string content;  // empty: the fixture itself
+    bool make = true;
+  };
+  const std::vector<Case> cases = {
+      {Fixture("too_many_lines.sud"), "", false},
+      {Fixture("unquoted.sud"), "", false},
+      {Fixture("zero_value.sud"), "", false},
+      {Fixture("descending_candidates.sud"), "", false},
+      {Fixture("bad_row.ss"), "", false},
+      {Fixture("binary.sud"), "", false},
+      {dir / "missing.sud", "", false},
+      {dir.path.string(), "", false},  // a folder
+      {"empty.sud", "\r\n  \r\n"},
+      {"zero_bytes.ss", ""},
+      {"twelve_lines.sud", good + "\"b        \"\r\n\"         \"\r\n\"         \"\r\n"},
+      {"letter.sud", replaceLine(good, 2, "\"   8a6   \"")},
+      {"long_value.sud", replaceLine(good, 2, "\"   816    \"")},
+      {"two_fields.sud", replaceLine(good, 2, "\"   \" \"816   \"")},
+      {"inner_quote.sud", replaceLine(good, 2, "\"   8\"6   \"")},
+      {"bad_mark.sud", replaceLine(game, 9, "\"x        \"")},
+      {"eight_fields.sud", replaceLine(game, 18, "\" , ,2489, ,29, ,49, ,\"")},
+      {"ten_fields.sud", replaceLine(game, 18, "\" , ,2489, ,29, ,49, ,29, ,\"")},
+      {"repeated_digit.sud", replaceLine(game, 18, "\" , ,2249, ,29, ,49, ,29,\"")},
+      {"candidates_on_value.sud", replaceLine(game, 18, "\"5, ,2489, ,29, ,49, ,29,\"")},
+      {"long_line.sud", replaceLine(good, 4, "\"" + std::string(5000, ' ') + "\"")},
+      {"huge.sud", std::string(200000, ' ') + good},
+      {"nul.ss", std::string("5..|...|...\r\n\0\r\n", 17)},
+      {"zero.ss", "50.|...|...\r\n"},
+      {"letters.ss", "5a.|...|...\r\n"},
+      {"short_row.ss", "5........\r\n"},
+      {"long_row.ss", "5..|...|....\r\n"},
+      {"bar_only.ss", "|\r\n"},
+      {"separators.ss", "-----------\r\n*-----------*\r\n"},
+      {"long_line.ss", std::string(3000, '.') + "\r\n"},
+      {"tab.ss", "5..|.\t.|...\r\n"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = c.make ? dir / c.name : c.name;
+    SCOPED_TRACE(path);
+    if (c.make) WriteBytes(path, c.content);
+    test::Harness h;
+    Form1& f = h.form;
+    Open(h, path);
+    ASSERT_EQ(f.shownMessages.size(), 1u);
+    EXPECT_EQ(f.shownMessages[0].request.title, "Open");
+    EXPECT_EQ(f.shownMessages[0].request.buttons, MsgButtons::Ok);
+    EXPECT_NE(f.shownMessages[0].request.text.find(path), std::string::npos);
+    EXPECT_EQ(f.CountFilled(), 0);
+    EXPECT_EQ(f.files.SchemeLineCount, 0);
+    EXPECT_EQ(f.files.SchemeLines, decltype(f.files.SchemeLines){});
+    EXPECT_EQ(f.files.SchemeLines2, decltype(f.files.SchemeLines2){});
+    EXPECT_EQ(f.files.SchemeFile, "");
+    EXPECT_EQ(f.w.caption, kTitle);
+    EXPECT_FALSE(f.board.DataStarted);
+    EXPECT_FALSE(f.control.LoadingScheme);
+    EXPECT_TRUE(f.w.Apri.enabled);
+  }
+}
+
+// ---- the formats without the window -----------------------------------------
+
+TEST(SchemeFormat, SsReaderAcceptsBothLineEndsAndStopsAfterNineRows) {
+  const std::string crlf = ReadBytes(Fixture("compact.ss"));
+  std::string lf;
+  for (char ch : crlf)
+    if (ch != '\r') lf += ch;
+  int examined = 0;
+  const SchemeParse a = ParseSs(crlf, [&] { ++examined; });
+  const SchemeParse b = ParseSs(lf);
+  ASSERT_TRUE(a.ok) << a.error;
+  ASSERT_TRUE(b.ok) << b.error;
+  EXPECT_EQ(a.scheme.rows, b.scheme.rows);
+  EXPECT_EQ(examined, 11);
+  EXPECT_EQ(FormatSs(a.scheme.rows), crlf);
+  examined = 0;
+  const SchemeParse bordered = ParseSs(ReadBytes(Fixture("bordered.ss")), [&] { ++examined; });
+  EXPECT_EQ(examined, 12);  // the bottom border is not reached
+  EXPECT_EQ(bordered.scheme.rows, a.scheme.rows);
+}
+
+TEST(SchemeFormat, SudReaderAcceptsLfAndIgnoresBlankLinesAtTheEnd) {
+  const std::string crlf = ReadBytes(Fixture("game27.sud"));
+  std::string lf;
+  for (char ch : crlf)
+    if (ch != '\r') lf += ch;
+  const SchemeParse a = ParseSud(crlf);
+  const SchemeParse b = ParseSud(lf + "\n  \r\n\n");
+  ASSERT_TRUE(a.ok) << a.error;
+  ASSERT_TRUE(b.ok) << b.error;
+  EXPECT_EQ(a.scheme.rows, b.scheme.rows);
+  EXPECT_EQ(a.scheme.count, 27);
+  EXPECT_EQ(FormatSud(a.scheme.rows, a.scheme.count), crlf);
+}
+
+TEST(SchemeFormat, NamesAndKinds) {
+  EXPECT_EQ(SchemeBaseName("/a.b/c/my.test.sud"), "my");
+  EXPECT_EQ(SchemeBaseName("D:\\x.y\\z.sud"), "z");
+  EXPECT_EQ(SchemeBaseName("plain"), "plain");
+  EXPECT_TRUE(IsSsPath("/x/y.SS"));
+  EXPECT_TRUE(IsSsPath("a.ss"));
+  EXPECT_FALSE(IsSsPath("a.sud"));
+  EXPECT_FALSE(IsSsPath("ss"));
+  EXPECT_FALSE(IsSsPath("a.ss.txt"));
+}
+
+// Every file of the fuzzer's seed corpus keeps the readers' properties, so the
+// corpus is replayed on every test run, fuzzer build or not.
+TEST(SchemeFormat, FuzzCorpusKeepsTheProperties) {
+  const fs::path corpus = fs::path(TESSORA_FIXTURES).parent_path().parent_path() / "fuzz" / "corpus";
+  int files = 0;
+  for (const auto& e : fs::directory_iterator(corpus)) {
+    if (!e.is_regular_file()) continue;
+    ++files;
+    SCOPED_TRACE(e.path().string());
+    EXPECT_EQ(fuzz::CheckSchemeProperties(ReadBytes(e.path())), "");
+  }
+  EXPECT_GE(files, 12);
+  for (const auto& e : fs::directory_iterator(TESSORA_FIXTURES)) {
+    SCOPED_TRACE(e.path().string());
+    EXPECT_EQ(fuzz::CheckSchemeProperties(ReadBytes(e.path())), "");
+  }
+}
+
+}  // namespace
+}  // namespace tessora
