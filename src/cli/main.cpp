@@ -8,6 +8,7 @@
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 #include "ui/session.h"
+#include "generate.h"
 #include "rate.h"
 
 using namespace tessora;
@@ -16,7 +17,8 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: tessora-cli session [SCRIPT]\n"
-               "       tessora-cli rate [--json] [FILE...]\n";
+               "       tessora-cli rate [--json] [FILE...]\n"
+               "       tessora-cli generate [-n N] [--json] | generate --batch DIR\n";
   return 2;
 }
 
@@ -48,5 +50,6 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   if (cmd == "session") return Session(args);
   if (cmd == "rate") return cli::Rate(args);
+  if (cmd == "generate") return cli::Generate(args);
   return Usage();
 }

@@ -254,6 +254,7 @@ void Form1::Gioca_Click() {
     w.Fatti.caption = std::to_string(board.FilledCount);
     control.TrialMode = false;
     control.ValueColor = colour::DarkBlue;
+    control.ControlFailed = true;
     return;
   }
   const bool solved = board.FilledCount >= 81 && BoardIsValid();

@@ -59,6 +59,10 @@ struct ControlState {
   int LineItems = 0;
 };
 
+// The cell removed together with `cell` under a symmetry kind (0 central,
+// 1 left-right, 2 top-bottom), or -1 for a cell that is its own partner.
+int SymmetricPartner(int cell, int kind);
+
 struct GeneratorState {
   int MinGivens = 27;
   int FallbackGivens = 33;
@@ -68,6 +72,7 @@ struct GeneratorState {
   std::array<std::string, 9> WorkGrid{};
   std::vector<int> RemovedCells;
   int RemovedCount = 0;
+  int ProtectedCount = 0;
 };
 
 }  // namespace tessora

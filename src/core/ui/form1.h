@@ -117,6 +117,7 @@ class Form1 {
   void mCrea_click();
   void BuildSolutionGrid();
   void BatchCreate();  // the F11 batch
+  void FeedCreatedScheme();
 
   // ---- scheme files --------------------------------------------------------
   void Apri_Click();
