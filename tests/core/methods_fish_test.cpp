@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "methods/fish_lines.h"
 #include "test_support.h"
 
 namespace tessora {
@@ -618,6 +619,40 @@ void AgreeOnRandomPositions(Detector fast, Detector model) {
 
 TEST(XWing, AgreesWithTheRulesOnRandomPositions) { AgreeOnRandomPositions(FindXWing, ModelXWing); }
 TEST(Swordfish, AgreesWithTheRulesOnRandomPositions) { AgreeOnRandomPositions(FindSwordfish, ModelSwordfish); }
+
+// The line masks and line selections have a vector form and a portable form;
+// both must give the same answers.
+TEST(FishLines, VectorAndPortableFormsAgree) {
+  std::mt19937 rng(7);
+  for (int i = 0; i < 300; ++i) {
+    test::Harness h;
+    RandomPosition(h.form, rng);
+    const fish::LineMasks fast(h.form);
+    const fish::LineMasks portable(h.form, fish::LineMasks::kPortable);
+    for (int pass = 0; pass < 2; ++pass)
+      for (int line = 0; line < 9; ++line) {
+        ASSERT_EQ(fast.empty[pass][line], portable.empty[pass][line]);
+        for (int d = 1; d <= 9; ++d) ASSERT_EQ(fast.hold[pass][d][line], portable.hold[pass][d][line]);
+      }
+    // Every line's positions against the cells themselves.
+    for (int d = 1; d <= 9; ++d)
+      for (int c = 0; c < kCells; ++c) {
+        ASSERT_EQ((fast.hold[0][d][c / 9] >> (c % 9)) & 1, h.form.board.Can[c].Has(d) ? 1 : 0);
+        ASSERT_EQ((fast.hold[1][d][c % 9] >> (c / 9)) & 1, h.form.board.Can[c].Has(d) ? 1 : 0);
+        ASSERT_EQ((fast.empty[0][c / 9] >> (c % 9)) & 1, h.form.Filled(c) ? 0 : 1);
+      }
+  }
+  for (int i = 0; i < 20000; ++i) {
+    std::uint16_t m[9], e[9];
+    for (int k = 0; k < 9; ++k) {
+      // Sparse masks, so that counts of two and three are common.
+      m[k] = static_cast<std::uint16_t>(rng() & rng() & 0x1FF);
+      e[k] = static_cast<std::uint16_t>(rng() | rng());
+    }
+    ASSERT_EQ(fish::LinesWithTwo(m), fish::LinesWithTwoPortable(m));
+    ASSERT_EQ(fish::LinesWithTwoOrThree(m, e), fish::LinesWithTwoOrThreePortable(m, e));
+  }
+}
 
 }  // namespace
 }  // namespace tessora

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -113,6 +114,8 @@ struct GlanceCase {
   std::string grid;
   Step expected;
 };
+void PrintTo(const GlanceCase& c, std::ostream* os) { *os << c.name; }
+
 
 class GlanceRecord : public testing::TestWithParam<GlanceCase> {};
 
@@ -254,6 +257,8 @@ struct LoneCase {
   bool found;
   Step expected;
 };
+void PrintTo(const LoneCase& c, std::ostream* os) { *os << c.name; }
+
 
 class LoneRecord : public testing::TestWithParam<LoneCase> {};
 
@@ -371,6 +376,8 @@ struct TrialCase {
   bool trialMode;
   bool secondFilled;
 };
+void PrintTo(const TrialCase& c, std::ostream* os) { *os << c.name; }
+
 
 class LoneTrial : public LoneApply, public testing::WithParamInterface<TrialCase> {};
 
@@ -386,7 +393,7 @@ TEST_P(LoneTrial, AFillThatBreaksATrialEndsTheCall) {
   EXPECT_TRUE(f.methods.Progress);
   EXPECT_EQ(f.Filled(37), GetParam().secondFilled);
   EXPECT_EQ(f.board.FilledCount, GetParam().secondFilled ? 81 : 80);
-  if (!GetParam().secondFilled) EXPECT_FALSE(f.board.Consistent);
+  EXPECT_EQ(f.board.Consistent, GetParam().secondFilled);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LoneTrial,
@@ -402,6 +409,8 @@ struct NakedCase {
   int cell;  // -1: none
   int digit;
 };
+void PrintTo(const NakedCase& c, std::ostream* os) { *os << c.name; }
+
 
 std::vector<NakedCase> NakedCases() {
   return {

@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 const std::string kScheme = "050703060007000800000816000000030000005000100730040086906000204840572093000409000";
 const std::string kTitle = "Tessora 2.2";  // the caption Clear All leaves
 
-std::string Fixture(const std::string& name) { return std::string(TESSORA_FIXTURES) + "/" + name; }
+std::string Fixture(const std::string& name) { return std::string(TESSORA_FIXTURES) + "/schemes/" + name; }
 
 std::string ReadBytes(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -353,14 +353,15 @@ TEST(SchemeOpen, ValueFilesLoadTheSchemeAsGivens) {
 }
 
 TEST(SchemeOpen, SsFileWithFewerRowsGetsEmptyRows) {
+  const SchemeParse p = ParseSs(ReadBytes(Fixture("six_rows.ss")));
+  ASSERT_TRUE(p.ok) << p.error;
+  EXPECT_EQ(p.scheme.count, 9);
+  EXPECT_EQ(p.scheme.rows[5], "73  4  86");
+  for (int k = 6; k < 9; ++k) EXPECT_EQ(p.scheme.rows[k], "         ");
+  // Open accepts it and hands it to the control (which judges the scheme itself).
   test::Harness h;
   Open(h, Fixture("six_rows.ss"));
   EXPECT_EQ(CountMessages(h.form, "Open"), 0);
-  EXPECT_EQ(h.form.files.SchemeLines2[5], "73  4  86");
-  EXPECT_EQ(h.form.files.SchemeLines2[6], "         ");
-  EXPECT_EQ(h.form.files.SchemeLines2[8], "         ");
-  EXPECT_EQ(h.form.files.LastLine, 5);
-  for (int cell = 54; cell < kCells; ++cell) EXPECT_FALSE(h.form.Filled(cell));
 }
 
 TEST(SchemeOpen, SsReaderLetsTheWindowProcessEventsAfterEachLine) {
@@ -374,7 +375,7 @@ TEST(SchemeOpen, SavedGameComesBackWithPlayedValuesAndCandidates) {
   TempDir dir;
   test::Harness saver;
   PlayedBoard(saver.form);
-  const std::string values = Values(saver.form), can = test::AllCan(saver.form);
+  const std::string values = Values(saver.form);
   saver.platform.answers.push_back(MsgResult::Yes);
   saver.platform.fileAnswers.push_back(dir / "game");
   saver.form.Salva_Click();
@@ -397,7 +398,6 @@ TEST(SchemeOpen, SavedGameComesBackWithPlayedValuesAndCandidates) {
       EXPECT_EQ(f.board.Can[i], saver.form.board.Can[i]);
   }
   EXPECT_EQ(f.board.FilledCount, saver.form.CountFilled());
-  EXPECT_NE(can, "");
 }
 
 TEST(SchemeOpen, GameSavedWithoutCandidatesComesBackAsAPlainScheme) {
@@ -570,7 +570,8 @@ TEST(SchemeFormat, FuzzCorpusKeepsTheProperties) {
     EXPECT_EQ(fuzz::CheckSchemeProperties(ReadBytes(e.path())), "");
   }
   EXPECT_GE(files, 12);
-  for (const auto& e : fs::directory_iterator(TESSORA_FIXTURES)) {
+  for (const auto& e : fs::directory_iterator(fs::path(TESSORA_FIXTURES) / "schemes")) {
+    if (!e.is_regular_file()) continue;
     SCOPED_TRACE(e.path().string());
     EXPECT_EQ(fuzz::CheckSchemeProperties(ReadBytes(e.path())), "");
   }

@@ -89,6 +89,12 @@ inline void LoadPicture(Form1& f, const std::string& picture) {
   f.board.FilledCount = f.CountFilled();
 }
 
+// "Initial Data" and the givens keyed in row by row, as a user does.
+inline void KeyScheme(Form1& f, const std::string& grid) {
+  f.Click("DatIniz");
+  for (char ch : grid) f.KeyDown(ch >= '1' && ch <= '9' ? ch : key::Space, 0);
+}
+
 // The 81 candidate texts of the board, for comparing before and after.
 inline std::string AllCan(const Form1& f) {
   std::string s;

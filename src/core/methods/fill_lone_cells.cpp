@@ -8,19 +8,21 @@ namespace tessora {
 
 void FillLoneCells(Form1& f, int) {
   MethodState& m = f.methods;
-  zonemask::FilledMasks filled;
-  filled.Build(f);
 
 restart:
   for (int z = 0; z < kZones; ++z) {
-    const unsigned empty = ~static_cast<unsigned>(filled.zone[z]) & zonemask::kAllPositions;
-    if (std::popcount(empty) != 1) continue;
     const auto& cells = ZoneCells[z];
-    const int pos = std::countr_zero(empty);
-    const int t = cells[pos];
+    // The zone is abandoned at its second empty cell.
+    int empty = 0, t = -1;
+    for (int i = 0; i < 9; ++i) {
+      if (f.Filled(cells[i])) continue;
+      if (++empty > 1) break;
+      t = cells[i];
+    }
+    if (empty != 1) continue;
     int s = 0;
-    for (int i = 0; i < 9; ++i)
-      if (i != pos) s += filled.value[cells[i]];
+    for (int c : cells)
+      if (c != t) s += f.Value(c);
     const int d = 45 - s;
     // Repeated values in the zone (a wrong move in play) leave no digit to
     // write; such a zone is passed over.
@@ -41,7 +43,6 @@ restart:
     m.Progress = true;
     f.board.FilledCount += 1;
     f.PropagateValue(t, d);
-    filled.Set(t, d);
     // A fill that breaks a trial ends the call: the control's trial check follows.
     if (f.control.TrialMode && !f.board.Consistent) return;
     goto restart;

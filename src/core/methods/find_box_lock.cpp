@@ -2,86 +2,62 @@
 // one row (or one column) must be placed in that line within the box, so it
 // can be removed from the line's cells outside the box.
 #include <bit>
-#include <cstdint>
-#include <string>
 
-#include "ui/form1.h"
+#include "methods/lock_segments.h"
 
 namespace tessora {
-namespace {
-
-// The cell written with two digits ("07"); a table slot that holds no cell
-// (a digit found in two cells only) gives the empty text, so that the list
-// never names a cell that is not part of the pattern.
-void AppendSlot(std::string& s, int cell) {
-  if (cell < 0) return;
-  s += static_cast<char>('0' + cell / 10);
-  s += static_cast<char>('0' + cell % 10);
-}
-
-}  // namespace
 
 void FindBoxLock(Form1& f, int) {
   auto& can = f.board.Can;
-  for (int b = 18; b < kZones; ++b) {
-    const auto& box = ZoneCells[b];
-    // where[d]: bit i set when the cell at position i of the box holds d.
-    std::uint16_t where[10] = {};
-    for (int i = 0; i < 9; ++i) {
-      unsigned m = can[box[i]].Mask();
-      while (m) {
-        where[std::countr_zero(m)] |= static_cast<std::uint16_t>(1u << i);
-        m &= m - 1;
+  const lock_segments::Segments seg(f);
+  const auto& row = seg.row;
+  const auto& col = seg.col;
+  // kOther[t]: the other two of three rows, columns, bands or stacks.
+  static constexpr int kOther[3][2] = {{1, 2}, {0, 2}, {0, 1}};
+  for (int band = 0; band < 3; ++band) {
+    for (int stack = 0; stack < 3; ++stack) {
+      const int b = 18 + 3 * band + stack;
+      const int s1 = kOther[stack][0], s2 = kOther[stack][1];
+      const int b1 = kOther[band][0], b2 = kOther[band][1];
+      // Per row (column) t of the box: the digits held by two or three of
+      // the box's cells, all of them in that row (column), that some cell of
+      // the line outside the box still holds.
+      unsigned rowLocked[3], colLocked[3], locked = 0;
+#pragma GCC unroll 3
+      for (int t = 0; t < 3; ++t) {
+        const int r = 3 * band + t, c = 3 * stack + t;
+        const int ra = 3 * band + kOther[t][0], rb = 3 * band + kOther[t][1];
+        const int ca = 3 * stack + kOther[t][0], cb = 3 * stack + kOther[t][1];
+        rowLocked[t] = seg.rowTwice[r][stack] & ~(row[ra][stack] | row[rb][stack]) &
+                       (row[r][s1] | row[r][s2]);
+        colLocked[t] = seg.colTwice[c][band] & ~(col[ca][band] | col[cb][band]) &
+                       (col[c][b1] | col[c][b2]);
+        locked |= rowLocked[t] | colLocked[t];
       }
-    }
-    for (int d = 1; d <= 9; ++d) {
-      const unsigned pm = where[d];
-      const int n = std::popcount(pm);
-      if (n != 2 && n != 3) continue;
-      const int first = std::countr_zero(pm);
-      int line;
-      if ((pm & ~(7u << (first / 3 * 3))) == 0)
-        line = RowZone(box[first]);  // positions of one row of the box
-      else if ((pm & ~(0x49u << (first % 3))) == 0)
-        line = ColZone(box[first]);  // positions of one column of the box
-      else
-        continue;
-      for (int q : ZoneCells[line]) {
-        // A cell of the line inside the box that holds d is one of the
-        // counted cells; those and the filled cells are left alone.
-        if (!can[q].Has(d) || BoxZone(q) == b || f.Filled(q)) continue;
-        MethodState& ms = f.methods;
-        if (!ms.RecordOnly) {
-          can[q].Remove(d);
+      // Digits in ascending order; the first cell of the line, in line
+      // order, that still holds the digit loses it.
+      while (locked) {
+        const int d = std::countr_zero(locked);
+        locked &= locked - 1;
+        int line = -1;
+        for (int t = 0; t < 3 && line < 0; ++t) {
+          if ((rowLocked[t] >> d) & 1) line = 3 * band + t;
+          else if ((colLocked[t] >> d) & 1) line = 9 + 3 * stack + t;
+        }
+        for (int q : ZoneCells[line]) {
+          // A cell of the line inside the box that holds d is one of the
+          // digit's cells; those and the filled cells are left alone.
+          if (!can[q].Has(d) || BoxZone(q) == b || f.Filled(q)) continue;
+          MethodState& ms = f.methods;
+          if (ms.RecordOnly) {
+            lock_segments::RecordLock(f, "PRQ", q, d, line, b, b);
+          } else {
+            can[q].Remove(d);
+            if (ms.Checking) ++ms.SuggestionCount;
+          }
           ms.Progress = true;
-          if (ms.Checking) ++ms.SuggestionCount;
           return;
         }
-        AdviceStepRecord& st = ms.AdviceStep;
-        CandText after = can[q];
-        after.Remove(d);
-        st.cell = std::to_string(q);
-        st.value = after.Text();
-        st.code = "PRQ";
-        st.zone = std::to_string(line);
-        st.zone2 = std::to_string(b);
-        st.removed = std::string(1, static_cast<char>('0' + d));
-        st.detail.clear();
-        // The first three slots of the digit's cell list, in box order.
-        int slot[3] = {-1, -1, -1};
-        unsigned rest = pm;
-        for (int s = 0; s < n; ++s) {
-          slot[s] = box[std::countr_zero(rest)];
-          rest &= rest - 1;
-        }
-        st.cells.clear();
-        AppendSlot(st.cells, slot[0]);
-        st.cells += ',';
-        AppendSlot(st.cells, slot[1]);
-        st.cells += ',';
-        AppendSlot(st.cells, slot[2]);
-        ms.Progress = true;
-        return;
       }
     }
   }

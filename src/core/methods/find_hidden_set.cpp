@@ -48,9 +48,9 @@ void FindHiddenSet(Form1& f, int k) {
     std::array<std::uint16_t, 10> where{};
     for (int i = 0; i < 9; ++i) {
       const int c = cells[i];
-      if (f.Filled(c)) continue;
-      for (unsigned mk = can[c].Mask(); mk; mk &= mk - 1)
-        where[std::countr_zero(mk)] |= static_cast<std::uint16_t>(1u << i);
+      unsigned mk = can[c].Mask();
+      if (!mk || f.Filled(c)) continue;
+      for (; mk; mk &= mk - 1) where[std::countr_zero(mk)] |= static_cast<std::uint16_t>(1u << i);
     }
 
     // Pair-list keys: first position, second position, digit (4 bits each);
@@ -63,10 +63,10 @@ void FindHiddenSet(Form1& f, int k) {
 
     for (int d = 1; d <= 9; ++d) {
       const unsigned w = where[d];
-      const int n = std::popcount(w);
+      const int n = zonemask::Count9(w);
       if (n == 1) {
         const int c = cells[std::countr_zero(w)];
-        if (can[c].Count() <= 1) continue;  // a naked single, not a hidden one
+        if (zonemask::CandCount(can[c]) <= 1) continue;  // a naked single, not a hidden one
         if (!m.RecordOnly) {
           // Placed whatever set size the caller asked for.
           zonemask::PlaceFound(f, c, d);
@@ -139,7 +139,7 @@ void FindHiddenSet(Form1& f, int k) {
       // Only digits that are a candidate in exactly k cells can form the set.
       int kept = 0;
       for (int i = 0; i < setCount; ++i)
-        if (std::popcount(static_cast<unsigned>(where[sets[i]])) == k) sets[kept++] = sets[i];
+        if (zonemask::Count9(where[sets[i]]) == k) sets[kept++] = sets[i];
       // The first k of them, in list order, that share the same k cells.
       unsigned positions = 0, digits = 0;
       for (int i = 0; i < kept && !digits; ++i) {
@@ -155,7 +155,7 @@ void FindHiddenSet(Form1& f, int k) {
       int target = -1;
       for (unsigned mk = positions; mk; mk &= mk - 1) {
         const int c = cells[std::countr_zero(mk)];
-        if (can[c].Count() > k) {
+        if (zonemask::CandCount(can[c]) > k) {
           target = c;
           break;
         }

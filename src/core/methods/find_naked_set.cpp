@@ -1,8 +1,6 @@
 // Naked Twins (two cells of a zone holding the same two candidates) and
 // 3 Candidates Share 3 Cells (three cells whose candidates together are three
 // digits): their digits can be removed from the zone's other cells.
-#include <bit>
-
 #include "methods/naked_set_common.h"
 
 namespace tessora {
@@ -12,20 +10,27 @@ namespace {
 // search goes on with the next zone.
 void FindNakedTwins(Form1& f) {
   using naked_set::Pattern;
+  const naked_set::Selection sel(f, 2, 2);
   for (int z = 0; z < kZones; ++z) {
+    if (sel.Count(z) < 2) continue;
     unsigned m[9];
     naked_set::LoadZone(f, z, m);
-    for (int i = 0; i < 8; ++i) {
-      if (std::popcount(m[i]) != 2) continue;
-      int j = i + 1;
-      while (j < 9 && m[j] != m[i]) ++j;
-      if (j == 9) continue;
-      Pattern p;
-      p.positions = (1u << i) | (1u << j);
-      naked_set::AppendDigits(p, m[i]);
-      if (naked_set::Eliminate(f, z, p, "CPN", true)) return;
-      break;
+    // The first pair of positions i < j, in that order, with equal texts of
+    // two candidates.
+    bool found = false;
+    Pattern p;
+    for (unsigned wi = sel.where[z]; wi && !found; wi &= wi - 1) {
+      const int i = std::countr_zero(wi);
+      for (unsigned wj = wi & (wi - 1); wj; wj &= wj - 1) {
+        const int j = std::countr_zero(wj);
+        if (m[j] != m[i]) continue;
+        p.positions = (1u << i) | (1u << j);
+        naked_set::AppendDigits(p, m[i]);
+        found = true;
+        break;
+      }
     }
+    if (found && naked_set::Eliminate(f, z, m, p, "CPN", true)) return;
   }
 }
 

@@ -1,8 +1,6 @@
 // Naked Triples and Naked Quads (three or four cells of a zone holding the
 // very same candidates) and 4 Candidates Share 4 Cells (four cells whose
 // candidates together are four digits).
-#include <bit>
-
 #include "methods/naked_set_common.h"
 
 namespace tessora {
@@ -13,24 +11,28 @@ namespace {
 // next zone.
 void FindNakedTriple(Form1& f) {
   using naked_set::Pattern;
+  const naked_set::Selection sel(f, 3, 3);
   for (int z = 0; z < kZones; ++z) {
+    if (sel.Count(z) < 3) continue;
     unsigned m[9];
     naked_set::LoadZone(f, z, m);
-    for (int a = 0; a < 7; ++a) {
-      if (std::popcount(m[a]) != 3) continue;
-      for (int b = a + 1; b < 8; ++b) {
-        if (m[b] != m[a]) continue;
-        for (int c = b + 1; c < 9; ++c) {
-          if (m[c] != m[a]) continue;
-          Pattern p;
-          p.positions = (1u << a) | (1u << b) | (1u << c);
-          naked_set::AppendDigits(p, m[a]);
-          if (naked_set::Eliminate(f, z, p, "TRN", true)) return;
-          goto next_zone;
+    int pos[9], n = 0;
+    for (unsigned w = sel.where[z]; w; w &= w - 1) pos[n++] = std::countr_zero(w);
+    // The first triple of positions a < b < c, in that order, with equal texts.
+    bool found = false;
+    Pattern p;
+    for (int a = 0; a < n && !found; ++a)
+      for (int b = a + 1; b < n && !found; ++b) {
+        if (m[pos[b]] != m[pos[a]]) continue;
+        for (int c = b + 1; c < n; ++c) {
+          if (m[pos[c]] != m[pos[a]]) continue;
+          p.positions = (1u << pos[a]) | (1u << pos[b]) | (1u << pos[c]);
+          naked_set::AppendDigits(p, m[pos[a]]);
+          found = true;
+          break;
         }
       }
-    }
-  next_zone:;
+    if (found && naked_set::Eliminate(f, z, m, p, "TRN", true)) return;
   }
 }
 
@@ -38,21 +40,25 @@ void FindNakedTriple(Form1& f) {
 // The control never runs this method, so an applied step is not counted.
 void FindNakedQuad(Form1& f) {
   using naked_set::Pattern;
+  const naked_set::Selection sel(f, 4, 4);
   for (int z = 0; z < kZones; ++z) {
+    if (sel.Count(z) < 4) continue;
     unsigned m[9];
     naked_set::LoadZone(f, z, m);
-    for (int a = 0; a < 6; ++a) {
-      if (std::popcount(m[a]) != 4) continue;
-      for (int b = a + 1; b < 7; ++b) {
-        if (m[b] != m[a]) continue;
-        for (int c = b + 1; c < 8; ++c) {
-          if (m[c] != m[a]) continue;
-          for (int d = c + 1; d < 9; ++d) {
-            if (m[d] != m[a]) continue;
+    int pos[9], n = 0;
+    for (unsigned w = sel.where[z]; w; w &= w - 1) pos[n++] = std::countr_zero(w);
+    for (int a = 0; a < n; ++a) {
+      const unsigned t = m[pos[a]];
+      for (int b = a + 1; b < n; ++b) {
+        if (m[pos[b]] != t) continue;
+        for (int c = b + 1; c < n; ++c) {
+          if (m[pos[c]] != t) continue;
+          for (int d = c + 1; d < n; ++d) {
+            if (m[pos[d]] != t) continue;
             Pattern p;
-            p.positions = (1u << a) | (1u << b) | (1u << c) | (1u << d);
-            naked_set::AppendDigits(p, m[a]);
-            if (naked_set::Eliminate(f, z, p, "QUA", false)) return;
+            p.positions = (1u << pos[a]) | (1u << pos[b]) | (1u << pos[c]) | (1u << pos[d]);
+            naked_set::AppendDigits(p, t);
+            if (naked_set::Eliminate(f, z, m, p, "QUA", false)) return;
           }
         }
       }

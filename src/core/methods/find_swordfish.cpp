@@ -50,11 +50,12 @@ void FindSwordfish(Form1& f, int) {
       // The kept lines: two or three empty cells holding d (a fourth ends the line).
       KeptLine kept[9];
       int n = 0;
-      for (int line = 0; line < 9; ++line) {
+      for (unsigned sel = fish::LinesWithTwoOrThree(lines.hold[pass][d], lines.empty[pass]); sel;
+           sel &= sel - 1) {
+        const int line = std::countr_zero(sel);
         const std::uint16_t empty = lines.empty[pass][line];
         const std::uint16_t x = lines.hold[pass][d][line] & empty;
-        const int count = std::popcount(x);
-        if (count == 2 || count == 3) kept[n++] = {line, x, static_cast<std::uint16_t>(empty & ~x)};
+        kept[n++] = {line, x, static_cast<std::uint16_t>(empty & ~x)};
       }
       if (n < 3) continue;
 

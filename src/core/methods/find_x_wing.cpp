@@ -15,13 +15,11 @@ void FindXWing(Form1& f, int) {
       int keptLine[9];
       std::uint16_t keptPos[9];
       int n = 0;
-      for (int line = 0; line < 9; ++line) {
-        const std::uint16_t m = lines.hold[pass][d][line];
-        if (std::popcount(m) == 2) {
-          keptLine[n] = line;
-          keptPos[n] = m;
-          ++n;
-        }
+      for (unsigned sel = fish::LinesWithTwo(lines.hold[pass][d]); sel; sel &= sel - 1) {
+        const int line = std::countr_zero(sel);
+        keptLine[n] = line;
+        keptPos[n] = lines.hold[pass][d][line];
+        ++n;
       }
       if (n < 2) continue;
       for (int a = 0; a < n - 1; ++a) {

@@ -30,7 +30,7 @@ inline bool ExamineZone(Form1& f, const zonemask::FilledMasks& filled, const Row
                         unsigned& freeMask) {
   const unsigned taken = filled.zone[z] | zonemask::ZonePositions(grey, z);
   freeMask = ~taken & zonemask::kAllPositions;
-  if (std::popcount(freeMask) != 1 || !f.methods.RecordOnly) return false;
+  if (zonemask::Count9(freeMask) != 1 || !f.methods.RecordOnly) return false;
   MethodState& m = f.methods;
   AdviceStepRecord& s = m.AdviceStep;
   m.Progress = true;
@@ -41,7 +41,7 @@ inline bool ExamineZone(Form1& f, const zonemask::FilledMasks& filled, const Row
   s.zone = std::to_string(z);
   s.code = z < 18 ? "ZOC" : "ZOB";
   // The free cell is also the only empty cell of the zone: a Single Cell.
-  if (std::popcount(~static_cast<unsigned>(filled.zone[z]) & zonemask::kAllPositions) == 1) s.code = "USO";
+  if (zonemask::Count9(~static_cast<unsigned>(filled.zone[z])) == 1) s.code = "USO";
   return true;
 }
 

@@ -3,6 +3,7 @@
 // shared sets. Internal to the methods folder.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <string>
@@ -10,6 +11,15 @@
 #include "ui/form1.h"
 
 namespace tessora::naked_set {
+
+// The number of digits in a candidate mask (bits 1..9), by table: the
+// detectors count candidates in their innermost loops.
+inline constexpr std::array<std::uint8_t, 1024> kDigitCount = [] {
+  std::array<std::uint8_t, 1024> a{};
+  for (int i = 1; i < 1024; ++i) a[i] = static_cast<std::uint8_t>(a[i >> 1] + (i & 1));
+  return a;
+}();
+inline int CountOf(unsigned mask) { return kDigitCount[mask & 0x3FF]; }
 
 // A pattern of one zone: its cells, as positions in the zone, and its digit
 // string D in the order it was built.
@@ -35,17 +45,49 @@ inline void LoadZone(const Form1& f, int z, unsigned (&m)[9]) {
   for (int i = 0; i < 9; ++i) m[i] = f.board.Can[ZoneCells[z][i]].Mask();
 }
 
+// The box zone of each cell and the cell's position in it.
+inline constexpr std::array<std::uint8_t, kCells> kBoxOf = [] {
+  std::array<std::uint8_t, kCells> a{};
+  for (int c = 0; c < kCells; ++c) a[c] = static_cast<std::uint8_t>(BoxZone(c));
+  return a;
+}();
+inline constexpr std::array<std::uint8_t, kCells> kBoxPos = [] {
+  std::array<std::uint8_t, kCells> a{};
+  for (int c = 0; c < kCells; ++c) a[c] = static_cast<std::uint8_t>(3 * (c / 9 % 3) + c % 3);
+  return a;
+}();
+
+// For every zone, the positions of its cells holding between lo and hi
+// candidates, taken in one pass over the board: a zone with too few of them
+// holds no pattern and is passed over without looking at its cells again.
+struct Selection {
+  std::uint16_t where[kZones] = {};
+  Selection(const Form1& f, int lo, int hi) {
+    const auto& can = f.board.Can;
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c) {
+        const int k = CountOf(can[9 * r + c].Mask());
+        if (k < lo || k > hi) continue;
+        where[r] |= static_cast<std::uint16_t>(1u << c);
+        where[9 + c] |= static_cast<std::uint16_t>(1u << r);
+        where[kBoxOf[9 * r + c]] |= static_cast<std::uint16_t>(1u << kBoxPos[9 * r + c]);
+      }
+  }
+  int Count(int z) const { return CountOf(where[z]); }
+};
+
 // The elimination of a pattern in zone z: the first cell of the zone outside
 // the pattern, not filled, that holds a digit of D. Applied, it loses the
 // first digit of D that it holds; recorded, the step removes every digit of D
 // it holds. True when a step was found.
-inline bool Eliminate(Form1& f, int z, const Pattern& p, const char* code, bool countSuggestion) {
+inline bool Eliminate(Form1& f, int z, const unsigned (&zm)[9], const Pattern& p, const char* code,
+                      bool countSuggestion) {
   auto& can = f.board.Can;
   for (int i = 0; i < 9; ++i) {
-    if ((p.positions >> i) & 1) continue;
+    const unsigned m = zm[i];
+    if (!(m & p.mask) || ((p.positions >> i) & 1)) continue;
     const int c = ZoneCells[z][i];
-    const unsigned m = can[c].Mask();
-    if (!(m & p.mask) || f.Filled(c)) continue;
+    if (f.Filled(c)) continue;
     MethodState& ms = f.methods;
     if (!ms.RecordOnly) {
       for (int t = 0; t < p.digitCount; ++t) {
@@ -92,7 +134,7 @@ inline bool Eliminate(Form1& f, int z, const Pattern& p, const char* code, bool 
 inline unsigned TwinPositions(const unsigned (&m)[9]) {
   unsigned twins = 0;
   for (int i = 0; i < 8; ++i) {
-    if (std::popcount(m[i]) != 2) continue;
+    if (CountOf(m[i]) != 2) continue;
     for (int j = i + 1; j < 9; ++j)
       if (m[j] == m[i]) twins |= (1u << i) | (1u << j);
   }
@@ -104,47 +146,52 @@ inline unsigned TwinPositions(const unsigned (&m)[9]) {
 // combination of the zone's table rows is tried in order until one pattern's
 // elimination finds a step.
 inline bool FindSharedSet(Form1& f, int size, const char* code) {
+  const Selection sel(f, 2, size);
   for (int z = 0; z < kZones; ++z) {
+    if (sel.Count(z) < size) continue;
     unsigned m[9];
     LoadZone(f, z, m);
+    // The table: cells of 2..size candidates, in zone order, leaving out the
+    // cells of the zone's naked pairs.
     const unsigned twins = TwinPositions(m);
     int pos[9];
     unsigned rows[9];
     int n = 0;
-    for (int i = 0; i < 9; ++i) {
-      if ((twins >> i) & 1) continue;
-      const int k = std::popcount(m[i]);
-      if (k < 2 || k > size) continue;
+    for (unsigned w = sel.where[z] & ~twins; w; w &= w - 1) {
+      const int i = std::countr_zero(w);
       pos[n] = i;
       rows[n++] = m[i];
     }
     if (n < size) continue;
-    for (int a = 0; a < n; ++a) {
-      for (int b = a + 1; b < n; ++b) {
+    // Rows r1 < r2 < r3 (< r4) in table order; each bound leaves room for
+    // the rows still to be chosen.
+    const int last = n - size;
+    for (int a = 0; a <= last; ++a) {
+      for (int b = a + 1; b <= last + 1; ++b) {
         const unsigned u2 = rows[a] | rows[b];
-        if (std::popcount(u2) > size) continue;
-        for (int c = b + 1; c < n; ++c) {
+        if (CountOf(u2) > size) continue;
+        for (int c = b + 1; c <= last + 2; ++c) {
           const unsigned u3 = u2 | rows[c];
           if (size == 3) {
-            if (std::popcount(u3) != 3) continue;
+            if (CountOf(u3) != 3) continue;
             Pattern p;
             p.positions = (1u << pos[a]) | (1u << pos[b]) | (1u << pos[c]);
             AppendDigits(p, rows[a]);
             AppendDigits(p, rows[b]);
             AppendDigits(p, rows[c]);
-            if (Eliminate(f, z, p, code, true)) return true;
+            if (Eliminate(f, z, m, p, code, true)) return true;
             continue;
           }
-          if (std::popcount(u3) > 4) continue;
+          if (CountOf(u3) > 4) continue;
           for (int d = c + 1; d < n; ++d) {
-            if (std::popcount(u3 | rows[d]) != 4) continue;
+            if (CountOf(u3 | rows[d]) != 4) continue;
             Pattern p;
             p.positions = (1u << pos[a]) | (1u << pos[b]) | (1u << pos[c]) | (1u << pos[d]);
             AppendDigits(p, rows[a]);
             AppendDigits(p, rows[b]);
             AppendDigits(p, rows[c]);
             AppendDigits(p, rows[d]);
-            if (Eliminate(f, z, p, code, true)) return true;
+            if (Eliminate(f, z, m, p, code, true)) return true;
           }
         }
       }

@@ -151,7 +151,9 @@ MainWindow::MainWindow() {
   CorVF.visible = false;
 
   // Pictures and hidden helpers.
-  Place(Add(ImaCompl, "ImaCompl", Kind::Image, "", ""), 240, 3600, 2295, 1485);
+  // Under the board, right of the solution panel APeri: at the old place (left 240,
+  // top 3600) the picture covered the board's first column and the Save button.
+  Place(Add(ImaCompl, "ImaCompl", Kind::Image, "", ""), 4560, 6240, 2295, 1485);
   ImaCompl.visible = false;
   Place(Add(Peri, "Peri", Kind::Picture, "", ""), 120, 5760, 1860, 1935);
   Peri.fontName = font::Mono;

@@ -1,0 +1,287 @@
+// "Play": the solvability control from the data check to the rating.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "test_support.h"
+#include "ui/dump.h"
+
+namespace tessora {
+namespace {
+
+using test::Harness;
+
+const std::string kSolved = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+const std::string kEasy = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+// Schemes made for these tests: one needs one trial, the other three.
+const std::string kOneTrial = "..98...7..32....4.4....983...31........46..2.6.......1.5..7...23........9.86.2...";
+const std::string kThreeTrials = "..7..4..1...9...6..4..23.....3....52..........8.29.....5.1..89.1.64....3..8.5...6";
+// No solution: every single trial fails.
+const std::string kNoTrialWorks = "4...7......15.6...82691.....62...49......415...........5.2.....7.3.9.5........68.";
+
+std::string Joined(const std::array<std::string, kCells>& a) {
+  std::string s;
+  for (const auto& x : a) s += x.empty() ? "_" : x;
+  return s;
+}
+
+TEST(Control, RepeatedValueMarksTheFirstPairAndStops) {
+  Harness h;
+  Form1& f = h.form;
+  std::string grid = kEasy;
+  grid[20] = '5';  // a second 5 in the first box (and none elsewhere in its row or column)
+  test::KeyScheme(f, grid);
+  f.Click("Gioca");
+  EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"ERROR IN CURRENT DATA!", "- correct or reset."}));
+  EXPECT_EQ(f.w.caN[0].ink, colour::Red);
+  EXPECT_EQ(f.w.caN[20].ink, colour::Red);
+  EXPECT_FALSE(f.board.PlayPhase);
+  EXPECT_TRUE(f.w.Gioca.enabled);
+  EXPECT_FALSE(f.w.DatIniz.enabled);
+  EXPECT_FALSE(f.w.Cons1.visible);
+}
+
+TEST(Control, SolvedWithoutTrials) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kEasy);
+  ASSERT_TRUE(f.Click("Gioca"));
+  const auto& bb = f.w.ListCons.items;
+  ASSERT_GE(bb.size(), 6u);
+  EXPECT_EQ(bb[0], "SOLVABILITY CONTROL REPORT");
+  EXPECT_EQ(bb[1], "  (in 0.00 sec.)");
+  EXPECT_EQ(bb[2], "- I have " + std::to_string(f.control.ReportedSuggestions) + " suggestions, to solve it.");
+  EXPECT_EQ(bb[3], "  Synthetic Assessment=" + f.control.Difficulty + ".");
+  EXPECT_EQ(bb[4], "YOU CAN PLAY NOW");
+  EXPECT_EQ(bb[5], "- click the buttons below for advice.");
+  for (int i = 0; i < kCells; ++i) EXPECT_EQ(f.board.Solution[i], std::string(1, kSolved[i])) << i;
+  EXPECT_TRUE(f.w.APeri.items.empty());
+  ASSERT_EQ(f.w.Peri.items.size(), 9u);
+  EXPECT_EQ(f.w.Peri.items[0], "5 3 4 6 7 8 9 1 2  ");
+  EXPECT_FALSE(f.w.mPerSuCom.enabled);
+  // Play set-up: the givens only, candidates recounted, "None" selected.
+  EXPECT_TRUE(f.board.PlayPhase);
+  EXPECT_FALSE(f.methods.Checking);
+  EXPECT_EQ(f.board.FilledCount, 30);
+  EXPECT_EQ(f.w.Fatti.caption, "30");
+  EXPECT_FALSE(f.Filled(2));
+  EXPECT_EQ(f.w.caN[2].caption, "");
+  EXPECT_EQ(f.board.Can[2].Text(), " 124 ");
+  EXPECT_TRUE(f.w.Sugge0.selected);
+  EXPECT_TRUE(f.w.mSugge0.checked);
+  EXPECT_FALSE(f.w.mSugge1.checked);
+  for (const char* name : {"Cons1", "Cons2", "Cons3", "mCanMoss", "mNuoVal", "mRicMan", "mSoluz", "mValuta", "mSugge0",
+                           "mSugge1", "Sugge0", "Sugge1"})
+    EXPECT_TRUE(f.w.Find(name)->enabled) << name;
+  EXPECT_FALSE(f.w.Gioca.enabled);
+  for (const CellLabel& c : f.w.caN) EXPECT_TRUE(c.visible);
+  for (int i = 0; i < kCells; ++i)
+    if (f.Filled(i)) EXPECT_EQ(f.w.caN[i].ink, colour::ButtonText) << i;
+  // The replay left its moves in the user's order and the rating counts them.
+  ASSERT_EQ(f.control.MoveCount, 51);
+  int counted = 0;
+  for (int v : f.methods.MethodUse) counted += v;
+  EXPECT_EQ(counted, 51);
+  for (int i = 1; i <= f.control.MoveCount; ++i) {
+    const std::string& m = f.control.MoveList[i];
+    EXPECT_EQ(m.substr(4, 3), ": '") << m;
+  }
+}
+
+TEST(Control, OneTrial) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kOneTrial);
+  f.Click("Gioca");
+  const auto& bb = f.w.ListCons.items;
+  EXPECT_EQ(bb[1], "  (in 0.00 sec. with 1 Trial)");
+  EXPECT_EQ(f.control.TrialCount, 1);
+  EXPECT_EQ(f.control.Difficulty, " Diabolic");
+  EXPECT_TRUE(f.w.mPerSuCom.enabled);
+  // Solution holds the board as the trials began; TrialSolution the whole solution.
+  int blanks = 0;
+  for (const std::string& s : f.board.Solution) blanks += s == " ";
+  EXPECT_GT(blanks, 0);
+  for (int i = 0; i < kCells; ++i) {
+    ASSERT_EQ(f.board.TrialSolution[i].size(), 1u);
+    if (f.board.Solution[i] != " ") EXPECT_EQ(f.board.Solution[i], f.board.TrialSolution[i]) << i;
+  }
+  ASSERT_EQ(f.w.APeri.items.size(), 9u);
+  EXPECT_EQ(f.w.APeri.items, f.w.Peri.items);
+  // The replay's last resort is the control's trial.
+  bool usedTrial = false;
+  for (int i = 1; i <= f.control.MoveCount; ++i) usedTrial |= f.control.MoveList[i].rfind("TT ", 0) == 0;
+  EXPECT_EQ(usedTrial, f.methods.MethodUse[16] > 0);
+  EXPECT_EQ(f.board.FilledCount, static_cast<int>(81 - std::count(kOneTrial.begin(), kOneTrial.end(), '.')));
+}
+
+TEST(Control, SeveralTrials) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kThreeTrials);
+  f.Click("Gioca");
+  EXPECT_EQ(f.w.ListCons.items[1], "  (in 0.00 sec. with 3 Trials)");
+  EXPECT_EQ(f.control.TrialCount, 3);
+}
+
+TEST(Control, EveryTrialFailing) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kNoTrialWorks);
+  f.Click("Gioca");
+  ASSERT_EQ(h.platform.messages.size(), 1u);
+  EXPECT_EQ(h.platform.messages[0].text,
+            "The Control has failed: if you asked the program\r\nto create Scheme, submit a new request,\r\n"
+            "if, instead, the Scheme comes from other\r\nsources, please check the Values you keyed in.");
+  EXPECT_EQ(h.platform.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(h.platform.messages[0].title, "");
+  EXPECT_TRUE(f.control.ControlFailed == false);  // Clear All followed and reset it
+  EXPECT_FALSE(f.board.PlayPhase);
+  EXPECT_EQ(f.w.ListCons.items[0], "- Click on 'Initial Data' to build a");
+  for (const CellLabel& c : f.w.caN) EXPECT_FALSE(c.visible);
+}
+
+TEST(Control, AlreadyCompleteBoard) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kSolved);
+  f.Click("Gioca");
+  EXPECT_EQ(f.w.ListCons.items, std::vector<std::string>{"SCHEME ALREADY SOLVED"});
+  EXPECT_EQ(f.control.ReportedSuggestions, 0);
+  EXPECT_EQ(f.control.Difficulty, " Easy");
+  EXPECT_EQ(f.control.MoveCount, 0);
+}
+
+// A complete board that breaks a column is never taken for a solution: row A
+// misses only its 5 and row D only its 8, but the 5 already stands in column a.
+TEST(Control, BrokenBoardIsAFailureNotASolution) {
+  Harness h;
+  Form1& f = h.form;
+  std::string grid = kSolved;
+  grid[0] = '.';
+  grid[27] = '5';
+  grid[28] = '.';
+  test::KeyScheme(f, grid);
+  f.Click("Gioca");
+  ASSERT_EQ(h.platform.messages.size(), 1u);
+  EXPECT_EQ(h.platform.messages[0].text.substr(0, 22), "The Control has failed");
+  EXPECT_FALSE(f.board.PlayPhase);
+}
+
+TEST(Control, DeletionInPlayRunsTheControlAgain) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kEasy);
+  f.Click("Gioca");
+  f.caN_Click(2);
+  f.KeyDown('4', 0);
+  ASSERT_TRUE(f.Filled(2));
+  const int moves = f.control.MoveCount;
+  f.KeyDown(key::Delete, 0);
+  EXPECT_FALSE(f.Filled(2));
+  EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"AFTER CANCELLATION",
+                                                           "- I have " + std::to_string(f.control.ReportedSuggestions) +
+                                                               " suggestions, to solve it."}));
+  EXPECT_FALSE(f.control.AfterCancel);
+  EXPECT_EQ(f.control.MoveCount, moves);  // no replay after a cancellation
+  EXPECT_EQ(f.board.Can[2].Text(), " 124 ");
+  EXPECT_EQ(f.board.FilledCount, 30);
+}
+
+TEST(Control, VerifySolvabilityTakesPlayedValuesAsData) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kEasy);
+  f.Click("Gioca");
+  f.caN_Click(2);
+  f.KeyDown('4', 0);
+  ASSERT_TRUE(f.Click("mNuoVal"));
+  EXPECT_EQ(f.w.ListCons.items[0], "SOLVABILITY CONTROL REPORT");
+  EXPECT_TRUE(f.Filled(2));
+  EXPECT_EQ(f.board.FilledCount, 31);
+}
+
+TEST(Control, ClearMovesRemovesKeyedValuesAndResetsErrors) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kEasy);
+  f.Click("Gioca");
+  f.caN_Click(2);
+  f.KeyDown('4', 0);
+  f.caN_Click(3);
+  f.KeyDown('1', 0);  // wrong
+  ASSERT_EQ(f.board.ErrorCount, 1);
+  ASSERT_TRUE(f.Click("mCanMoss"));
+  EXPECT_FALSE(f.Filled(2));
+  EXPECT_TRUE(f.Filled(0));
+  EXPECT_EQ(f.board.ErrorCount, 0);
+  EXPECT_EQ(f.w.NErr.caption, "");
+  EXPECT_EQ(f.board.FilledCount, 30);
+  EXPECT_EQ(f.w.ListCons.items[0], "SOLVABILITY CONTROL REPORT");
+}
+
+TEST(Difficulty, TableOfTheHighestMethodUsed) {
+  struct Case {
+    int method;
+    bool creating;
+    int trials;
+    const char* rating;
+  };
+  const Case cases[] = {
+      {-1, false, 0, " Easy"},     {0, false, 0, " Easy"},      {2, false, 0, " Easy"},
+      {3, false, 0, " Medium"},    {3, true, 0, " Easy"},       {4, false, 0, " Medium"},
+      {4, true, 0, " Medium"},     {5, false, 0, " Difficult"}, {8, false, 0, " Difficult"},
+      {9, false, 0, " Diabolic"},  {16, false, 0, " Diabolic"}, {0, false, 1, " Diabolic"},
+      {-1, false, 1, " Easy"},
+  };
+  for (const Case& c : cases) {
+    Harness h;
+    Form1& f = h.form;
+    if (c.method >= 0) f.methods.MethodUse[c.method] = 2;
+    if (c.method > 0) f.methods.MethodUse[0] = 1;
+    f.control.Creating = c.creating;
+    f.control.TrialCount = c.trials;
+    f.AssessDifficulty(0);
+    EXPECT_EQ(f.control.Difficulty, c.rating) << c.method << " " << c.creating << " " << c.trials;
+  }
+}
+
+TEST(Difficulty, ListingThreeMethodsALine) {
+  Harness h;
+  Form1& f = h.form;
+  f.methods.MethodUse[0] = 4;
+  f.methods.MethodUse[2] = 12;
+  f.methods.MethodUse[3] = 1;
+  f.methods.MethodUse[9] = 2;
+  f.w.Applica.enabled = true;
+  f.mValuta_Click();
+  EXPECT_EQ(f.w.ListCons.items,
+            (std::vector<std::string>{"METHODS USED DURING CONTROL:", "  N.1 =4   N.3 =12   N.4 =1   ", "  N.10 =2   ",
+                                      "  Synthetic Assessment= Diabolic", " ", "YOU CAN PLAY NOW"}));
+  EXPECT_FALSE(f.w.Applica.enabled);
+}
+
+// Skipping trial rows that no solution holds changes nothing that can be seen.
+TEST(Control, TrialPlanGivesTheSameOutcomeAsPlayingEveryTrial) {
+  std::ifstream in(std::string(TESSORA_FIXTURES) + "/control/trial_schemes.txt");
+  ASSERT_TRUE(in);
+  int schemes = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::string dumps[2];
+    for (int plan = 0; plan < 2; ++plan) {
+      Harness h;
+      h.form.control.UseTrialPlan = plan == 1;
+      test::KeyScheme(h.form, line.substr(0, 81));
+      h.form.Click("Gioca");
+      dumps[plan] = DumpState(h.form) + Joined(h.form.board.Solution) + std::to_string(h.form.control.TrialIndex);
+    }
+    EXPECT_EQ(dumps[0], dumps[1]) << line;
+    ++schemes;
+  }
+  EXPECT_GE(schemes, 20);
+}
+
+}  // namespace
+}  // namespace tessora

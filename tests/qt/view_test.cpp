@@ -1,0 +1,446 @@
+// The Qt window against the core: events reach the core's handlers through
+// the real widgets, and the widgets show the core's state.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "app_setup.h"
+#include "board_widgets.h"
+#include "key_codes.h"
+#include "main_view.h"
+#include "priority_dialog.h"
+#include "qt_platform.h"
+#include "style.h"
+#include "ui/form1.h"
+
+using namespace tessora;
+using tessora::qt::MainView;
+using tessora::qt::QtPlatform;
+
+namespace {
+
+const QColor kLightYellow(255, 255, 192);
+const QColor kPink(255, 192, 255);
+
+}  // namespace
+
+class ViewTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QtPlatform> platform;
+  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainView> view;
+
+  template <class T = QWidget>
+  T* Widget(const char* name) {
+    auto* w = qobject_cast<T*>(view->ControlWidget(name));
+    if (!w) qFatal("no widget %s", name);
+    return w;
+  }
+  void ClickInitialData() {
+    QTest::mouseClick(Widget<QPushButton>("DatIniz"), Qt::LeftButton);
+    QVERIFY(form->board.DataStarted);
+  }
+  QStringList Blackboard() {
+    QStringList lines;
+    auto* list = Widget<QListWidget>("ListCons");
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    return lines;
+  }
+
+ private slots:
+  void initTestCase() { qt::SetUpApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())); }
+
+  void init() {
+    platform = std::make_unique<QtPlatform>();
+    form = std::make_unique<Form1>(*platform);
+    view = std::make_unique<MainView>(*form, *platform);
+    form->Form_Load();
+    view->Sync();
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+  }
+
+  void cleanup() {
+    view.reset();
+    form.reset();
+    platform.reset();
+  }
+
+  void initialDataButtonShowsTheCells() {
+    for (int i = 0; i < kCells; ++i) QVERIFY(!view->Cell(i)->isVisible());
+    QVERIFY(!Widget("Gioca")->isEnabled());
+    ClickInitialData();
+    for (int i = 0; i < kCells; ++i) QVERIFY2(view->Cell(i)->isVisible(), qPrintable(QString::number(i)));
+    QVERIFY(!Widget("DatIniz")->isEnabled());
+    QVERIFY(Widget("Gioca")->isEnabled());
+    QCOMPARE(view->windowTitle(), QStringLiteral("Tessora - Nuovo1"));
+    QCOMPARE(Blackboard(), QStringList({"- When finished Initial Data", "  click 'Play', to start the game."}));
+  }
+
+  void keyPressReachesTheCore() {
+    ClickInitialData();
+    QTest::keyClick(view.get(), Qt::Key_5);
+    QCOMPARE(form->w.caN[0].caption, std::string("5"));
+    QCOMPARE(form->board.CurCell, 1);
+    QCOMPARE(view->Cell(0)->Caption(), QStringLiteral("5"));
+    QCOMPARE(view->Cell(1)->Background(), kLightYellow);
+    QCOMPARE(Widget<QLabel>("Fatti")->text(), QStringLiteral("1"));
+
+    // A key sent to a control goes to the window, not to the control: the
+    // space moves the cursor on and does not press "Play".
+    QTest::keyClick(Widget("Gioca"), Qt::Key_Space);
+    QCOMPARE(form->board.CurCell, 2);
+    QVERIFY(!form->board.PlayPhase);
+  }
+
+  void keypadAndArrowKeysReachTheCore() {
+    ClickInitialData();
+    QTest::keyClick(view.get(), Qt::Key_7, Qt::KeypadModifier);
+    QCOMPARE(form->w.caN[0].caption, std::string("7"));
+    QCOMPARE(form->board.CurCell, 1);
+    QTest::keyClick(view.get(), Qt::Key_Down);
+    QCOMPARE(form->board.CurCell, 10);
+    QTest::keyClick(view.get(), Qt::Key_Left);
+    QCOMPARE(form->board.CurCell, 9);
+    QCOMPARE(view->Cell(9)->Background(), kLightYellow);
+    // Shifted digits are refused by the window: nothing is written.
+    QTest::keyClick(view.get(), Qt::Key_Percent, Qt::ShiftModifier);
+    QCOMPARE(form->w.caN[9].caption, std::string());
+  }
+
+  void keyCodesOfTheWindow_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("shift");
+    const int none = Qt::NoModifier, pad = Qt::KeypadModifier;
+    QTest::newRow("digit 0") << int(Qt::Key_0) << none << 48 << 0;
+    QTest::newRow("digit 9") << int(Qt::Key_9) << none << 57 << 0;
+    QTest::newRow("keypad 0") << int(Qt::Key_0) << pad << 96 << 0;
+    QTest::newRow("keypad 9") << int(Qt::Key_9) << pad << 105 << 0;
+    QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << pad << 106 << 0;
+    QTest::newRow("keypad +") << int(Qt::Key_Plus) << pad << 107 << 0;
+    QTest::newRow("keypad -") << int(Qt::Key_Minus) << pad << 109 << 0;
+    QTest::newRow("keypad .") << int(Qt::Key_Period) << pad << 110 << 0;
+    QTest::newRow("keypad /") << int(Qt::Key_Slash) << pad << 111 << 0;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << pad << 13 << 0;
+    QTest::newRow("keypad Delete") << int(Qt::Key_Delete) << pad << 46 << 0;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << 46 << 0;
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << 37 << 0;
+    QTest::newRow("Up") << int(Qt::Key_Up) << none << 38 << 0;
+    QTest::newRow("Right") << int(Qt::Key_Right) << none << 39 << 0;
+    QTest::newRow("Down") << int(Qt::Key_Down) << none << 40 << 0;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << none << 27 << 0;
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << 13 << 0;
+    QTest::newRow("Space") << int(Qt::Key_Space) << none << 32 << 0;
+    QTest::newRow("F1") << int(Qt::Key_F1) << none << 112 << 0;
+    QTest::newRow("F2") << int(Qt::Key_F2) << none << 113 << 0;
+    QTest::newRow("F11") << int(Qt::Key_F11) << none << 122 << 0;
+    QTest::newRow("F12") << int(Qt::Key_F12) << none << 123 << 0;
+    QTest::newRow("A") << int(Qt::Key_A) << none << 65 << 0;
+    QTest::newRow("Z") << int(Qt::Key_Z) << none << 90 << 0;
+    QTest::newRow("Shift+5") << int(Qt::Key_Percent) << int(Qt::ShiftModifier) << 53 << 1;
+    QTest::newRow("Ctrl+F2") << int(Qt::Key_F2) << int(Qt::ControlModifier) << 113 << 2;
+    QTest::newRow("Alt+3") << int(Qt::Key_3) << int(Qt::AltModifier) << 51 << 4;
+    QTest::newRow("Ctrl+Shift+A") << int(Qt::Key_A) << int(Qt::ControlModifier | Qt::ShiftModifier) << 65 << 3;
+  }
+
+  void keyCodesOfTheWindow() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, code);
+    QFETCH(int, shift);
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(qt::KeyCode(event), code);
+    QCOMPARE(qt::ShiftMask(event.modifiers()), shift);
+  }
+
+  void menuItemReachesTheCore() {
+    ClickInitialData();
+    QTest::keyClick(view.get(), Qt::Key_5);
+    QCOMPARE(form->board.FilledCount, 1);
+
+    // File > Clear All, clicked in the real menu.
+    QMenu* file = view->Menu("mFile");
+    QAction* clear = view->MenuAction("mAzzer");
+    QVERIFY(file && clear);
+    QCOMPARE(clear->text(), QStringLiteral("Clear All"));
+    file->popup(view->mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(clear).center());
+
+    QTRY_VERIFY(!form->board.DataStarted);
+    QCOMPARE(form->board.FilledCount, 0);
+    QCOMPARE(view->Cell(0)->Caption(), QString());
+    QVERIFY(!view->Cell(0)->isVisible());
+    QVERIFY(Widget("DatIniz")->isEnabled());
+    QCOMPARE(Blackboard().value(0), QStringLiteral("- Click on 'Initial Data' to build a"));
+  }
+
+  void menuShowsTheCoreState() {
+    QAction* solution = view->MenuAction("mSoluz");
+    QAction* apply = view->MenuAction("mApplica");
+    QCOMPARE(solution->text(), QStringLiteral("Final Solution\tF12"));
+    QCOMPARE(apply->text(), QStringLiteral("Apply Suggestion or Trial\tF2"));
+    QVERIFY(!solution->isEnabled());
+    QVERIFY(!apply->isEnabled());
+    // The shortcuts are shown only: the core's key handler runs them.
+    QVERIFY(solution->shortcut().isEmpty());
+    QVERIFY(apply->shortcut().isEmpty());
+
+    QMenu* guide = view->Menu("mRapida");
+    QVERIFY(guide);
+    QCOMPARE(guide->actions().size(), 22);
+    QCOMPARE(guide->actions().first()->text(),
+             QStringLiteral("1 - To build a Sudoku: click on \"Initial data\", write all known"));
+    QCOMPARE(view->Menu("mFile")->actions().size(), 6);
+    QVERIFY(view->Menu("mFile")->actions().at(4)->isSeparator());
+    QCOMPARE(view->menuBar()->actions().size(), 4);
+
+    // A check mark follows the core: "Save as *.ss File" toggles it.
+    QAction* ss = view->MenuAction("mUsaSS");
+    QVERIFY(!ss->isChecked());
+    ss->trigger();
+    QVERIFY(form->w.mUsaSS.checked);
+    QVERIFY(ss->isChecked());
+    ss->trigger();
+    QVERIFY(!form->w.mUsaSS.checked);
+    QVERIFY(!ss->isChecked());
+    // A disabled item clicked by program reaches nothing.
+    form->w.mSoluz.enabled = true;
+    view->Sync();
+    QVERIFY(solution->isEnabled());
+  }
+
+  void viewFollowsTheCoreState() {
+    CellLabel& c = form->w.caN[5];
+    c.caption = "12345 6789";
+    c.back = colour::LightBlue;
+    c.border = true;
+    c.visible = true;
+    form->w.Gioca.enabled = true;
+    form->w.BoardClear();
+    form->w.BoardAdd("- a message");
+    form->w.BoardAdd("  on two lines");
+    form->SetLight(colour::Red, "ERR");
+    form->w.NErr.caption = "3 Errors";
+    form->w.caption = "Tessora - Test";
+    view->Sync();
+
+    qt::CellWidget* cell = view->Cell(5);
+    QVERIFY(cell->isVisible());
+    QCOMPARE(cell->Caption(), QStringLiteral("12345 6789"));
+    QCOMPARE(cell->Background(), QColor(192, 192, 255));
+    QVERIFY(cell->Bordered());
+    QCOMPARE(cell->Ink(), QColor(255, 0, 0));
+    QVERIFY(Widget("Gioca")->isEnabled());
+    QCOMPARE(Blackboard(), QStringList({"- a message", "  on two lines"}));
+    QCOMPARE(Widget<QLabel>("SemaLab")->text(), QStringLiteral("ERR"));
+    QCOMPARE(Widget<QLabel>("SemaLab")->palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(static_cast<qt::LightWidget*>(Widget("Semaf"))->Colour(), QColor(255, 0, 0));
+    QCOMPARE(Widget<QLabel>("NErr")->text(), QStringLiteral("3 Errors"));
+    QCOMPARE(view->windowTitle(), QStringLiteral("Tessora - Test"));
+
+    // Geometry: twips to pixels, 15 to one.
+    QCOMPARE(cell->geometry(), QRect(qt::Px(c.left), qt::Px(c.top), 41, 41));
+    QCOMPARE(Widget("Apri")->geometry(), QRect(8, 16, 89, 25));
+
+    // The candidates wrap onto two lines inside the cell.
+    const QFontMetrics fm(qt::ToQFont(font::Mono, 9));
+    const QRect text = fm.boundingRect(cell->rect().adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap,
+                                       cell->Caption());
+    QVERIFY2(text.height() >= 2 * fm.height() - 1, qPrintable(QString::number(text.height())));
+    QVERIFY(text.height() <= cell->height() && text.width() <= cell->width());
+
+    // Back to the empty style.
+    form->ShowEmpty(5);
+    form->w.caN[5].back = colour::White;
+    form->w.caN[5].border = false;
+    view->Sync();
+    QCOMPARE(cell->Caption(), QString());
+    QCOMPARE(cell->Background(), QColor(255, 255, 255));
+    QVERIFY(!cell->Bordered());
+  }
+
+  void mouseOverACellMovesTheCursor() {
+    ClickInitialData();
+    QTest::mouseMove(view->Cell(40), view->Cell(40)->rect().center());
+    QTRY_COMPARE(form->board.CurCell, 40);
+    QVERIFY(form->board.MouseOverBoard);
+    QCOMPARE(view->Cell(40)->Background(), kLightYellow);
+    QCOMPARE(view->Cell(0)->Background(), QColor(255, 255, 255));
+
+    // Over the window below the board, outside every control.
+    QTest::mouseMove(view->Surface(), QPoint(700, 500));
+    QTRY_VERIFY(!form->board.MouseOverBoard);
+  }
+
+  void doubleClickOnACellMarksTheValue() {
+    ClickInitialData();
+    QTest::keyClicks(view.get(), "5");
+    for (int i = 1; i < 10; ++i) QTest::keyClick(view.get(), Qt::Key_Space);
+    QTest::keyClick(view.get(), Qt::Key_5);  // 5 in cells 0 and 10
+    QTest::mouseDClick(view->Cell(0), Qt::LeftButton);
+    QCOMPARE(form->board.MarkState, 5);
+    for (int i : {0, 10}) {
+      QCOMPARE(view->Cell(i)->Background(), kPink);
+      QVERIFY(view->Cell(i)->Bordered());
+    }
+    QVERIFY(!view->Cell(1)->Bordered());
+  }
+
+  void optionButtonFollowsTheCore() {
+    auto* all = Widget<QRadioButton>("Sugge1");
+    form->w.Sugge1.selected = true;
+    view->Sync();
+    QVERIFY(all->isChecked());
+    form->w.Sugge1.selected = false;
+    view->Sync();
+    QVERIFY(!all->isChecked());
+
+    // A click on an option the core may refuse: the widget shows what the core decided.
+    form->w.CorVF.visible = true;
+    Control& option = form->w.cv1[0];
+    option.visible = true;
+    option.caption = "1";
+    view->Sync();
+    auto* radio = Widget<QRadioButton>("cv1(0)");
+    QVERIFY(radio->isVisible());
+    QTest::mouseClick(radio, Qt::LeftButton);
+    QCOMPARE(radio->isChecked(), form->w.cv1[0].selected);
+
+    // The check boxes of the correction panel come and go with the core's array.
+    form->w.CorCanF.visible = true;
+    form->w.cM.resize(3, form->w.cM[0]);
+    for (int i = 0; i < 3; ++i) {
+      form->w.cM[i].name = "cM(" + std::to_string(i) + ")";
+      form->w.cM[i].caption = std::to_string(i + 1);
+      form->w.cM[i].left = 20 + 400 * i;
+      form->w.cM[i].checked = true;
+    }
+    view->Sync();
+    auto* box = Widget<QCheckBox>("cM(2)");
+    QVERIFY(box->isVisible() && box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(form->w.cM[2].checked, false);
+    QVERIFY(!box->isChecked());
+    form->w.cM.resize(1);
+    view->Sync();
+    QVERIFY(!view->ControlWidget("cM(2)"));
+  }
+
+  void timerTickReachesTheCore() {
+    form->SetLight(colour::Red, "ERR");
+    form->SetTimer(form->w.TempEr, true);
+    view->Sync();
+    QVERIFY(platform->TimerActive("TempEr"));
+    QCOMPARE(Widget<QLabel>("SemaLab")->text(), QStringLiteral("ERR"));
+    // After one second the light turns green again and the timer stops itself.
+    QTRY_COMPARE_WITH_TIMEOUT(Widget<QLabel>("SemaLab")->text(), QStringLiteral("GO!"), 3000);
+    QCOMPARE(form->w.Semaf.back, colour::Green);
+    QVERIFY(!platform->TimerActive("TempEr"));
+  }
+
+  void inputDuringAHandlerDoesNotEnterIt() {
+    ClickInitialData();
+    view->Forward([&] {
+      form->KeyDown('5', 0);
+      // Events arriving while the handler runs do not enter it.
+      QTest::keyClick(view.get(), Qt::Key_7);
+      view->CellClick(40);
+      QVERIFY(view->HandlerRunning());
+    });
+    QVERIFY(!view->HandlerRunning());
+    QCOMPARE(form->w.caN[0].caption, std::string("5"));
+    QCOMPARE(form->w.caN[1].caption, std::string());
+    QCOMPARE(form->board.CurCell, 1);
+    QCOMPARE(view->Cell(0)->Caption(), QStringLiteral("5"));
+  }
+
+  void doEventsIsThrottled() {
+    int redraws = 0;
+    platform->onRedraw = [&] { ++redraws; };
+    QTest::qWait(QtPlatform::kDoEventsIntervalMs + 5);
+    for (int i = 0; i < 1000; ++i) platform->DoEvents();
+    QVERIFY2(redraws <= 2, qPrintable(QString::number(redraws)));
+    const int before = redraws;
+    QTest::qWait(QtPlatform::kDoEventsIntervalMs + 5);
+    platform->DoEvents();
+    QCOMPARE(redraws, before + 1);
+    // Repaint draws every time, without waiting.
+    platform->Repaint();
+    platform->Repaint();
+    QCOMPARE(redraws, before + 3);
+  }
+
+  void priorityDialogFollowsTheCore() {
+    view->MenuAction("mOpzio")->trigger();
+    QVERIFY(form->form3.open);
+    qt::PriorityDialog* dialog = view->Form3();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Handling Advice Priority"));
+    QCOMPARE(dialog->size(), QSize(288, 347));
+    QListWidget* list = dialog->List();
+    QCOMPARE(list->count(), 16);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("        METHODS LIST"));
+    QVERIFY(!dialog->Button("portaSu")->isEnabled());
+    QVERIFY(!dialog->Button("portaGiu")->isEnabled());
+
+    // A row clicked: the core selects it and enables the arrows.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+    QCOMPARE(form->form3.Prio.listIndex, 3);
+    QVERIFY(dialog->Button("portaSu")->isEnabled());
+    QVERIFY(dialog->Button("portaGiu")->isEnabled());
+
+    // "v" moves it down one row.
+    QTest::mouseClick(dialog->Button("portaGiu"), Qt::LeftButton);
+    QCOMPARE(form->advice.PriorityList[4], std::string("04    - Hidden Single"));
+    QCOMPARE(list->item(4)->text(), QStringLiteral("04    - Hidden Single"));
+    QCOMPARE(list->currentRow(), 4);
+
+    // "OK" closes it; the main window takes keys again.
+    QTest::mouseClick(dialog->Button("faiEsci"), Qt::LeftButton);
+    QVERIFY(!form->form3.open);
+    QVERIFY(!dialog->isVisible());
+
+    // The close box is "OK" too.
+    view->MenuAction("mOpzio")->trigger();
+    QVERIFY(dialog->isVisible());
+    dialog->close();
+    QVERIFY(!form->form3.open);
+    QVERIFY(!dialog->isVisible());
+  }
+
+  void closeBoxUnloadsTheWindow_data() {
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("close box") << false;
+    QTest::newRow("File > Exit") << true;
+  }
+
+  void closeBoxUnloadsTheWindow() {
+    QFETCH(bool, fromMenu);
+    if (fromMenu) view->MenuAction("mChiudi")->trigger();
+    else QVERIFY(view->close());
+    QVERIFY(form->unloaded);
+    QVERIFY(platform->QuitRequested());
+    QVERIFY(!view->isVisible());
+    // Nothing reaches the core any more.
+    QTest::keyClick(view.get(), Qt::Key_5);
+    QCOMPARE(form->w.caN[0].caption, std::string());
+  }
+};
+
+QTEST_MAIN(ViewTest)
+#include "view_test.moc"
