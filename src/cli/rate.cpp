@@ -2,12 +2,14 @@
 // All, Initial Data, the givens keyed in, Play) and reports the outcome.
 #include "rate.h"
 
+#include <cctype>
 #include <chrono>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <sstream>
 
+#include "files/scheme_format.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 #include "util/json.h"
@@ -100,6 +102,31 @@ int Rate(const std::vector<std::string>& args) {
     for (const std::string& name : files) {
       if (name == "-") {
         ReadPuzzles(std::cin, "stdin", puzzles);
+        continue;
+      }
+      std::string lower = name;
+      for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+      const bool sud = lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".sud") == 0;
+      if (sud || IsSsPath(name)) {
+        // A scheme file holds one scheme: its value rows are the givens.
+        std::string bytes, error;
+        if (!ReadSchemeFile(name, bytes, error)) {
+          std::cerr << "tessora-cli rate: cannot read " << name << ": " << error << "\n";
+          return 2;
+        }
+        SchemeParse parsed = sud ? ParseSud(bytes) : ParseSs(bytes);
+        if (!parsed.ok) {
+          std::cerr << "tessora-cli rate: " << name << ": " << parsed.error << "\n";
+          return 2;
+        }
+        std::string grid;
+        for (int r = 0; r < 9; ++r)
+          for (int c = 0; c < 9; ++c) {
+            const std::string& row = parsed.scheme.rows[r];
+            const char ch = c < static_cast<int>(row.size()) ? row[c] : ' ';
+            grid.push_back(ch >= '1' && ch <= '9' ? ch : '.');
+          }
+        puzzles.push_back({grid, name});
         continue;
       }
       std::ifstream in(name, std::ios::binary);

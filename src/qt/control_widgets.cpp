@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QListWidget>
@@ -24,7 +23,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 // Captions of buttons and frames: an ampersand is a character, not a mnemonic.
 QString Plain(const std::string& s) { return Q(s).replace(QLatin1Char('&'), QLatin1String("&&")); }
 
-QStringList Lines(const std::vector<std::string>& items) {
+QStringList ToLines(const std::vector<std::string>& items) {
   QStringList out;
   out.reserve(static_cast<int>(items.size()));
   for (const auto& s : items) out << Q(s);
@@ -81,11 +80,11 @@ void ApplyItems(QWidget* w, const Control& now, const Control& last, bool force)
   if (auto* list = qobject_cast<QListWidget*>(w)) {
     const QSignalBlocker block(list);
     list->clear();
-    list->addItems(Lines(now.items));
+    list->addItems(ToLines(now.items));
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
     const QSignalBlocker block(combo);
     combo->clear();
-    combo->addItems(Lines(now.items));
+    combo->addItems(ToLines(now.items));
   } else if (auto* pic = dynamic_cast<PictureBox*>(w)) {
     pic->SetLines(now.items);
   }
@@ -176,7 +175,7 @@ QWidget* CreateControlWidget(const Control& c, QWidget* parent) {
     }
     case Kind::Frame:
       if (!c.caption.empty()) {
-        w = new QGroupBox(parent);
+        w = new CaptionFrame(parent);
       } else {
         auto* f = new QFrame(parent);
         f->setFrameStyle(QFrame::NoFrame);
@@ -240,7 +239,7 @@ void ApplyControl(ControlSlot& slot, const Control& now) {
         static_cast<QLabel*>(w)->setText(Q(now.caption));
         break;
       case Kind::Frame:
-        if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(Plain(now.caption));
+        if (auto* f = dynamic_cast<CaptionFrame*>(w)) f->SetCaption(Q(now.caption));
         break;
       default:
         break;
@@ -289,7 +288,7 @@ void LightWidget::paintEvent(QPaintEvent*) {
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) { setFrameStyle(QFrame::Panel | QFrame::Sunken); }
 
 void PictureBox::SetLines(const std::vector<std::string>& lines) {
-  QStringList l = Lines(lines);
+  QStringList l = ToLines(lines);
   if (l == lines_) return;
   lines_ = l;
   update();
@@ -313,6 +312,33 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     }
   }
   QFrame::paintEvent(e);
+}
+
+CaptionFrame::CaptionFrame(QWidget* parent) : QWidget(parent) {}
+
+void CaptionFrame::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+}
+
+void CaptionFrame::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), palette().color(QPalette::Window));
+  const QFontMetrics fm(font());
+  const int y = fm.height() / 2;
+  const QRect box = rect().adjusted(0, y, -2, -2);
+  const QColor dark = palette().color(QPalette::Window).darker(150);
+  p.setPen(dark);
+  p.drawRect(box);
+  p.setPen(Qt::white);
+  p.drawRect(box.translated(1, 1));
+  if (caption_.isEmpty()) return;
+  const int textWidth = fm.horizontalAdvance(caption_);
+  const QRect text(7, 0, textWidth + 4, fm.height());
+  p.fillRect(text, palette().color(QPalette::Window));
+  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  p.drawText(text, Qt::AlignCenter, caption_);
 }
 
 CompletedImage::CompletedImage(QWidget* parent) : QWidget(parent) {}

@@ -56,6 +56,22 @@ class PictureBox : public QFrame {
   QStringList lines_;
 };
 
+// A frame with a caption: an etched border with the caption set into its top
+// edge, the inside filled with the frame's colour; children are placed from
+// its top-left corner.
+class CaptionFrame : public QWidget {
+ public:
+  explicit CaptionFrame(QWidget* parent = nullptr);
+  void SetCaption(const QString& caption);
+  QString Caption() const { return caption_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QString caption_;
+};
+
 // The "completed" picture of the image control.
 class CompletedImage : public QWidget {
  public:

@@ -64,7 +64,7 @@ class MainView : public QMainWindow {
  private:
   void BuildControls();
   void BuildMenus();
-  void SyncArray(std::vector<ControlSlot>& slots, std::vector<Control>& controls, QWidget* parent);
+  void SyncArray(std::vector<ControlSlot>& elements, std::vector<Control>& controls, QWidget* parent);
   void SyncMenus();
   void SyncForm3();
   void WireControl(const Control& c, QWidget* w);

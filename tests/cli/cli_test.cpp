@@ -96,3 +96,14 @@ TEST(CliRate, TableWithASummaryLine) {
 }
 
 }  // namespace
+
+namespace {
+TEST(CliRate, ReadsSchemeFiles) {
+  const std::string dir = TESSORA_FIXTURES "/schemes/";
+  CliRun r = Cli("rate --json " + dir + "easy.sud " + dir + "compact.ss " + dir + "bordered.ss", "");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+  EXPECT_TRUE(Has(r.out, "{\"n\":3,"));
+  EXPECT_EQ(Cli("rate " + dir + "binary.sud", "").status, 2);
+}
+}  // namespace

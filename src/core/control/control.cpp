@@ -326,11 +326,9 @@ void Form1::Gioca_Click() {
   control.ValueColor = colour::DarkBlue;
   w.ImaCompl.visible = false;
   if (!control.AfterCancel) EnablePlayControls();
-  board.CaptionSnapshot.fill(std::string());
-  for (int i = 0; i < kCells; ++i) {
-    if (Filled(i)) board.CaptionSnapshot[i] = w.caN[i].caption;
-    else w.caN[i].caption.clear();
-  }
+  TakeCaptionSnapshot();
+  for (int i = 0; i < kCells; ++i)
+    if (!Filled(i)) w.caN[i].caption.clear();
   SelectOption(w.Sugge0);
   w.mSugge0.checked = true;
   board.FilledCount = CountFilled();

@@ -6,7 +6,6 @@
 #include <bit>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -280,6 +280,14 @@ void Form1::ShowErrorCount(const std::string& plural) {
   w.NErr.caption = std::to_string(board.ErrorCount) + (board.ErrorCount == 1 ? " Error" : plural);
 }
 
+void Form1::TakeCaptionSnapshot() {
+  for (int i = 0; i < kCells; ++i) {
+    std::string& entry = board.CaptionSnapshot[i];
+    if (!Filled(i)) entry.clear();
+    else if (entry != w.caN[i].caption) entry = w.caN[i].caption;
+  }
+}
+
 int Form1::CountFilled() const {
   int n = 0;
   for (int i = 0; i < kCells; ++i) n += Filled(i);

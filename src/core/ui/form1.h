@@ -179,6 +179,8 @@ class Form1 {
   void DoEvents() { platform.DoEvents(); }
   void ShowErrorCount(const std::string& plural);
   int CountFilled() const;
+  // CaptionSnapshot emptied, then holding the caption of every filled cell.
+  void TakeCaptionSnapshot();
   std::string CandidateCaption(int cell) const;  // trimmed candidates, wrapped after five digits
 };
 

@@ -78,11 +78,10 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
     Gioca_Click();
     if (w.Sugge1.selected) ShowCandidates();
     control.AfterCancel = false;
-    board.CaptionSnapshot.fill(std::string());
-    for (int i = 0; i < kCells; ++i) {
-      if (Filled(i)) board.CaptionSnapshot[i] = w.caN[i].caption;
-      else if (!w.Sugge1.selected) w.caN[i].caption.clear();
-    }
+    TakeCaptionSnapshot();
+    if (!w.Sugge1.selected)
+      for (int i = 0; i < kCells; ++i)
+        if (!Filled(i)) w.caN[i].caption.clear();
     platform.Repaint();
     RepaintPanels();
     return;
@@ -174,9 +173,7 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
       l.border = false;
     }
     board.CursorBack = colour::White;
-    board.CaptionSnapshot.fill(std::string());
-    for (int i = 0; i < kCells; ++i)
-      if (Filled(i)) board.CaptionSnapshot[i] = w.caN[i].caption;
+    TakeCaptionSnapshot();
     RepaintPanels();
     if (!w.Sugge1.selected)
       for (int i = 0; i < kCells; ++i)

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Rates the same puzzle files with tessora-cli and with qqwing (a human-style
+# solver and rater from Debian) in one run, and prints puzzles per second of
+# both, their ratio, and Tessora's share of solved, failed and trial schemes.
+#   bench/compare_rate.sh [FILE...]   (default: four files of ../shared/puzzles)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+puzzles="$root/../shared/puzzles"
+cli="$root/build/src/cli/tessora-cli"
+
+if ! command -v qqwing >/dev/null; then
+  sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get install -y -qq qqwing
+fi
+if [ ! -x "$cli" ]; then
+  cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$root/build" --target tessora-cli -j"$(nproc)"
+fi
+
+files=("$@")
+if [ ${#files[@]} -eq 0 ]; then
+  files=("$puzzles/se-stratified-100-per-rating.txt" "$puzzles/top1465.txt" "$puzzles/easy_500.txt"
+         "$puzzles/diabolical_500.txt")
+fi
+
+tmp="$(mktemp -d)"; trap 'rm -rf "$tmp"' EXIT
+now() { date +%s.%N; }
+printf '%-36s %7s %12s %12s %7s %8s %8s %8s\n' file puzzles tessora/s qqwing/s ratio solved failed trials
+for f in "${files[@]}"; do
+  grep -v '^#' "$f" | grep -v '^[[:space:]]*$' | cut -c1-81 > "$tmp/grids.txt"
+  n=$(wc -l < "$tmp/grids.txt")
+  t0=$(now); "$cli" rate --json "$tmp/grids.txt" > "$tmp/tessora.json"; t1=$(now)
+  qqwing --solve --stats --csv < "$tmp/grids.txt" > "$tmp/qqwing.csv" 2>/dev/null || true; t2=$(now)
+  solved=$(grep -c '"result":"solved"' "$tmp/tessora.json" || true)
+  failed=$(grep -c '"result":"failed"' "$tmp/tessora.json" || true)
+  trials=$(grep -c '"trials":[1-9]' "$tmp/tessora.json" || true)
+  awk -v name="$(basename "$f")" -v n="$n" -v a="$(echo "$t1 - $t0" | bc -l)" -v b="$(echo "$t2 - $t1" | bc -l)" \
+      -v s="$solved" -v fl="$failed" -v tr="$trials" 'BEGIN {
+    ta = n / a; tb = n / b;
+    printf "%-36s %7d %12.0f %12.0f %7.2f %7.1f%% %7.1f%% %7.1f%%\n", name, n, ta, tb, ta / tb, 100*s/n, 100*fl/n, 100*tr/n }'
+done

@@ -1,0 +1,167 @@
+#include "board_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "key_codes.h"
+#include "main_view.h"
+#include "style.h"
+
+namespace tessora::qt {
+
+namespace {
+
+bool SameFigure(const Figure& a, const Figure& b) {
+  return a.type == b.type && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+         a.radius == b.radius && a.colour == b.colour && a.widthPx == b.widthPx && a.filled == b.filled;
+}
+
+}  // namespace
+
+// ---- cells ----------------------------------------------------------------
+
+CellWidget::CellWidget(MainView* view, int index, QWidget* parent) : QWidget(parent), view_(view), index_(index) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setObjectName(QStringLiteral("caN(%1)").arg(index));
+}
+
+void CellWidget::Apply(const CellLabel& c) {
+  const bool force = !drawn_;
+  bool repaint = false;
+  if (force || c.caption != last_.caption) {
+    caption_ = QString::fromStdString(c.caption);
+    repaint = true;
+  }
+  if (force || c.font != last_.font || c.size != last_.size) {
+    font_ = ToQFont(c.font, c.size);
+    repaint = true;
+  }
+  static const QPalette palette = WindowPalette();
+  if (force || c.ink != last_.ink) {
+    ink_ = ToQColor(c.ink, palette);
+    repaint = true;
+  }
+  if (force || c.back != last_.back) {
+    back_ = ToQColor(c.back, palette);
+    repaint = true;
+  }
+  if (force || c.border != last_.border) {
+    border_ = c.border;
+    repaint = true;
+  }
+  if (force || c.left != last_.left || c.top != last_.top)
+    setGeometry(PxRect(c.left, c.top, CellLabel::kWidth, CellLabel::kHeight));
+  if (force || c.tooltip != last_.tooltip) setToolTip(QString::fromStdString(c.tooltip));
+  if (force || c.visible != last_.visible) setVisible(c.visible);
+  if (repaint && !force) update();
+  last_ = c;
+  drawn_ = true;
+}
+
+void CellWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), back_);
+  if (border_) {
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+  if (caption_.isEmpty()) return;
+  p.setFont(font_);
+  p.setPen(ink_);
+  p.drawText(rect().adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+}
+
+void CellWidget::mouseMoveEvent(QMouseEvent* e) {
+  view_->CellMouseMove(index_, ButtonMask(e->buttons()), ShiftMask(e->modifiers()));
+}
+
+void CellWidget::mousePressEvent(QMouseEvent* e) {
+  pressed_ = ButtonNumber(e->button());
+  if (pressed_) view_->CellMouseDown(index_, pressed_, ShiftMask(e->modifiers()));
+}
+
+void CellWidget::mouseReleaseEvent(QMouseEvent* e) {
+  const bool click = pressed_ == 1 && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  pressed_ = 0;
+  if (click) view_->CellClick(index_);
+}
+
+void CellWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  // The second press of a double-click: no mouse-down and no click of its own.
+  pressed_ = 0;
+  if (e->button() == Qt::LeftButton) {
+    view_->CellDblClick(index_);
+  } else if (int b = ButtonNumber(e->button())) {
+    pressed_ = b;
+    view_->CellMouseDown(index_, b, ShiftMask(e->modifiers()));
+  }
+}
+
+// ---- lines and figures ------------------------------------------------------
+
+Overlay::Overlay(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setObjectName(QStringLiteral("drawing"));
+}
+
+bool Overlay::SetLines(const std::vector<Control>& horizontal, const std::vector<Control>& vertical) {
+  std::vector<LineShape> lines;
+  lines.reserve(horizontal.size() + vertical.size());
+  for (const auto* arr : {&horizontal, &vertical})
+    for (const Control& l : *arr) lines.push_back({l.x1, l.y1, l.x2, l.y2, l.borderWidth, l.fore, l.visible});
+  if (lines == lines_) return false;
+  lines_ = std::move(lines);
+  update();
+  return true;
+}
+
+bool Overlay::SetFigures(const std::vector<Figure>& figures) {
+  if (figures.size() == figures_.size() &&
+      std::equal(figures.begin(), figures.end(), figures_.begin(), SameFigure))
+    return false;
+  figures_ = figures;
+  update();
+  return true;
+}
+
+void Overlay::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  static const QPalette palette = WindowPalette();
+  // Grid lines: crisp, square ends so that the thick lines meet in full corners.
+  for (const LineShape& l : lines_) {
+    if (!l.visible) continue;
+    p.setPen(QPen(ToQColor(l.colour, palette), std::max(1, l.width), Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(Px(l.x1), Px(l.y1), Px(l.x2), Px(l.y2));
+  }
+  if (figures_.empty()) return;
+  p.setRenderHint(QPainter::Antialiasing);
+  for (const Figure& g : figures_) {
+    const QColor c = ToQColor(g.colour, palette);
+    p.setPen(QPen(c, std::max(1, g.widthPx)));
+    if (g.type == Figure::Circle) {
+      p.setBrush(g.filled ? QBrush(c) : QBrush(Qt::NoBrush));
+      const double r = g.radius / double(kTwipsPerPixel);
+      p.drawEllipse(QPointF(g.x1 / double(kTwipsPerPixel), g.y1 / double(kTwipsPerPixel)), r, r);
+    } else {
+      p.drawLine(QPointF(g.x1 / double(kTwipsPerPixel), g.y1 / double(kTwipsPerPixel)),
+                 QPointF(g.x2 / double(kTwipsPerPixel), g.y2 / double(kTwipsPerPixel)));
+    }
+  }
+}
+
+// ---- the surface ------------------------------------------------------------
+
+Surface::Surface(MainView* view, QWidget* parent) : QWidget(parent), view_(view) {
+  setMouseTracking(true);
+  setAutoFillBackground(true);
+  setObjectName(QStringLiteral("Form1"));
+}
+
+void Surface::mouseMoveEvent(QMouseEvent* e) {
+  const QPoint at = e->position().toPoint();
+  view_->SurfaceMouseMove(ButtonMask(e->buttons()), ShiftMask(e->modifiers()), Twips(at.x()), Twips(at.y()));
+}
+
+}  // namespace tessora::qt

@@ -1,0 +1,83 @@
+// The board's widgets: the cell labels, the layer that draws the grid lines
+// and the figures over the board, and the window's surface.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <vector>
+
+#include "ui/window.h"
+
+namespace tessora::qt {
+
+class MainView;
+
+// One cell label caN(i): background, optional single border, caption centred
+// (wrapped onto two lines when it does not fit), tooltip.
+class CellWidget : public QWidget {
+ public:
+  CellWidget(MainView* view, int index, QWidget* parent);
+  // Draws the cell's state; only a change repaints.
+  void Apply(const CellLabel& cell);
+
+  QString Caption() const { return caption_; }
+  QColor Background() const { return back_; }
+  QColor Ink() const { return ink_; }
+  bool Bordered() const { return border_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseDoubleClickEvent(QMouseEvent*) override;
+
+ private:
+  MainView* view_;
+  int index_;
+  CellLabel last_;
+  bool drawn_ = false;
+  QString caption_;
+  QColor back_, ink_;
+  bool border_ = false;
+  QFont font_;
+  int pressed_ = 0;  // the button pressed on this cell, for the click
+};
+
+// Transparent to the mouse; draws the grid lines liO, liV and the figures of
+// the window's drawing surface above the cells.
+class Overlay : public QWidget {
+ public:
+  explicit Overlay(QWidget* parent);
+  // Each returns true when something changed (and schedules a repaint).
+  bool SetLines(const std::vector<Control>& horizontal, const std::vector<Control>& vertical);
+  bool SetFigures(const std::vector<Figure>& figures);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  struct LineShape {
+    int x1, y1, x2, y2, width;
+    Colour colour;
+    bool visible;
+    bool operator==(const LineShape&) const = default;
+  };
+  std::vector<LineShape> lines_;
+  std::vector<Figure> figures_;
+};
+
+// The window's client area: the parent of every control; the mouse moving
+// over it (outside the controls) is the window's own mouse-move event.
+class Surface : public QWidget {
+ public:
+  Surface(MainView* view, QWidget* parent);
+
+ protected:
+  void mouseMoveEvent(QMouseEvent*) override;
+
+ private:
+  MainView* view_;
+};
+
+}  // namespace tessora::qt

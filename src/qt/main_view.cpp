@@ -1,0 +1,385 @@
+#include "main_view.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <set>
+
+#include "board_widgets.h"
+#include "key_codes.h"
+#include "priority_dialog.h"
+#include "qt_platform.h"
+#include "style.h"
+#include "ui/form1.h"
+
+namespace tessora::qt {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Buttons that act while held down: pressed and released, never clicked.
+const std::set<std::string> kHeldButtons = {"Cons1", "Cons2", "Cons3", "Sugge3b", "Sugge3c", "Sugge3d"};
+
+QString MenuText(const Control& c) {
+  QString text = Q(c.caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+  if (!c.shortcut.empty()) text += QLatin1Char('\t') + Q(c.shortcut);  // shown, not registered
+  return text;
+}
+
+}  // namespace
+
+MainView::MainView(Form1& form, QtPlatform& platform) : form_(form), platform_(platform) {
+  setObjectName(QStringLiteral("MainView"));
+  surface_ = new tessora::qt::Surface(this, this);
+  surface_->setFixedSize(Px(form_.w.width), Px(form_.w.height));
+  setCentralWidget(surface_);
+
+  BuildControls();
+  for (int i = 0; i < kCells; ++i) cells_[i] = new CellWidget(this, i, surface_);
+  overlay_ = new Overlay(surface_);
+  overlay_->setGeometry(surface_->rect());
+  BuildMenus();
+
+  platform_.dialogParent = this;
+  platform_.onRedraw = [this] { Sync(); };
+  platform_.onTick = [this](const std::string& name) {
+    if (form_.unloaded) return;
+    ++depth_;
+    form_.Tick(name);
+    --depth_;
+    Sync();
+  };
+  platform_.onQuit = [this] {
+    if (form3_) form3_->hide();
+    hide();
+  };
+  qApp->installEventFilter(this);
+
+  Sync();
+  setFixedSize(sizeHint());
+}
+
+MainView::~MainView() {
+  qApp->removeEventFilter(this);
+  platform_.onRedraw = nullptr;
+  platform_.onTick = nullptr;
+  platform_.onQuit = nullptr;
+}
+
+QWidget* MainView::Surface() const { return surface_; }
+
+// ---- building ---------------------------------------------------------------
+
+void MainView::BuildControls() {
+  // Every control on the surface first, then into its container.
+  for (Control* c : form_.w.Controls()) {
+    if (c->kind == Kind::Menu || c->kind == Kind::Separator) continue;
+    ControlSlot slot;
+    slot.name = c->name;
+    slot.widget = CreateControlWidget(*c, surface_);
+    if (slot.widget) {
+      slot.widget->setFocusPolicy(Qt::NoFocus);
+      widgetsByName_[c->name] = slot.widget;
+      WireControl(*c, slot.widget);
+    }
+    controls_.emplace_back(c, std::move(slot));
+  }
+  for (auto& [c, slot] : controls_) {
+    if (!slot.widget || c->parent.empty()) continue;
+    auto it = widgetsByName_.find(c->parent);
+    if (it != widgetsByName_.end()) slot.widget->setParent(it->second);
+  }
+}
+
+void MainView::WireControl(const Control& c, QWidget* w) {
+  const std::string name = c.name;
+  switch (c.kind) {
+    case Kind::Button:
+      if (kHeldButtons.count(name)) {
+        heldButtons_[w] = name;
+      } else {
+        connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
+                [this, name] { Forward([this, name] { form_.Click(name); }); });
+      }
+      break;
+    case Kind::Option:
+    case Kind::CheckBox:
+      connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
+              [this, name] { Forward([this, name] { form_.Click(name); }); });
+      break;
+    case Kind::Combo: {
+      auto* combo = static_cast<QComboBox*>(w);
+      connect(combo, &QComboBox::activated, this, [this, name, combo](int index) {
+        const std::string item = combo->itemText(index).toStdString();
+        Forward([this, name, item] { form_.Pick(name, item); });
+      });
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void MainView::WireArrayElement(Kind kind, QWidget* w, const std::string& arrayName, std::size_t index) {
+  w->setFocusPolicy(Qt::NoFocus);
+  if (kind != Kind::Option && kind != Kind::CheckBox) return;
+  const std::string name = arrayName + "(" + std::to_string(index) + ")";
+  connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
+          [this, name] { Forward([this, name] { form_.Click(name); }); });
+}
+
+void MainView::BuildMenus() {
+  menuBar()->setNativeMenuBar(false);  // part of the window, on every desktop
+  const auto& all = form_.w.Controls();
+  std::set<std::string> parents;
+  for (const Control* c : all)
+    if (!c->parent.empty() && (c->kind == Kind::Menu || c->kind == Kind::Separator)) parents.insert(c->parent);
+  for (const Control* c : all) {
+    if (c->kind != Kind::Menu && c->kind != Kind::Separator) continue;
+    const std::string name = c->name;
+    QAction* action = nullptr;
+    if (c->parent.empty()) {
+      QMenu* m = menuBar()->addMenu(MenuText(*c));
+      m->setObjectName(Q(name));
+      menus_[name] = m;
+      action = m->menuAction();
+    } else {
+      auto it = menus_.find(c->parent);
+      if (it == menus_.end()) continue;
+      QMenu* parentMenu = it->second;
+      if (c->kind == Kind::Separator) {
+        action = parentMenu->addSeparator();
+      } else if (parents.count(name)) {
+        QMenu* sub = parentMenu->addMenu(MenuText(*c));
+        sub->setObjectName(Q(name));
+        menus_[name] = sub;
+        action = sub->menuAction();
+      } else {
+        action = parentMenu->addAction(MenuText(*c));
+        connect(action, &QAction::triggered, this, [this, name] { Forward([this, name] { form_.Click(name); }); });
+      }
+    }
+    action->setObjectName(Q(name));
+    actions_[name] = action;
+    menuSlots_.push_back({c, action, Control{}, false});
+  }
+}
+
+// ---- drawing ----------------------------------------------------------------
+
+void MainView::Sync() {
+  if (syncing_) return;
+  syncing_ = true;
+  MainWindow& w = form_.w;
+  if (w.caption != drawnCaption_) {
+    setWindowTitle(Q(w.caption));
+    drawnCaption_ = w.caption;
+  }
+  bool imageWasShown = false;
+  for (auto& [c, slot] : controls_) {
+    if (c == &w.ImaCompl) imageWasShown = slot.drawn && slot.last.visible;
+    ApplyControl(slot, *c);
+  }
+  for (int i = 0; i < kCells; ++i) cells_[i]->Apply(w.caN[i]);
+
+  const std::size_t widgetsBefore = ri_.size() + co_.size();
+  SyncArray(ri_, w.ri, surface_);
+  SyncArray(co_, w.co, surface_);
+  SyncArray(cM_, w.cM, ControlWidget("CorCanF"));
+  SyncArray(cv1_, w.cv1, ControlWidget("CorVF"));
+  // The completed picture lies over the board when it shows; the lines and figures above all.
+  if (w.ImaCompl.visible && !imageWasShown)
+    if (QWidget* image = ControlWidget("ImaCompl")) image->raise();
+  if (ri_.size() + co_.size() > widgetsBefore || (w.ImaCompl.visible && !imageWasShown)) overlay_->raise();
+  overlay_->SetLines(w.liO, w.liV);
+  overlay_->SetFigures(w.drawing);
+
+  SyncMenus();
+  SyncForm3();
+  syncing_ = false;
+}
+
+void MainView::SyncArray(std::vector<ControlSlot>& elements, std::vector<Control>& controls, QWidget* parent) {
+  if (!parent) parent = surface_;
+  while (elements.size() > controls.size()) {
+    // The widget may be the one whose click is being handled: it goes later.
+    if (QWidget* gone = elements.back().widget) {
+      gone->hide();
+      gone->deleteLater();
+    }
+    elements.pop_back();
+  }
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (i == elements.size()) {
+      ControlSlot slot;
+      slot.name = controls[i].name;
+      slot.widget = CreateControlWidget(controls[i], parent);
+      if (slot.widget) {
+        std::string array = controls[i].name.substr(0, controls[i].name.find('('));
+        if (array.empty() || array == controls[i].name) array = slot.name;
+        WireArrayElement(controls[i].kind, slot.widget, array, i);
+      }
+      elements.push_back(std::move(slot));
+    }
+    ApplyControl(elements[i], controls[i]);
+  }
+}
+
+void MainView::SyncMenus() {
+  for (MenuSlot& m : menuSlots_) {
+    const Control& c = *m.control;
+    const bool force = !m.drawn;
+    if (force || c.caption != m.last.caption || c.shortcut != m.last.shortcut) {
+      if (c.kind != Kind::Separator) m.action->setText(MenuText(c));
+    }
+    if (force || c.enabled != m.last.enabled) m.action->setEnabled(c.enabled);
+    if (force || c.visible != m.last.visible) m.action->setVisible(c.visible);
+    // A check mark only where there is one (an unchecked checkable item draws an empty box).
+    if (c.kind == Kind::Menu && (m.action->isCheckable() != c.checked || m.action->isChecked() != c.checked)) {
+      m.action->setCheckable(c.checked);
+      m.action->setChecked(c.checked);
+    }
+    if (force || c.caption != m.last.caption || c.shortcut != m.last.shortcut || c.enabled != m.last.enabled ||
+        c.visible != m.last.visible || c.checked != m.last.checked) {
+      m.last = c;
+      m.drawn = true;
+    }
+  }
+}
+
+void MainView::SyncForm3() {
+  if (form_.form3.open && !form_.unloaded) {
+    if (!form3_) form3_ = new PriorityDialog(this);
+    form3_->Sync(form_.form3);
+    if (!form3_->isVisible()) {
+      form3_->setWindowModality(Qt::ApplicationModal);
+      form3_->show();
+    }
+  } else if (form3_ && form3_->isVisible()) {
+    form3_->Sync(form_.form3);
+    form3_->hide();
+  }
+}
+
+// ---- events -------------------------------------------------------------------
+
+void MainView::Forward(const std::function<void()>& handler) {
+  if (depth_ > 0 || form_.unloaded) return;
+  ++depth_;
+  handler();
+  --depth_;
+  Sync();
+}
+
+void MainView::CellMouseMove(int cell, int buttons, int shiftState) {
+  Forward([&] { form_.caN_MouseMove(cell, buttons, shiftState); });
+}
+
+void MainView::CellMouseDown(int cell, int button, int shiftState) {
+  Forward([&] { form_.caN_MouseDown(cell, button, shiftState); });
+}
+
+void MainView::CellClick(int cell) {
+  Forward([&] { form_.caN_Click(cell); });
+}
+
+void MainView::CellDblClick(int cell) {
+  Forward([&] { form_.caN_DblClick(cell); });
+}
+
+void MainView::SurfaceMouseMove(int buttons, int shiftState, int xTwips, int yTwips) {
+  Forward([&] { form_.Form_MouseMove(buttons, shiftState, xTwips, yTwips); });
+}
+
+void MainView::closeEvent(QCloseEvent* event) {
+  if (!form_.unloaded) {
+    if (depth_ > 0) {  // a handler is still running: the window closes after it
+      event->ignore();
+      return;
+    }
+    Forward([this] { form_.form_unload(); });
+  }
+  event->accept();
+}
+
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      return HandleKey(watched, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+      return HandleHeldButton(watched, event);
+    default:
+      return false;
+  }
+}
+
+bool MainView::HandleKey(QObject* watched, QEvent* event) {
+  // The window sees every key before its controls, and its controls see none.
+  if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) return false;
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = KeyCode(*key);
+    const int shiftState = ShiftMask(key->modifiers());
+    if (code) Forward([this, code, shiftState] { form_.KeyDown(code, shiftState); });
+  }
+  return true;
+}
+
+bool MainView::HandleHeldButton(QObject* watched, QEvent* event) {
+  auto it = heldButtons_.find(watched);
+  if (event->type() == QEvent::MouseButtonRelease) {
+    if (heldNow_.empty()) return false;
+    const std::string name = heldNow_;
+    heldNow_.clear();
+    if (auto* button = qobject_cast<QPushButton*>(ControlWidget(name))) button->setDown(false);
+    Forward([this, name] { form_.Release(name); });
+    return it != heldButtons_.end();
+  }
+  if (it == heldButtons_.end()) return false;
+  auto* button = static_cast<QPushButton*>(watched);
+  if (!button->isEnabled() || depth_ > 0) return true;
+  const std::string name = it->second;
+  button->setDown(true);
+  heldNow_ = name;
+  Forward([this, name] { form_.Press(name); });
+  return true;
+}
+
+// ---- access -------------------------------------------------------------------
+
+QWidget* MainView::ControlWidget(const std::string& name) const {
+  auto it = widgetsByName_.find(name);
+  if (it != widgetsByName_.end()) return it->second;
+  // Array elements: "cM(2)", "cv1(0)", "ri(3)", "co(4)".
+  const auto open = name.find('(');
+  if (open == std::string::npos) return nullptr;
+  const std::string base = name.substr(0, open);
+  const std::size_t index = std::strtoul(name.c_str() + open + 1, nullptr, 10);
+  const std::vector<ControlSlot>* arr = base == "ri" ? &ri_ : base == "co" ? &co_ : base == "cM" ? &cM_
+                                        : base == "cv1" ? &cv1_ : nullptr;
+  return arr && index < arr->size() ? (*arr)[index].widget : nullptr;
+}
+
+QAction* MainView::MenuAction(const std::string& name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* MainView::Menu(const std::string& name) const {
+  auto it = menus_.find(name);
+  return it == menus_.end() ? nullptr : it->second;
+}
+
+}  // namespace tessora::qt
