@@ -1,0 +1,159 @@
+// "New (create)": seed grids, relabelling, symmetric removal, the control
+// after every removal, the name, and the F11 batch.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "control/solver.h"
+#include "files/scheme_format.h"
+#include "test_support.h"
+
+namespace tessora {
+namespace {
+
+using test::Harness;
+
+bool ValidGrid(const std::array<std::string, 9>& rows) {
+  for (int z = 0; z < kZones; ++z) {
+    std::set<char> seen;
+    for (int c : ZoneCells[z]) seen.insert(rows[c / 9][c % 9]);
+    if (seen.size() != 9) return false;
+  }
+  return true;
+}
+
+std::array<int, 81> GridOf(const std::array<std::string, 9>& rows) {
+  std::array<int, 81> g{};
+  for (int c = 0; c < kCells; ++c) g[c] = rows[c / 9][c % 9] == ' ' ? 0 : rows[c / 9][c % 9] - '0';
+  return g;
+}
+
+TEST(Generator, SeedGridsAreValidAndTheRelabellingIsAPermutation) {
+  for (unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+    Harness h;
+    h.platform.FixRandomSeed(seed);
+    h.form.BuildSolutionGrid();
+    const auto& g = h.form.gen;
+    for (int k = 1; k <= 6; ++k) EXPECT_TRUE(ValidGrid(g.SeedGrids[k])) << "seed grid " << k;
+    EXPECT_TRUE(ValidGrid(g.SeedGrids[0])) << seed;
+    for (const std::string& row : g.SeedGrids[0])
+      for (char ch : row) EXPECT_TRUE(ch >= '1' && ch <= '9');
+    EXPECT_GE(g.SeedIndex, 1);
+    EXPECT_LE(g.SeedIndex, 6);
+    EXPECT_GE(g.SymmetryKind, 0);
+    EXPECT_LE(g.SymmetryKind, 2);
+    // The same letter always became the same digit.
+    std::map<char, char> map;
+    for (int c = 0; c < kCells; ++c) {
+      char letter = g.SeedGrids[g.SeedIndex][c / 9][c % 9];
+      char digit = g.SeedGrids[0][c / 9][c % 9];
+      auto [it, fresh] = map.emplace(letter, digit);
+      EXPECT_EQ(it->second, digit);
+    }
+    EXPECT_EQ(map.size(), 9u);
+  }
+}
+
+TEST(Generator, SymmetricPartners) {
+  EXPECT_EQ(SymmetricPartner(40, 0), -1);
+  EXPECT_EQ(SymmetricPartner(0, 0), 80);
+  EXPECT_EQ(SymmetricPartner(12, 0), 68);
+  for (int r = 0; r < 9; ++r) EXPECT_EQ(SymmetricPartner(9 * r + 4, 1), -1) << r;
+  EXPECT_EQ(SymmetricPartner(9, 1), 17);
+  for (int c = 0; c < 9; ++c) EXPECT_EQ(SymmetricPartner(36 + c, 2), -1) << c;
+  EXPECT_EQ(SymmetricPartner(2, 2), 74);
+  for (int kind = 0; kind < 3; ++kind)
+    for (int c = 0; c < kCells; ++c) {
+      int p = SymmetricPartner(c, kind);
+      if (p >= 0) EXPECT_EQ(SymmetricPartner(p, kind), c);
+    }
+}
+
+TEST(Generator, CreatedSchemesAreUniqueRatedAndReadyToPlay) {
+  const std::regex name("(Eas|Med|Dif|Dia)[0-9]{3}Cr[1-6][0-2]");
+  Harness h;
+  Form1& f = h.form;
+  for (int run = 1; run <= 6; ++run) {
+    f.mCrea_click();
+    const auto& g = f.gen;
+    int givens = 0;
+    for (const std::string& row : g.WorkGrid)
+      for (char ch : row) givens += ch != ' ';
+    EXPECT_GE(givens, 27) << run;
+    EXPECT_EQ(CountSolutions(GridOf(g.WorkGrid), 2), 1) << run;
+    EXPECT_TRUE(std::regex_match(f.files.SchemeFile, name)) << f.files.SchemeFile;
+    EXPECT_EQ(f.files.SchemeFile.substr(3, 3), (run < 10 ? "00" : "0") + std::to_string(run));
+    EXPECT_EQ(f.w.caption, "Tessora - " + f.files.SchemeFile);
+    // Every protected cell (blanked in the solution copy) is still a given.
+    for (int c = 0; c < kCells; ++c)
+      if (g.SeedGrids[0][c / 9][c % 9] == ' ') EXPECT_NE(g.WorkGrid[c / 9][c % 9], ' ') << c;
+    // The removed cells come in symmetric pairs.
+    for (int c = 0; c < kCells; ++c) {
+      int p = SymmetricPartner(c, g.SymmetryKind);
+      if (p >= 0) EXPECT_EQ(g.WorkGrid[c / 9][c % 9] == ' ', g.WorkGrid[p / 9][p % 9] == ' ') << c;
+    }
+    // The board shows the scheme in play, exactly its givens.
+    EXPECT_TRUE(f.board.PlayPhase);
+    EXPECT_FALSE(f.control.Creating);
+    EXPECT_EQ(f.board.FilledCount, givens);
+    for (int c = 0; c < kCells; ++c) {
+      EXPECT_TRUE(f.w.caN[c].visible);
+      EXPECT_EQ(f.Filled(c), g.WorkGrid[c / 9][c % 9] != ' ') << c;
+    }
+    const auto& bb = f.w.ListCons.items;
+    ASSERT_FALSE(bb.empty());
+    EXPECT_EQ(bb[0], "SOLVABILITY CONTROL REPORT");
+    EXPECT_EQ(bb.back(), "- click the buttons below for advice.");
+  }
+}
+
+TEST(Generator, HardRatingEndsTheCreationEarly) {
+  // Whatever the seed, a creation stops at " Difficult"/" Diabolic" or at 54
+  // removed cells: never both an easy rating and fewer than 54 removals.
+  for (unsigned seed = 20; seed < 26; ++seed) {
+    Harness h;
+    h.platform.FixRandomSeed(seed);
+    h.form.mCrea_click();
+    const int removed = h.form.gen.RemovedCount;
+    // The name records the rating given while creating.
+    const std::string rating = h.form.files.SchemeFile.substr(0, 3);
+    if (removed < 53) EXPECT_TRUE(rating == "Dif" || rating == "Dia" || h.form.gen.ProtectedCount > 0) << seed;
+    EXPECT_LE(removed, 54);
+  }
+}
+
+TEST(Generator, F11WritesTenSchemesThatAreNotEasy) {
+  Harness h;
+  const auto dir = std::filesystem::temp_directory_path() / ("tessora_f11_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  ASSERT_TRUE(h.platform.SetCurrentFolder(dir.string()));
+  h.form.KeyDown(key::F11, 0);
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    ++files;
+    const std::string name = entry.path().filename().string();
+    EXPECT_EQ(name.substr(0, 3) == "Eas", false) << name;
+    EXPECT_EQ(entry.path().extension(), ".sud");
+    std::string bytes, error;
+    ASSERT_TRUE(ReadSchemeFile(entry.path().string(), bytes, error)) << error;
+    SchemeParse parsed = ParseSud(bytes);
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.scheme.count, 9);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 9);
+  }
+  EXPECT_EQ(files, 10);
+  EXPECT_NE(h.form.control.Difficulty, " Easy");
+  EXPECT_TRUE(h.form.board.PlayPhase);  // the last one stays on the board
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace tessora
