@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 #include <cstdio>
 #include <fstream>
@@ -18,7 +19,10 @@ struct CliRun {
 
 // Runs the tool with `args`, feeding `input` on standard input.
 CliRun Cli(const std::string& args, const std::string& input) {
-  const std::string inputPath = ::testing::TempDir() + "cli_input.txt";
+  // Tests may run in parallel processes: every run gets its own input file.
+  static int runs = 0;
+  const std::string inputPath = ::testing::TempDir() + "cli_input_" + std::to_string(::getpid()) + "_" +
+                                std::to_string(++runs) + ".txt";
   std::ofstream(inputPath, std::ios::binary) << input;
   const std::string cmd = std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " 2>/dev/null";
   CliRun r;
@@ -28,6 +32,7 @@ CliRun Cli(const std::string& args, const std::string& input) {
   size_t n;
   while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
   int status = pclose(p);
+  std::remove(inputPath.c_str());
   r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return r;
 }
