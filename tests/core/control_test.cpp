@@ -169,13 +169,19 @@ TEST(Control, BrokenBoardIsAFailureNotASolution) {
   EXPECT_FALSE(f.board.PlayPhase);
 }
 
+// The easy scheme in play with one correct value keyed into cell Ac.
+struct PlayingEasy : Harness {
+  PlayingEasy() {
+    test::KeyScheme(form, kEasy);
+    form.Click("Gioca");
+    form.caN_Click(2);
+    form.KeyDown('4', 0);
+  }
+};
+
 TEST(Control, DeletionInPlayRunsTheControlAgain) {
-  Harness h;
+  PlayingEasy h;
   Form1& f = h.form;
-  test::KeyScheme(f, kEasy);
-  f.Click("Gioca");
-  f.caN_Click(2);
-  f.KeyDown('4', 0);
   ASSERT_TRUE(f.Filled(2));
   const int moves = f.control.MoveCount;
   f.KeyDown(key::Delete, 0);
@@ -190,12 +196,8 @@ TEST(Control, DeletionInPlayRunsTheControlAgain) {
 }
 
 TEST(Control, VerifySolvabilityTakesPlayedValuesAsData) {
-  Harness h;
+  PlayingEasy h;
   Form1& f = h.form;
-  test::KeyScheme(f, kEasy);
-  f.Click("Gioca");
-  f.caN_Click(2);
-  f.KeyDown('4', 0);
   ASSERT_TRUE(f.Click("mNuoVal"));
   EXPECT_EQ(f.w.ListCons.items[0], "SOLVABILITY CONTROL REPORT");
   EXPECT_TRUE(f.Filled(2));
@@ -203,12 +205,8 @@ TEST(Control, VerifySolvabilityTakesPlayedValuesAsData) {
 }
 
 TEST(Control, ClearMovesRemovesKeyedValuesAndResetsErrors) {
-  Harness h;
+  PlayingEasy h;
   Form1& f = h.form;
-  test::KeyScheme(f, kEasy);
-  f.Click("Gioca");
-  f.caN_Click(2);
-  f.KeyDown('4', 0);
   f.caN_Click(3);
   f.KeyDown('1', 0);  // wrong
   ASSERT_EQ(f.board.ErrorCount, 1);

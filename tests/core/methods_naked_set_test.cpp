@@ -131,39 +131,10 @@ const NakedCase kNakedCases[] = {
 // Failures name the case instead of dumping its bytes.
 void PrintTo(const NakedCase& c, std::ostream* os) { *os << c.name; }
 
-AdviceStepRecord Sentinel() {
-  AdviceStepRecord s;
-  s.code = s.value = s.cell = s.zone = s.removed = s.detail = s.cells = s.zone2 = "x";
-  s.fishRanges = {7};
-  return s;
-}
-
-std::string Captions(const Form1& f) {
-  std::string s;
-  for (const auto& c : f.w.caN) s += c.caption + "/" + std::to_string(c.size) + "|";
-  return s;
-}
-
-// The board's candidate texts with one cell's candidates replaced.
-std::string CanWith(Form1& f, int cell, const std::string& digits) {
-  const CandText keep = f.board.Can[cell];
-  test::SetCan(f, cell, digits);
-  std::string s = test::AllCan(f);
-  f.board.Can[cell] = keep;
-  return s;
-}
-
-void ExpectSameStep(const AdviceStepRecord& a, const AdviceStepRecord& b) {
-  EXPECT_EQ(a.code, b.code);
-  EXPECT_EQ(a.value, b.value);
-  EXPECT_EQ(a.cell, b.cell);
-  EXPECT_EQ(a.zone, b.zone);
-  EXPECT_EQ(a.removed, b.removed);
-  EXPECT_EQ(a.detail, b.detail);
-  EXPECT_EQ(a.cells, b.cells);
-  EXPECT_EQ(a.zone2, b.zone2);
-  EXPECT_EQ(a.fishRanges, b.fishRanges);
-}
+using test::CanWith;
+using test::Captions;
+using test::ExpectSameStep;
+using test::Sentinel;
 
 class NakedSetStepTest : public ::testing::TestWithParam<NakedCase> {};
 

@@ -2,6 +2,8 @@
 // quick ways to lay out a position.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -100,6 +102,43 @@ inline std::string AllCan(const Form1& f) {
   std::string s;
   for (const auto& t : f.board.Can) s += t.Text() + "|";
   return s;
+}
+
+// A step record whose every field holds a mark, to show which fields a
+// detector writes.
+inline AdviceStepRecord Sentinel() {
+  AdviceStepRecord s;
+  s.code = s.value = s.cell = s.zone = s.removed = s.detail = s.cells = s.zone2 = "x";
+  s.fishRanges = {7};
+  return s;
+}
+
+// Every cell's caption and size, for comparing before and after.
+inline std::string Captions(const Form1& f) {
+  std::string s;
+  for (const auto& c : f.w.caN) s += c.caption + "/" + std::to_string(c.size) + "|";
+  return s;
+}
+
+// The board's candidate texts with one cell's candidates replaced.
+inline std::string CanWith(Form1& f, int cell, const std::string& digits) {
+  const CandText keep = f.board.Can[cell];
+  SetCan(f, cell, digits);
+  std::string s = AllCan(f);
+  f.board.Can[cell] = keep;
+  return s;
+}
+
+inline void ExpectSameStep(const AdviceStepRecord& a, const AdviceStepRecord& b) {
+  EXPECT_EQ(a.code, b.code);
+  EXPECT_EQ(a.value, b.value);
+  EXPECT_EQ(a.cell, b.cell);
+  EXPECT_EQ(a.zone, b.zone);
+  EXPECT_EQ(a.removed, b.removed);
+  EXPECT_EQ(a.detail, b.detail);
+  EXPECT_EQ(a.cells, b.cells);
+  EXPECT_EQ(a.zone2, b.zone2);
+  EXPECT_EQ(a.fishRanges, b.fishRanges);
 }
 
 }  // namespace tessora::test
