@@ -27,16 +27,18 @@ struct Position {
   const char* grid;  // 81 characters, '.' or '0' for an empty cell
 };
 
-// A handful of schemes from the usual public collections, from easy to among
-// the hardest known; two of them hold an X-Wing, two a Swordfish butterfly,
-// in their plain candidates.
+// Six positions made from schemes generated for the project (minimal, with
+// one solution): an easy scheme; two that the control solves only with
+// trials; one it solves with an X-Wing and no trial; two schemes a few singles
+// into play (one single, seven). The third and fourth hold an X-Wing, the last
+// two a Swordfish butterfly, in their plain candidates.
 constexpr std::array<Position, 6> kPositions = {{
-    {"easy", "050703060007000800000816000000030000005000100730040086906000204840572093000409000"},
-    {"top95_1", "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......"},
-    {"hardest_7", "1...34.8....8..5....4.6..21.18......3..1.2..6......81.52..7.9....6..9....9.64...2"},
-    {"xwing", "9..............7.37...962486...2.47.........5....4...642...86..5.71.......1.....2"},
-    {"swordfish_a", "000804000035070840000000000040509070300080002071020580100000005024050730003000600"},
-    {"swordfish_b", "6...4...3.1.....7...5...8.....5.2...3...9...2...1.......8...9...7.....5.2...3...4"},
+    {"easy", ".2.84...3.3......58.1.5........7......46.5...9.82..7...7..96.8.3......5.......13."},
+    {"diabolic", "3..7....5.9...8.3.1..3......6.5..4.8824...1..........9...1.....2...7.56...1..62.."},
+    {"diabolic_xwing", "4...7......15.6...82.91.....62...49......415...........5.2.....7.3.9.5........68."},
+    {"xwing", ".1....36...56......6.92..8..9...1...2.7.9....4......3.......517.7...6..9...8....."},
+    {"swordfish_a", ".3....81......5..4..53..2...92....6.......5....1..4...2..9...5..47.8..9...95....3"},
+    {"swordfish_b", "3...47.2....39618....2.54..9..4.8..65.......4..47.13....85.........2...323...9.4."},
 }};
 
 struct DetectorCase {

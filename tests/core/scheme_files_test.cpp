@@ -24,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The scheme of the fixtures; its first cell is the one played in the game fixtures.
-const std::string kScheme = "050703060007000800000816000000030000005000100730040086906000204840572093000409000";
+const std::string kScheme = "070080000084510600000304000000000400000020007000800190305000000040250013710000040";
 const std::string kTitle = "Tessora 2.2";  // the caption Clear All leaves
 
 std::string Fixture(const std::string& name) { return std::string(TESSORA_FIXTURES) + "/schemes/" + name; }
@@ -342,8 +342,8 @@ TEST(SchemeOpen, ValueFilesLoadTheSchemeAsGivens) {
     EXPECT_EQ(CountMessages(f, "Open"), 0);
     EXPECT_EQ(Values(f), values);
     EXPECT_EQ(f.files.SchemeLineCount, 9);
-    EXPECT_EQ(f.files.SchemeLines2[0], " 5 7 3 6 ");
-    EXPECT_EQ(f.files.SchemeLines2[8], "   4 9   ");
+    EXPECT_EQ(f.files.SchemeLines2[0], " 7  8    ");
+    EXPECT_EQ(f.files.SchemeLines2[8], "71     4 ");
     EXPECT_EQ(f.files.SchemeLines2[9], "");
     EXPECT_EQ(f.files.LastLine, 8);
     EXPECT_EQ(f.files.SchemeFile, Fixture(name));
@@ -356,7 +356,7 @@ TEST(SchemeOpen, SsFileWithFewerRowsGetsEmptyRows) {
   const SchemeParse p = ParseSs(ReadBytes(Fixture("six_rows.ss")));
   ASSERT_TRUE(p.ok) << p.error;
   EXPECT_EQ(p.scheme.count, 9);
-  EXPECT_EQ(p.scheme.rows[5], "73  4  86");
+  EXPECT_EQ(p.scheme.rows[5], "   8  19 ");
   for (int k = 6; k < 9; ++k) EXPECT_EQ(p.scheme.rows[k], "         ");
   // Open accepts it and hands it to the control (which judges the scheme itself).
   test::Harness h;
@@ -426,10 +426,10 @@ TEST(SchemeOpen, ShowLoadedTextRedrawsFromTheLoadedCopy) {
   EXPECT_EQ(f.w.caN[1].font, font::Sans);
   EXPECT_EQ(f.w.caN[1].ink, colour::ButtonText);
   EXPECT_EQ(f.w.caN[2].font, font::Mono);
-  EXPECT_EQ(f.board.Can[2].Digits(), "2489");
-  EXPECT_EQ(f.board.Can[80].Digits(), "1578");
+  EXPECT_EQ(f.board.Can[2].Digits(), "2369");
+  EXPECT_EQ(f.board.Can[80].Digits(), "25689");
   EXPECT_TRUE(f.board.Can[1].IsEmptyText());
-  EXPECT_EQ(f.board.FilledCount, 31);
+  EXPECT_EQ(f.board.FilledCount, 26);
   EXPECT_EQ(f.methods.MethodUse[3], 7);  // the method counters are not touched
 
   f.control.TrialMode = true;
@@ -468,15 +468,15 @@ TEST(SchemeOpen, RefusedFilesLoadNothing) {
       {"empty.sud", "\r\n  \r\n"},
       {"zero_bytes.ss", ""},
       {"twelve_lines.sud", good + "\"b        \"\r\n\"         \"\r\n\"         \"\r\n"},
-      {"letter.sud", replaceLine(good, 2, "\"   8a6   \"")},
-      {"long_value.sud", replaceLine(good, 2, "\"   816    \"")},
-      {"two_fields.sud", replaceLine(good, 2, "\"   \" \"816   \"")},
-      {"inner_quote.sud", replaceLine(good, 2, "\"   8\"6   \"")},
+      {"letter.sud", replaceLine(good, 2, "\"   3a4   \"")},
+      {"long_value.sud", replaceLine(good, 2, "\"   3 4    \"")},
+      {"two_fields.sud", replaceLine(good, 2, "\"   \" \"3 4   \"")},
+      {"inner_quote.sud", replaceLine(good, 2, "\"   3\"4   \"")},
       {"bad_mark.sud", replaceLine(game, 9, "\"x        \"")},
-      {"eight_fields.sud", replaceLine(game, 18, "\" , ,2489, ,29, ,49, ,\"")},
-      {"ten_fields.sud", replaceLine(game, 18, "\" , ,2489, ,29, ,49, ,29, ,\"")},
-      {"repeated_digit.sud", replaceLine(game, 18, "\" , ,2249, ,29, ,49, ,29,\"")},
-      {"candidates_on_value.sud", replaceLine(game, 18, "\"5, ,2489, ,29, ,49, ,29,\"")},
+      {"eight_fields.sud", replaceLine(game, 18, "\" , ,2369,69, ,269,2359,235,\"")},
+      {"ten_fields.sud", replaceLine(game, 18, "\" , ,2369,69, ,269,2359,235,2459, ,\"")},
+      {"repeated_digit.sud", replaceLine(game, 18, "\" , ,2339,69, ,269,2359,235,2459,\"")},
+      {"candidates_on_value.sud", replaceLine(game, 18, "\"5, ,2369,69, ,269,2359,235,2459,\"")},
       {"long_line.sud", replaceLine(good, 4, "\"" + std::string(5000, ' ') + "\"")},
       {"huge.sud", std::string(200000, ' ') + good},
       {"nul.ss", std::string("5..|...|...\r\n\0\r\n", 17)},
