@@ -120,7 +120,9 @@ TEST(BoardText, RoundTripThroughShowBoardText) {
   EXPECT_EQ(f.w.caN[0].ink, colour::ButtonText);
   // Filled cells come back with the empty candidate text, empty cells with theirs.
   for (int i = 0; i < kCells; ++i) {
-    if (f.Filled(i)) EXPECT_EQ(f.board.Can[i].Text(), "") << i;
+    if (f.Filled(i)) {
+      EXPECT_EQ(f.board.Can[i].Text(), "") << i;
+    }
   }
   EXPECT_EQ(f.board.Can[4].Text(), "");
   EXPECT_EQ(f.board.Can[5], can5);

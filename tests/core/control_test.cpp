@@ -77,7 +77,9 @@ TEST(Control, SolvedWithoutTrials) {
   EXPECT_FALSE(f.w.Gioca.enabled);
   for (const CellLabel& c : f.w.caN) EXPECT_TRUE(c.visible);
   for (int i = 0; i < kCells; ++i)
-    if (f.Filled(i)) EXPECT_EQ(f.w.caN[i].ink, colour::ButtonText) << i;
+    if (f.Filled(i)) {
+      EXPECT_EQ(f.w.caN[i].ink, colour::ButtonText) << i;
+    }
   // The replay left its moves in the user's order and the rating counts them.
   ASSERT_EQ(f.control.MoveCount, 51);
   int counted = 0;
@@ -105,7 +107,9 @@ TEST(Control, OneTrial) {
   EXPECT_GT(blanks, 0);
   for (int i = 0; i < kCells; ++i) {
     ASSERT_EQ(f.board.TrialSolution[i].size(), 1u);
-    if (f.board.Solution[i] != " ") EXPECT_EQ(f.board.Solution[i], f.board.TrialSolution[i]) << i;
+    if (f.board.Solution[i] != " ") {
+      EXPECT_EQ(f.board.Solution[i], f.board.TrialSolution[i]) << i;
+    }
   }
   ASSERT_EQ(f.w.APeri.items.size(), 9u);
   EXPECT_EQ(f.w.APeri.items, f.w.Peri.items);

@@ -72,7 +72,9 @@ TEST(Generator, SymmetricPartners) {
   for (int kind = 0; kind < 3; ++kind)
     for (int c = 0; c < kCells; ++c) {
       int p = SymmetricPartner(c, kind);
-      if (p >= 0) EXPECT_EQ(SymmetricPartner(p, kind), c);
+      if (p >= 0) {
+        EXPECT_EQ(SymmetricPartner(p, kind), c);
+      }
     }
 }
 
@@ -93,11 +95,15 @@ TEST(Generator, CreatedSchemesAreUniqueRatedAndReadyToPlay) {
     EXPECT_EQ(f.w.caption, "Tessora - " + f.files.SchemeFile);
     // Every protected cell (blanked in the solution copy) is still a given.
     for (int c = 0; c < kCells; ++c)
-      if (g.SeedGrids[0][c / 9][c % 9] == ' ') EXPECT_NE(g.WorkGrid[c / 9][c % 9], ' ') << c;
+      if (g.SeedGrids[0][c / 9][c % 9] == ' ') {
+        EXPECT_NE(g.WorkGrid[c / 9][c % 9], ' ') << c;
+      }
     // The removed cells come in symmetric pairs.
     for (int c = 0; c < kCells; ++c) {
       int p = SymmetricPartner(c, g.SymmetryKind);
-      if (p >= 0) EXPECT_EQ(g.WorkGrid[c / 9][c % 9] == ' ', g.WorkGrid[p / 9][p % 9] == ' ') << c;
+      if (p >= 0) {
+        EXPECT_EQ(g.WorkGrid[c / 9][c % 9] == ' ', g.WorkGrid[p / 9][p % 9] == ' ') << c;
+      }
     }
     // The board shows the scheme in play, exactly its givens.
     EXPECT_TRUE(f.board.PlayPhase);
@@ -124,7 +130,9 @@ TEST(Generator, HardRatingEndsTheCreationEarly) {
     const int removed = h.form.gen.RemovedCount;
     // The name records the rating given while creating.
     const std::string rating = h.form.files.SchemeFile.substr(0, 3);
-    if (removed < 53) EXPECT_TRUE(rating == "Dif" || rating == "Dia" || h.form.gen.ProtectedCount > 0) << seed;
+    if (removed < 53) {
+      EXPECT_TRUE(rating == "Dif" || rating == "Dia" || h.form.gen.ProtectedCount > 0) << seed;
+    }
     EXPECT_LE(removed, 54);
   }
 }

@@ -1,31 +1,49 @@
 // The priority walk over the method groups and the dialog that reorders them.
+#include <string_view>
 #include <utility>
 
+#include "methods/detector_memory.h"
 #include "ui/form1.h"
 
 namespace tessora {
 
-void Form1::FindAdviceStep() {
+void Form1::FindAdviceStep() { FindAdviceStep(nullptr); }
+
+void Form1::FindAdviceStep(DetectorMemory* memory) {
+  if (memory) memory->BoardChanged();
+  auto run = [&](Detector d, int k) {
+    if (memory) memory->Run(*this, d, k);
+    else d(*this, k);
+  };
   methods.Checking = true;
   methods.RecordOnly = true;
   methods.Progress = false;
+  // Every cell's background is known to be white: painting them all white
+  // again would change nothing. The detectors only record here, and leave
+  // the backgrounds alone, except the Swordfish, which tints cells as it
+  // searches; At a glance over a range of values paints every cell white.
+  bool white = false;
   for (int k = 1; k <= advice.PriorityCount; ++k) {
-    const std::string code = advice.PriorityList[k].substr(0, 2);
-    if (code.size() < 2 || code == "  ") break;
+    const std::string& row = advice.PriorityList[k];
+    if (row.size() < 2 || (row[0] == ' ' && row[1] == ' ')) break;
+    const std::string_view code(row.data(), 2);
     const GroupDetectors g = DetectorsForGroup(code);
     if (g.first) {
-      if (code == "01") {
+      if (g.first == &FindAtGlance) {
         if (!w.Sugge1.selected) {
           methods.GlanceFrom = 1;
           methods.GlanceTo = 9;
-          g.first(*this, g.k);
+          run(g.first, g.k);
+          white = true;
         }
       } else {
-        g.first(*this, g.k);
+        run(g.first, g.k);
+        if (g.first == &FindSwordfish) white = false;
       }
-      if (g.second) g.second(*this, 0);
+      if (g.second) run(g.second, 0);
     }
-    PaintAllWhite();
+    if (!white) PaintAllWhite();
+    white = true;
     if (methods.Progress) break;
   }
   methods.Checking = false;

@@ -63,7 +63,8 @@ void Form1::Sugge1_Click() {
   CommonViewPart(*this, w.mSugge1);
   ShowCandidates();
   for (int i = 0; i < kCells; ++i)
-    if (Filled(i) && NoBlanks(w.caN[i].caption).empty()) w.caN[i].caption = board.CaptionSnapshot[i];
+    if (Filled(i) && w.caN[i].caption.find_first_not_of(' ') == std::string::npos)
+      w.caN[i].caption = board.CaptionSnapshot[i];
   DisableDigitButtons(*this, true);
   RepaintPanels();
 }

@@ -6,6 +6,15 @@ std::string CellName(int cell) {
   return {static_cast<char>('A' + cell / 9), static_cast<char>('a' + cell % 9)};
 }
 
+const std::string& NumberText(int n) {
+  static const std::array<std::string, kCells> texts = [] {
+    std::array<std::string, kCells> t;
+    for (int i = 0; i < kCells; ++i) t[i] = std::to_string(i);
+    return t;
+  }();
+  return texts[n];
+}
+
 std::string Trim(const std::string& s) {
   std::size_t b = s.find_first_not_of(' ');
   if (b == std::string::npos) return std::string();
@@ -21,20 +30,27 @@ std::string NoBlanks(const std::string& s) {
 }
 
 std::string MaskDigits(std::uint16_t mask) {
-  std::string s;
-  for (int d = 1; d <= 9; ++d)
-    if ((mask >> d) & 1) s.push_back(static_cast<char>('0' + d));
-  return s;
+  char buf[9];
+  return std::string(buf, static_cast<std::size_t>(MaskDigitChars(mask, buf)));
 }
 
 std::string CandText::Text() const {
   if (empty_) return std::string();
-  return " " + MaskDigits(mask_) + " ";
+  char buf[11];
+  buf[0] = ' ';
+  const int n = MaskDigitChars(mask_, buf + 1);
+  buf[n + 1] = ' ';
+  return std::string(buf, static_cast<std::size_t>(n + 2));
 }
 
 std::string CandText::Digits() const { return MaskDigits(mask_); }
 
-bool CandText::Parse(const std::string& text, CandText& out) {
+void CandText::DigitsTo(std::string& out) const {
+  char buf[9];
+  out.assign(buf, static_cast<std::size_t>(MaskDigitChars(mask_, buf)));
+}
+
+bool CandText::Parse(std::string_view text, CandText& out) {
   if (text.empty()) {
     out = CandText();
     return true;

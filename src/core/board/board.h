@@ -5,7 +5,9 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 namespace tessora {
 
@@ -37,9 +39,39 @@ constexpr int BoxZone(int cell) { return 18 + 3 * (cell / 9 / 3) + (cell % 9) / 
 
 // "Aa" for cell 0 .. "Ii" for cell 80.
 std::string CellName(int cell);
+// The text of a number 0..80 ("7", "80"), from a table: cell numbers are
+// written often (tooltips, step records).
+const std::string& NumberText(int n);
 
 // The text without the blanks at both ends.
 std::string Trim(const std::string& s);
+// The same, as a view into the text.
+inline std::string_view TrimView(const std::string& s) {
+  std::size_t b = 0, e = s.size();
+  while (b < e && s[b] == ' ') ++b;
+  while (e > b && s[e - 1] == ' ') --e;
+  return std::string_view(s.data() + b, e - b);
+}
+// a == b, with the short texts of the cells and fonts compared in place.
+inline bool SameText(const std::string& a, const std::string& b) {
+  const std::size_t n = a.size();
+  if (n != b.size()) return false;
+  const char *p = a.data(), *q = b.data();
+  if (n == 1) return p[0] == q[0];
+  if (n >= 8 && n <= 16) {
+    std::uint64_t x, y, u, v;
+    std::memcpy(&x, p, 8);
+    std::memcpy(&y, q, 8);
+    std::memcpy(&u, p + n - 8, 8);
+    std::memcpy(&v, q + n - 8, 8);
+    return x == y && u == v;
+  }
+  return n == 0 || std::memcmp(p, q, n) == 0;
+}
+// to = from, leaving a text that already reads so untouched.
+inline void AssignText(std::string& to, const std::string& from) {
+  if (!SameText(to, from)) to = from;
+}
 // The text without any blank.
 std::string NoBlanks(const std::string& s);
 
@@ -59,7 +91,7 @@ class CandText {
   }
   // Parses " 137 ", "137", "  " or ""; false when the text holds anything but
   // blanks and the digits 1..9 in ascending order, each once.
-  static bool Parse(const std::string& text, CandText& out);
+  static bool Parse(std::string_view text, CandText& out);
 
   bool Has(int d) const { return d >= 1 && d <= 9 && ((mask_ >> d) & 1); }
   // Removes digit d; true when it was there.
@@ -76,6 +108,8 @@ class CandText {
   int FirstDigit() const { return mask_ ? std::countr_zero(mask_) : 0; }
   std::string Text() const;     // untrimmed
   std::string Digits() const;   // trimmed
+  // Digits() written into `out` in place (no temporary text).
+  void DigitsTo(std::string& out) const;
   bool operator==(const CandText& o) const { return mask_ == o.mask_ && empty_ == o.empty_; }
 
  private:
@@ -85,6 +119,12 @@ class CandText {
 
 // Digits of a mask in ascending order ("137").
 std::string MaskDigits(std::uint16_t mask);
+// The same digits written into buf (room for nine); returns their number.
+inline int MaskDigitChars(std::uint16_t mask, char* buf) {
+  int n = 0;
+  for (unsigned m = mask & 0x3FEu; m; m &= m - 1) buf[n++] = static_cast<char>('0' + std::countr_zero(m));
+  return n;
+}
 
 // Flash bookkeeping.
 constexpr int kNoDeviation = 99;

@@ -62,7 +62,7 @@ void Form1::PropagateValue(int cell, int value) {
         for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3, &w.Applica}) b->enabled = false;
         return;
       }
-      if (showing) w.caN[c].caption = t.Digits();
+      if (showing) t.DigitsTo(w.caN[c].caption);
     }
   }
 }

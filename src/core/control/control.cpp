@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "control/solver.h"
+#include "methods/detector_memory.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -20,11 +21,14 @@ std::string FormatSeconds(double seconds) {
 
 // Nine lines, one per row: each entry followed by a blank, one more blank at the end.
 std::vector<std::string> SolutionLines(const std::array<std::string, kCells>& entries) {
-  std::vector<std::string> lines;
+  std::vector<std::string> lines(9);
   for (int r = 0; r < 9; ++r) {
-    std::string line;
-    for (int c = 0; c < 9; ++c) line += entries[9 * r + c] + " ";
-    lines.push_back(line + " ");
+    std::string& line = lines[r];
+    for (int c = 0; c < 9; ++c) {
+      line += entries[9 * r + c];
+      line += ' ';
+    }
+    line += ' ';
   }
   return lines;
 }
@@ -41,6 +45,21 @@ bool Form1::BoardIsValid() const {
     }
   }
   return true;
+}
+
+bool Form1::HasRepeatedCaption() const {
+  std::uint16_t seen[kZones] = {};
+  for (int c = 0; c < kCells; ++c) {
+    if (!Filled(c)) continue;
+    const int v = Value(c);
+    if (!v) return true;  // a caption other than one digit: compare the pairs
+    const auto bit = static_cast<std::uint16_t>(1u << v);
+    for (int z : {RowZone(c), ColZone(c), BoxZone(c)}) {
+      if (seen[z] & bit) return true;
+      seen[z] |= bit;
+    }
+  }
+  return false;
 }
 
 bool Form1::TrialFailed() const { return control.TrialMode && !board.Consistent; }
@@ -71,7 +90,7 @@ bool Form1::StartTrial() {
       BuildTrialTable();
       TakeBoardText();
       for (int i = 0; i < kCells; ++i) {
-        const std::string v = Trim(w.caN[i].caption);
+        const std::string_view v = TrimView(w.caN[i].caption);
         board.Solution[i] = Filled(i) && !v.empty() ? v : " ";
       }
       control.TrialFilter = PlanTrials(*this);
@@ -114,36 +133,53 @@ void Form1::RunSolvingLoop() {
       {&FindXWing, 0, false},        {&FindSwordfish, 0, false}, {&FindNakedSetLarge, 3, false},
       {&FindHiddenSet, 3, true},
   };
+  // The detectors of the fixed order find nothing most of the times they
+  // run; the memory lets each look only where the board changed since.
+  DetectorMemory memory(control.UseDetectorMemory);
+  // Every cell's background is known to be white: painting them all white
+  // again would change nothing. A detector that finds nothing leaves the
+  // backgrounds alone, except the Swordfish, which tints cells as it searches.
+  bool white = false;
   bool needTrial = false;
   for (;;) {
     if (needTrial) {
+      white = false;
+      memory.Forget();
       if (!StartTrial()) return;
       needTrial = false;
       continue;
     }
+    memory.BoardChanged();
     methods.Progress = false;
-    FillLoneCells(*this);
+    memory.Run(*this, &FillLoneCells, 0);
     if (TrialFailed()) {
       ExcludeTrial();
       needTrial = true;
       continue;
     }
-    if (methods.Progress) continue;
+    if (methods.Progress) {
+      white = false;
+      continue;
+    }
     if (control.CandidatesReady) {
-      NakedSingleApply(*this);
+      memory.Run(*this, &NakedSingleApply, 0);
       if (TrialFailed()) {
         ExcludeTrial();
         needTrial = true;
         continue;
       }
-      if (methods.Progress) continue;
+      if (methods.Progress) {
+        white = false;
+        continue;
+      }
     } else {
-      FindHiddenSet(*this, 1);
+      memory.Run(*this, &FindHiddenSet, 1);
       if (TrialFailed()) {
         ExcludeTrial();
         needTrial = true;
         continue;
       }
+      white = false;
       if (methods.Progress) continue;
       RecountCandidates(*this);
       control.CandidatesReady = true;
@@ -151,8 +187,10 @@ void Form1::RunSolvingLoop() {
     }
     bool progress = false;
     for (const Step& s : kOrder) {
-      s.detector(*this, s.k);
-      PaintAllWhite();
+      memory.Run(*this, s.detector, s.k);
+      if (methods.Progress || s.detector == &FindSwordfish) white = false;
+      if (!white) PaintAllWhite();
+      white = true;
       if (s.trialCheck && TrialFailed()) {
         ExcludeTrial();
         needTrial = true;
@@ -184,7 +222,7 @@ void Form1::Gioca_Click() {
       std::string& row = files.SchemeLines[r];
       row.clear();
       for (int cell : ZoneCells[r]) {
-        const std::string v = Trim(w.caN[cell].caption);
+        const std::string_view v = TrimView(w.caN[cell].caption);
         row += Filled(cell) && !v.empty() ? v : " ";
       }
       files.SchemeLines2[r] = row;
@@ -195,23 +233,27 @@ void Form1::Gioca_Click() {
   // 2.
   if (control.Creating)
     for (auto& c : w.caN) c.visible = false;
-  // 3. Duplicate check.
-  for (int z = 0; z < kZones; ++z)
-    for (int i = 0; i < 8; ++i) {
-      const int a = ZoneCells[z][i];
-      if (!Filled(a)) continue;
-      for (int j = i + 1; j < 9; ++j) {
-        const int b = ZoneCells[z][j];
-        if (Filled(b) && w.caN[b].caption == w.caN[a].caption) {
-          w.caN[a].ink = colour::Red;
-          w.caN[b].ink = colour::Red;
-          w.BoardClear();
-          w.BoardAdd("ERROR IN CURRENT DATA!");
-          w.BoardAdd("- correct or reset.");
-          return;
+  // 3. Duplicate check. When every filled cell shows one digit and no zone
+  // repeats one, no two captions of a zone can be equal and the pairs need
+  // not be compared.
+  if (HasRepeatedCaption()) {
+    for (int z = 0; z < kZones; ++z)
+      for (int i = 0; i < 8; ++i) {
+        const int a = ZoneCells[z][i];
+        if (!Filled(a)) continue;
+        for (int j = i + 1; j < 9; ++j) {
+          const int b = ZoneCells[z][j];
+          if (Filled(b) && w.caN[b].caption == w.caN[a].caption) {
+            w.caN[a].ink = colour::Red;
+            w.caN[b].ink = colour::Red;
+            w.BoardClear();
+            w.BoardAdd("ERROR IN CURRENT DATA!");
+            w.BoardAdd("- correct or reset.");
+            return;
+          }
         }
       }
-    }
+  }
   // 4. Set-up.
   methods.RecordOnly = false;
   board.PlayPhase = true;
@@ -300,7 +342,7 @@ void Form1::Gioca_Click() {
     w.APeri.items.clear();
     if (files.SchemeLineCount == 27) files.SchemeLines = files.SchemeLines2;
     for (int i = 0; i < kCells; ++i) {
-      const std::string v = Trim(w.caN[i].caption);
+      const std::string_view v = TrimView(w.caN[i].caption);
       board.TrialSolution[i] = Filled(i) && !v.empty() ? v : " ";
     }
     w.APeri.items = SolutionLines(board.TrialSolution);
@@ -313,7 +355,7 @@ void Form1::Gioca_Click() {
   w.mSoluz.enabled = true;
   w.Peri.items.clear();
   if (!trialUsed)
-    for (int i = 0; i < kCells; ++i) board.Solution[i] = Trim(w.caN[i].caption);
+    for (int i = 0; i < kCells; ++i) board.Solution[i] = TrimView(w.caN[i].caption);
   w.Peri.items = SolutionLines(!board.TrialSolution[0].empty() ? board.TrialSolution : board.Solution);
   for (int i = 0; i < kCells; ++i)
     if (w.caN[i].ink == control.ValueColor) ShowEmpty(i);
@@ -379,11 +421,12 @@ void Form1::Replay(bool trialUsed) {
   for (char ch : w.Fatti.caption) n = n * 10 + (ch - '0');
   control.MoveList.assign(1, std::string());
   control.MoveCount = 0;
+  DetectorMemory memory(control.UseDetectorMemory);
   // Every step fills a cell or removes a candidate, so the replay is bounded.
   for (int guard = 0; guard < 2000; ++guard) {
     methods.Progress = false;
     methods.AdviceStep.code.clear();
-    FindAdviceStep();
+    FindAdviceStep(&memory);
     AdviceStepRecord& step = methods.AdviceStep;
     if (!methods.Progress && n < 81 && trialUsed && control.TrialIndex >= 1 &&
         control.TrialIndex <= control.TrialTotal) {
@@ -402,7 +445,7 @@ void Form1::Replay(bool trialUsed) {
     CellLabel& l = w.caN[cell];
     if (value.size() == 1) {
       l.caption = value;
-      l.font = font::Sans;
+      AssignText(l.font, font::Sans);
       l.size = 18;
       n += 1;
       board.Can[cell] = CandText::Filled();
@@ -415,14 +458,19 @@ void Form1::Replay(bool trialUsed) {
       l.caption = " " + value + " ";
     }
     l.ink = colour::White;
-    std::string display = "??";
+    const char* display = "??";
     if (const MethodInfo* m = FindMethodByCode(step.code)) {
       display = m->display;
       methods.MethodUse[m->counter] += 1;
     }
     const int zone = step.ZoneIndex();
-    const std::string suffix = zone < 0 ? " " : zone < 9 ? "-R" : zone > 17 ? "-Q" : "-C";
-    control.MoveList.push_back(display + suffix + ": '" + CellName(cell) + "'" + " =" + value);
+    std::string& line = control.MoveList.emplace_back(display);
+    line += zone < 0 ? " " : zone < 9 ? "-R" : zone > 17 ? "-Q" : "-C";
+    line += ": '";
+    line += static_cast<char>('A' + cell / 9);
+    line += static_cast<char>('a' + cell % 9);
+    line += "' =";
+    line += value;
     DoEvents();
   }
   control.Replaying = false;

@@ -52,6 +52,10 @@ struct ControlState {
   // Skip trial rows that no solution holds (off only to check that skipping
   // changes nothing).
   bool UseTrialPlan = true;
+  // Let the solving loop and the replay remember where each detector found
+  // nothing (methods/detector_memory.h; off only to check that this changes
+  // nothing).
+  bool UseDetectorMemory = true;
   // The suggestion count of the last report line.
   int ReportedSuggestions = 0;
   // Rating listing.

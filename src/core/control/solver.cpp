@@ -9,49 +9,122 @@ namespace tessora {
 
 namespace {
 
+// The 20 peers of every cell: the other cells of its row, column and box.
+struct PeerTable {
+  std::array<std::array<std::uint8_t, 20>, kCells> peers{};
+  constexpr PeerTable() {
+    for (int c = 0; c < kCells; ++c) {
+      int n = 0;
+      for (int p = 0; p < kCells; ++p) {
+        if (p == c) continue;
+        if (RowZone(p) == RowZone(c) || ColZone(p) == ColZone(c) || BoxZone(p) == BoxZone(c))
+          peers[c][n++] = static_cast<std::uint8_t>(p);
+      }
+    }
+  }
+};
+inline constexpr PeerTable kPeers{};
+
+constexpr bool Single(unsigned m) { return (m & (m - 1)) == 0; }
+
+// A board being solved: the candidates of every cell (bits 1..9; a placed
+// cell keeps its value's bit) and the placed values.
+struct Grid {
+  std::uint16_t cand[kCells];
+  std::uint8_t value[kCells];  // 0: not placed yet
+  int open;                    // cells not placed yet
+
+  // Places d in the cell and every single it leaves, removing each value
+  // from the peers; false on a contradiction.
+  bool Place(int cell, int d) {
+    struct Item {
+      std::uint8_t cell, digit;
+    };
+    Item stack[kCells + 1];
+    int sp = 0;
+    stack[sp++] = {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(d)};
+    while (sp) {
+      const Item it = stack[--sp];
+      const int c = it.cell, v = it.digit;
+      const auto bit = static_cast<std::uint16_t>(1u << v);
+      if (value[c]) {
+        if (value[c] != v) return false;
+        continue;
+      }
+      if (!(cand[c] & bit)) return false;
+      value[c] = static_cast<std::uint8_t>(v);
+      cand[c] = bit;
+      --open;
+      for (const std::uint8_t p : kPeers.peers[c]) {
+        if (!(cand[p] & bit)) continue;
+        if (value[p]) return false;  // a peer already holds v
+        const auto left = static_cast<std::uint16_t>(cand[p] & ~bit);
+        cand[p] = left;
+        if (!left) return false;
+        if (Single(left)) stack[sp++] = {p, static_cast<std::uint8_t>(std::countr_zero(left))};
+      }
+    }
+    return true;
+  }
+
+  // Hidden singles, zone by zone, until none is left; false on a
+  // contradiction (a value that has no cell left in a zone).
+  bool HiddenSingles() {
+    for (bool again = true; again;) {
+      again = false;
+      for (int z = 0; z < kZones; ++z) {
+        unsigned once = 0, many = 0, placed = 0;
+        for (int c : ZoneCells[z]) {
+          const unsigned m = cand[c];
+          if (value[c]) {
+            placed |= m;
+            continue;
+          }
+          many |= once & m;
+          once |= m;
+        }
+        if ((once | placed) != 0x3FEu) return false;
+        const unsigned hidden = once & ~many & ~placed;
+        if (!hidden) continue;
+        const int d = std::countr_zero(hidden);
+        int cell = -1;
+        for (int c : ZoneCells[z])
+          if (!value[c] && ((cand[c] >> d) & 1u)) cell = c;
+        if (!Place(cell, d)) return false;
+        again = true;
+      }
+    }
+    return true;
+  }
+};
+
 struct Search {
-  std::array<std::uint16_t, 9> rows{}, cols{}, boxes{};  // digits used, bit d
-  std::array<int, 81> grid{};
   int limit = 1;
   int found = 0;
   std::array<int, 81>* first = nullptr;
 
-  static int Box(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }
-
-  void Run() {
-    // The empty cell with the fewest possible digits.
-    int best = -1, bestCount = 10;
-    std::uint16_t bestMask = 0;
-    for (int c = 0; c < 81; ++c) {
-      if (grid[c]) continue;
-      std::uint16_t m = static_cast<std::uint16_t>(~(rows[c / 9] | cols[c % 9] | boxes[Box(c)]) & 0x3FE);
-      int n = std::popcount(m);
-      if (n < bestCount) {
-        best = c;
-        bestCount = n;
-        bestMask = m;
-        if (n <= 1) break;
-      }
-    }
-    if (best < 0) {
-      if (found == 0 && first) *first = grid;
+  void Run(Grid& g) {
+    if (!g.HiddenSingles()) return;
+    if (g.open == 0) {
+      if (found == 0 && first)
+        for (int c = 0; c < kCells; ++c) (*first)[c] = g.value[c];
       ++found;
       return;
     }
-    const int r = best / 9, col = best % 9, b = Box(best);
-    while (bestMask && found < limit) {
-      int d = std::countr_zero(bestMask);
-      bestMask &= static_cast<std::uint16_t>(bestMask - 1);
-      std::uint16_t bit = static_cast<std::uint16_t>(1u << d);
-      grid[best] = d;
-      rows[r] |= bit;
-      cols[col] |= bit;
-      boxes[b] |= bit;
-      Run();
-      rows[r] &= static_cast<std::uint16_t>(~bit);
-      cols[col] &= static_cast<std::uint16_t>(~bit);
-      boxes[b] &= static_cast<std::uint16_t>(~bit);
-      grid[best] = 0;
+    // The open cell with the fewest candidates.
+    int best = -1, bestCount = 10;
+    for (int c = 0; c < kCells; ++c) {
+      if (g.value[c]) continue;
+      const int n = std::popcount(static_cast<unsigned>(g.cand[c]));
+      if (n < bestCount) {
+        best = c;
+        bestCount = n;
+        if (n <= 2) break;
+      }
+    }
+    for (unsigned m = g.cand[best]; m && found < limit; m &= m - 1) {
+      Grid next = g;
+      if (next.Place(best, std::countr_zero(m))) Run(next);
     }
   }
 };
@@ -59,21 +132,22 @@ struct Search {
 }  // namespace
 
 int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 81>* first) {
+  Grid g;
+  for (int c = 0; c < kCells; ++c) {
+    g.cand[c] = 0x3FE;
+    g.value[c] = 0;
+  }
+  g.open = kCells;
+  for (int c = 0; c < kCells; ++c) {
+    const int d = grid[c];
+    if (!d) continue;
+    if (d < 1 || d > 9) return 0;
+    if (!g.Place(c, d)) return 0;
+  }
   Search s;
   s.limit = limit;
   s.first = first;
-  for (int c = 0; c < 81; ++c) {
-    int d = grid[c];
-    if (!d) continue;
-    if (d < 1 || d > 9) return 0;
-    std::uint16_t bit = static_cast<std::uint16_t>(1u << d);
-    if ((s.rows[c / 9] | s.cols[c % 9] | s.boxes[Search::Box(c)]) & bit) return 0;
-    s.rows[c / 9] |= bit;
-    s.cols[c % 9] |= bit;
-    s.boxes[Search::Box(c)] |= bit;
-    s.grid[c] = d;
-  }
-  s.Run();
+  s.Run(g);
   return s.found;
 }
 

@@ -16,13 +16,32 @@ void PruneFromZone(Form1& f) {
 }
 
 void RecountCandidates(Form1& f) {
+  // The values shown in every row, column and box.
+  std::uint16_t held[kZones] = {};
+  for (int c = 0; c < kCells; ++c) {
+    if (!f.Filled(c)) continue;
+    const auto bit = static_cast<std::uint16_t>(1u << f.Value(c) & 0x3FE);
+    held[RowZone(c)] |= bit;
+    held[ColZone(c)] |= bit;
+    held[BoxZone(c)] |= bit;
+  }
   for (int c = 0; c < kCells; ++c) {
     if (f.Filled(c)) {
       f.board.Can[c] = CandText::Filled();
       continue;
     }
-    f.board.Can[c] = CandText::Fresh();
     f.methods.CellArg = c;
+    f.methods.ZoneArg = BoxZone(c);
+    // The zones prune one value at a time and stop once a single candidate
+    // is left, so the result is the plain difference whenever that leaves a
+    // candidate; only a cell whose peers show all nine values is pruned
+    // value by value.
+    const auto left = static_cast<std::uint16_t>(0x3FE & ~(held[RowZone(c)] | held[ColZone(c)] | held[BoxZone(c)]));
+    if (left) {
+      f.board.Can[c] = CandText::FromMask(left);
+      continue;
+    }
+    f.board.Can[c] = CandText::Fresh();
     for (int z : {RowZone(c), ColZone(c), BoxZone(c)}) {
       f.methods.ZoneArg = z;
       PruneFromZone(f);
@@ -38,7 +57,7 @@ void Form1::mRicMan_Click() {
   for (int i = 0; i < kCells; ++i) {
     if (Filled(i)) continue;
     CellLabel& c = w.caN[i];
-    c.caption = CandidateCaption(i);
+    CandidateCaptionTo(i, c.caption);
     c.font = font::Mono;
     c.size = 9;
     c.ink = colour::Red;

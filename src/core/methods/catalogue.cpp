@@ -3,6 +3,7 @@
 
 #include "board/board.h"
 #include "methods/methods.h"
+#include "methods/scope.h"
 
 namespace tessora {
 
@@ -33,13 +34,29 @@ const std::vector<MethodInfo>& MethodCatalogue() {
 }
 
 const MethodInfo* FindMethodByCode(std::string_view code) {
-  for (const MethodInfo& m : MethodCatalogue())
-    if (code == m.code) return &m;
+  // The codes as views, measured once.
+  static const std::vector<std::string_view> codes = [] {
+    std::vector<std::string_view> v;
+    for (const MethodInfo& m : MethodCatalogue()) v.emplace_back(m.code);
+    return v;
+  }();
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    if (code == codes[i]) return &MethodCatalogue()[i];
   return nullptr;
 }
 
 namespace {
 int ParseIndex(const std::string& text) {
+  // The usual text, a few digits with blanks around them, is read in place.
+  std::size_t b = 0, e = text.size();
+  while (b < e && text[b] == ' ') ++b;
+  while (e > b && text[e - 1] == ' ') --e;
+  if (e > b && e - b <= 9) {
+    int v = 0;
+    std::size_t i = b;
+    for (; i < e && text[i] >= '0' && text[i] <= '9'; ++i) v = 10 * v + (text[i] - '0');
+    if (i == e) return v;
+  }
   std::string t = Trim(text);
   if (t.empty()) return -1;
   char* end = nullptr;
@@ -53,21 +70,38 @@ int AdviceStepRecord::ZoneIndex() const { return ParseIndex(zone); }
 std::string AdviceStepRecord::TrimmedValue() const { return Trim(value); }
 
 GroupDetectors DetectorsForGroup(std::string_view code) {
-  if (code == "01") return {&FindAtGlance, 0, nullptr};
-  if (code == "02") return {&FillLoneCells, 0, &NakedSingleRecord};
-  if (code == "04") return {&FindHiddenSet, 1, nullptr};
-  if (code == "05") return {&FindNakedSet, 2, nullptr};
-  if (code == "06") return {&FindHiddenSet, 2, nullptr};
-  if (code == "07") return {&FindBoxLock, 0, nullptr};
-  if (code == "08") return {&FindLineLock, 0, nullptr};
-  if (code == "09") return {&FindNakedSet, 3, nullptr};
-  if (code == "10") return {&FindNakedSetLarge, 4, nullptr};
-  if (code == "11") return {&FindNakedSetLarge, 3, nullptr};
-  if (code == "12") return {&FindHiddenSet, 3, nullptr};
-  if (code == "13") return {&FindXWing, 0, nullptr};
-  if (code == "14") return {&FindSwordfish, 0, nullptr};
-  if (code == "15") return {&FindNakedSetLarge, 5, nullptr};
-  if (code == "16") return {&FindHiddenSet, 4, nullptr};
+  if (code.size() != 2 || code[0] < '0' || code[0] > '1' || code[1] < '0' || code[1] > '9') return {};
+  switch (10 * (code[0] - '0') + (code[1] - '0')) {
+    case 1: return {&FindAtGlance, 0, nullptr};
+    case 2: return {&FillLoneCells, 0, &NakedSingleRecord};
+    case 4: return {&FindHiddenSet, 1, nullptr};
+    case 5: return {&FindNakedSet, 2, nullptr};
+    case 6: return {&FindHiddenSet, 2, nullptr};
+    case 7: return {&FindBoxLock, 0, nullptr};
+    case 8: return {&FindLineLock, 0, nullptr};
+    case 9: return {&FindNakedSet, 3, nullptr};
+    case 10: return {&FindNakedSetLarge, 4, nullptr};
+    case 11: return {&FindNakedSetLarge, 3, nullptr};
+    case 12: return {&FindHiddenSet, 3, nullptr};
+    case 13: return {&FindXWing, 0, nullptr};
+    case 14: return {&FindSwordfish, 0, nullptr};
+    case 15: return {&FindNakedSetLarge, 5, nullptr};
+    case 16: return {&FindHiddenSet, 4, nullptr};
+    default: return {};
+  }
+}
+
+ScopedInfo ScopedForm(Detector d) {
+  if (d == &FillLoneCells) return {&FillLoneCellsWithin, UnitKind::Zones, false, 0};
+  if (d == &NakedSingleApply) return {&NakedSingleApplyWithin, UnitKind::Zones, false, 1};
+  if (d == &NakedSingleRecord) return {&NakedSingleRecordWithin, UnitKind::Zones, false, 2};
+  if (d == &FindHiddenSet) return {&FindHiddenSetWithin, UnitKind::Zones, true, 3};
+  if (d == &FindNakedSet) return {&FindNakedSetWithin, UnitKind::Zones, true, 4};
+  if (d == &FindNakedSetLarge) return {&FindNakedSetLargeWithin, UnitKind::Zones, true, 5};
+  if (d == &FindBoxLock) return {&FindBoxLockWithin, UnitKind::Boxes, true, 6};
+  if (d == &FindLineLock) return {&FindLineLockWithin, UnitKind::Lines, true, 7};
+  if (d == &FindXWing) return {&FindXWingWithin, UnitKind::Digits, true, 8};
+  if (d == &FindSwordfish) return {&FindSwordfishWithin, UnitKind::Digits, true, 9};
   return {};
 }
 

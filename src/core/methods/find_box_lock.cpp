@@ -4,10 +4,14 @@
 #include <bit>
 
 #include "methods/lock_segments.h"
+#include "methods/scope.h"
 
 namespace tessora {
 
-void FindBoxLock(Form1& f, int) {
+void FindBoxLock(Form1& f, int k) { FindBoxLockWithin(f, k, Scope{}); }
+
+// Units: the boxes 0..8 (box 18 + u).
+void FindBoxLockWithin(Form1& f, int, const Scope& scope) {
   auto& can = f.board.Can;
   const lock_segments::Segments seg(f);
   const auto& row = seg.row;
@@ -16,6 +20,7 @@ void FindBoxLock(Form1& f, int) {
   static constexpr int kOther[3][2] = {{1, 2}, {0, 2}, {0, 1}};
   for (int band = 0; band < 3; ++band) {
     for (int stack = 0; stack < 3; ++stack) {
+      if (!scope.Examines(3 * band + stack)) continue;
       const int b = 18 + 3 * band + stack;
       const int s1 = kOther[stack][0], s2 = kOther[stack][1];
       const int b1 = kOther[band][0], b2 = kOther[band][1];
@@ -56,6 +61,7 @@ void FindBoxLock(Form1& f, int) {
             if (ms.Checking) ++ms.SuggestionCount;
           }
           ms.Progress = true;
+          scope.found = 3 * band + stack;
           return;
         }
       }

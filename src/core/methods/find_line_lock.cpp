@@ -4,10 +4,14 @@
 #include <bit>
 
 #include "methods/lock_segments.h"
+#include "methods/scope.h"
 
 namespace tessora {
 
-void FindLineLock(Form1& f, int) {
+void FindLineLock(Form1& f, int k) { FindLineLockWithin(f, k, Scope{}); }
+
+// Units: the lines, zones 0..17.
+void FindLineLockWithin(Form1& f, int, const Scope& scope) {
   auto& can = f.board.Can;
   const lock_segments::Segments seg(f);
   static constexpr int kOther[3][2] = {{1, 2}, {0, 2}, {0, 1}};
@@ -16,6 +20,7 @@ void FindLineLock(Form1& f, int) {
     // (columns); the other lines of that band or stack cross the same box.
     const bool isRow = z < 9;
     const int l = isRow ? z : z - 9;
+    if (!scope.Examines(z)) continue;
     const auto& part = isRow ? seg.row[l] : seg.col[l];
     const auto& twice = isRow ? seg.rowTwice[l] : seg.colTwice[l];
     const auto& across = isRow ? seg.row : seg.col;
@@ -45,6 +50,7 @@ void FindLineLock(Form1& f, int) {
           if (ms.Checking) ++ms.SuggestionCount;
         }
         ms.Progress = true;
+        scope.found = z;
         return;
       }
     }

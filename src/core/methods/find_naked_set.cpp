@@ -2,24 +2,26 @@
 // 3 Candidates Share 3 Cells (three cells whose candidates together are three
 // digits): their digits can be removed from the zone's other cells.
 #include "methods/naked_set_common.h"
+#include "methods/scope.h"
 
 namespace tessora {
 namespace {
 
 // Only the first pair of a zone is examined; when it allows no removal the
 // search goes on with the next zone.
-void FindNakedTwins(Form1& f) {
+void FindNakedTwins(Form1& f, const Scope& scope) {
   using naked_set::Pattern;
-  const naked_set::Selection sel(f, 2, 2);
   for (int z = 0; z < kZones; ++z) {
-    if (sel.Count(z) < 2) continue;
+    if (!scope.Examines(z)) continue;
     unsigned m[9];
     naked_set::LoadZone(f, z, m);
+    const unsigned selected = naked_set::Selected(m, 2, 2);
+    if (naked_set::CountOf(selected) < 2) continue;
     // The first pair of positions i < j, in that order, with equal texts of
     // two candidates.
     bool found = false;
     Pattern p;
-    for (unsigned wi = sel.where[z]; wi && !found; wi &= wi - 1) {
+    for (unsigned wi = selected; wi && !found; wi &= wi - 1) {
       const int i = std::countr_zero(wi);
       for (unsigned wj = wi & (wi - 1); wj; wj &= wj - 1) {
         const int j = std::countr_zero(wj);
@@ -30,17 +32,22 @@ void FindNakedTwins(Form1& f) {
         break;
       }
     }
-    if (found && naked_set::Eliminate(f, z, m, p, "CPN", true)) return;
+    if (found && naked_set::Eliminate(f, z, m, p, "CPN", true)) {
+      scope.found = z;
+      return;
+    }
   }
 }
 
 }  // namespace
 
-void FindNakedSet(Form1& f, int k) {
+void FindNakedSet(Form1& f, int k) { FindNakedSetWithin(f, k, Scope{}); }
+
+void FindNakedSetWithin(Form1& f, int k, const Scope& scope) {
   if (k == 2)
-    FindNakedTwins(f);
+    FindNakedTwins(f, scope);
   else if (k == 3)
-    naked_set::FindSharedSet(f, 3, "SCI3");
+    naked_set::FindSharedSet(f, 3, "SCI3", scope);
 }
 
 }  // namespace tessora

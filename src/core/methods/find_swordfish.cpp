@@ -11,6 +11,7 @@
 #include <bit>
 
 #include "methods/fish_lines.h"
+#include "methods/scope.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -42,11 +43,16 @@ struct Tinter {
 
 }  // namespace
 
-void FindSwordfish(Form1& f, int) {
+void FindSwordfish(Form1& f, int k) { FindSwordfishWithin(f, k, Scope{}); }
+
+// Units: pass and digit, 9 * pass + d - 1. A digit passed over leaves no
+// tints either; the caller paints every cell white after a run.
+void FindSwordfishWithin(Form1& f, int, const Scope& scope) {
   const fish::LineMasks lines(f);
   Tinter tint{f.w.caN.data()};
   for (int pass = 0; pass < 2; ++pass) {
     for (int d = 1; d <= 9; ++d) {
+      if (!scope.Examines(9 * pass + d - 1)) continue;
       // The kept lines: two or three empty cells holding d (a fourth ends the line).
       KeptLine kept[9];
       int n = 0;
@@ -140,6 +146,7 @@ void FindSwordfish(Form1& f, int) {
                                          fish::LineZone(pass, M.line), fish::LineZone(pass, lower.line),
                                          partnerUpper ? G : L, partnerUpper ? R : G};
                   fish::Finish(f, target, d, "SWF", pass, cells, 7, ranges, 8);
+                  scope.found = 9 * pass + d - 1;
                   return;
                 }
               }

@@ -3,14 +3,19 @@
 #include <bit>
 
 #include "methods/fish_lines.h"
+#include "methods/scope.h"
 #include "ui/form1.h"
 
 namespace tessora {
 
-void FindXWing(Form1& f, int) {
+void FindXWing(Form1& f, int k) { FindXWingWithin(f, k, Scope{}); }
+
+// Units: pass and digit, 9 * pass + d - 1.
+void FindXWingWithin(Form1& f, int, const Scope& scope) {
   const fish::LineMasks lines(f);
   for (int pass = 0; pass < 2; ++pass) {
     for (int d = 1; d <= 9; ++d) {
+      if (!scope.Examines(9 * pass + d - 1)) continue;
       // The kept lines: those holding d at exactly two positions, ascending.
       int keptLine[9];
       std::uint16_t keptPos[9];
@@ -37,6 +42,7 @@ void FindXWing(Form1& f, int) {
                                   fish::CellAt(pass, lb, p1), fish::CellAt(pass, lb, p2)};
             const int ranges[4] = {fish::LineZone(pass, la), fish::LineZone(pass, lb), p1, p2};
             fish::Finish(f, target, d, "XWN", pass, cells, 4, ranges, 4);
+            scope.found = 9 * pass + d - 1;
             return;
           }
         }

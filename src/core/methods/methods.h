@@ -85,6 +85,32 @@ void FindNakedSetLarge(Form1& f, int k);
 void FindXWing(Form1& f, int k = 0);
 void FindSwordfish(Form1& f, int k = 0);
 
+// The same detectors restricted to a part of the board (methods/scope.h):
+// a zone, box, line or digit left out of the scope is passed over as one
+// that yields nothing. With the whole board in scope they are the plain
+// detectors above.
+struct Scope;
+enum class UnitKind;
+using ScopedDetector = void (*)(Form1& f, int k, const Scope& scope);
+void FillLoneCellsWithin(Form1& f, int k, const Scope& scope);
+void NakedSingleApplyWithin(Form1& f, int k, const Scope& scope);
+void NakedSingleRecordWithin(Form1& f, int k, const Scope& scope);
+void FindHiddenSetWithin(Form1& f, int k, const Scope& scope);
+void FindNakedSetWithin(Form1& f, int k, const Scope& scope);
+void FindNakedSetLargeWithin(Form1& f, int k, const Scope& scope);
+void FindBoxLockWithin(Form1& f, int k, const Scope& scope);
+void FindLineLockWithin(Form1& f, int k, const Scope& scope);
+void FindXWingWithin(Form1& f, int k, const Scope& scope);
+void FindSwordfishWithin(Form1& f, int k, const Scope& scope);
+// The scoped form of a detector and the units it scans, or null when it has none.
+struct ScopedInfo {
+  ScopedDetector run = nullptr;
+  UnitKind units{};
+  bool narrows = true;  // false: it always examines the whole board
+  int slot = 0;         // 0..9, one per detector
+};
+ScopedInfo ScopedForm(Detector d);
+
 // The detectors run by one priority group of the advice walk, in order.
 struct GroupDetectors {
   Detector first = nullptr;

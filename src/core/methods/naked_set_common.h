@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "methods/scope.h"
 #include "ui/form1.h"
 
 namespace tessora::naked_set {
@@ -45,36 +46,16 @@ inline void LoadZone(const Form1& f, int z, unsigned (&m)[9]) {
   for (int i = 0; i < 9; ++i) m[i] = f.board.Can[ZoneCells[z][i]].Mask();
 }
 
-// The box zone of each cell and the cell's position in it.
-inline constexpr std::array<std::uint8_t, kCells> kBoxOf = [] {
-  std::array<std::uint8_t, kCells> a{};
-  for (int c = 0; c < kCells; ++c) a[c] = static_cast<std::uint8_t>(BoxZone(c));
-  return a;
-}();
-inline constexpr std::array<std::uint8_t, kCells> kBoxPos = [] {
-  std::array<std::uint8_t, kCells> a{};
-  for (int c = 0; c < kCells; ++c) a[c] = static_cast<std::uint8_t>(3 * (c / 9 % 3) + c % 3);
-  return a;
-}();
-
-// For every zone, the positions of its cells holding between lo and hi
-// candidates, taken in one pass over the board: a zone with too few of them
-// holds no pattern and is passed over without looking at its cells again.
-struct Selection {
-  std::uint16_t where[kZones] = {};
-  Selection(const Form1& f, int lo, int hi) {
-    const auto& can = f.board.Can;
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c) {
-        const int k = CountOf(can[9 * r + c].Mask());
-        if (k < lo || k > hi) continue;
-        where[r] |= static_cast<std::uint16_t>(1u << c);
-        where[9 + c] |= static_cast<std::uint16_t>(1u << r);
-        where[kBoxOf[9 * r + c]] |= static_cast<std::uint16_t>(1u << kBoxPos[9 * r + c]);
-      }
+// The positions of a zone's cells (candidate masks m) holding between lo and
+// hi candidates: a zone with too few of them holds no pattern.
+inline unsigned Selected(const unsigned (&m)[9], int lo, int hi) {
+  unsigned where = 0;
+  for (int i = 0; i < 9; ++i) {
+    const int k = CountOf(m[i]);
+    where |= static_cast<unsigned>(k >= lo && k <= hi) << i;
   }
-  int Count(int z) const { return CountOf(where[z]); }
-};
+  return where;
+}
 
 // The elimination of a pattern in zone z: the first cell of the zone outside
 // the pattern, not filled, that holds a digit of D. Applied, it loses the
@@ -145,19 +126,20 @@ inline unsigned TwinPositions(const unsigned (&m)[9]) {
 // (twin cells excluded) and together they hold exactly `size` digits. Every
 // combination of the zone's table rows is tried in order until one pattern's
 // elimination finds a step.
-inline bool FindSharedSet(Form1& f, int size, const char* code) {
-  const Selection sel(f, 2, size);
+inline bool FindSharedSet(Form1& f, int size, const char* code, const Scope& scope) {
   for (int z = 0; z < kZones; ++z) {
-    if (sel.Count(z) < size) continue;
+    if (!scope.Examines(z)) continue;
     unsigned m[9];
     LoadZone(f, z, m);
+    const unsigned selected = Selected(m, 2, size);
+    if (CountOf(selected) < size) continue;
     // The table: cells of 2..size candidates, in zone order, leaving out the
     // cells of the zone's naked pairs.
     const unsigned twins = TwinPositions(m);
     int pos[9];
     unsigned rows[9];
     int n = 0;
-    for (unsigned w = sel.where[z] & ~twins; w; w &= w - 1) {
+    for (unsigned w = selected & ~twins; w; w &= w - 1) {
       const int i = std::countr_zero(w);
       pos[n] = i;
       rows[n++] = m[i];
@@ -179,7 +161,10 @@ inline bool FindSharedSet(Form1& f, int size, const char* code) {
             AppendDigits(p, rows[a]);
             AppendDigits(p, rows[b]);
             AppendDigits(p, rows[c]);
-            if (Eliminate(f, z, m, p, code, true)) return true;
+            if (Eliminate(f, z, m, p, code, true)) {
+              scope.found = z;
+              return true;
+            }
             continue;
           }
           if (CountOf(u3) > 4) continue;
@@ -191,7 +176,10 @@ inline bool FindSharedSet(Form1& f, int size, const char* code) {
             AppendDigits(p, rows[b]);
             AppendDigits(p, rows[c]);
             AppendDigits(p, rows[d]);
-            if (Eliminate(f, z, m, p, code, true)) return true;
+            if (Eliminate(f, z, m, p, code, true)) {
+              scope.found = z;
+              return true;
+            }
           }
         }
       }

@@ -1,5 +1,6 @@
 // "Single Number": the first cell (0..80) whose candidates are down to one
 // digit. The control places it; the priority walk records it.
+#include "methods/scope.h"
 #include "methods/zone_masks.h"
 
 namespace tessora {
@@ -7,7 +8,15 @@ namespace tessora {
 namespace {
 
 // The first cell with exactly one candidate, or -1. Filled cells have none.
-int FirstNakedSingle(const Form1& f) {
+int FirstNakedSingle(const Form1& f, const Scope& scope) {
+  if (scope.masks) {
+    const auto& masks = *scope.masks;
+    for (int c = 0; c < kCells; ++c) {
+      const unsigned mask = masks[c];
+      if (mask != 0 && (mask & (mask - 1)) == 0) return c;
+    }
+    return -1;
+  }
   for (int c = 0; c < kCells; ++c) {
     const unsigned mask = f.board.Can[c].Mask();
     if (mask != 0 && (mask & (mask - 1)) == 0) return c;
@@ -17,8 +26,11 @@ int FirstNakedSingle(const Form1& f) {
 
 }  // namespace
 
-void NakedSingleApply(Form1& f, int) {
-  const int c = FirstNakedSingle(f);
+void NakedSingleApply(Form1& f, int k) { NakedSingleApplyWithin(f, k, Scope{}); }
+void NakedSingleRecord(Form1& f, int k) { NakedSingleRecordWithin(f, k, Scope{}); }
+
+void NakedSingleApplyWithin(Form1& f, int, const Scope& scope) {
+  const int c = FirstNakedSingle(f, scope);
   if (c < 0) return;
   const int d = f.board.Can[c].FirstDigit();
   MethodState& m = f.methods;
@@ -29,8 +41,8 @@ void NakedSingleApply(Form1& f, int) {
   f.PropagateValue(c, d);
 }
 
-void NakedSingleRecord(Form1& f, int) {
-  const int c = FirstNakedSingle(f);
+void NakedSingleRecordWithin(Form1& f, int, const Scope& scope) {
+  const int c = FirstNakedSingle(f, scope);
   if (c < 0) return;
   MethodState& m = f.methods;
   AdviceStepRecord& a = m.AdviceStep;

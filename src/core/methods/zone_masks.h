@@ -70,6 +70,43 @@ struct FilledMasks {
   bool Filled(int cell) const { return (zone[RowZone(cell)] >> RowPos(cell)) & 1u; }
 };
 
+// The empty cells of every row (bit = column), read from the cell labels.
+inline void EmptyRows(const Form1& f, std::array<std::uint16_t, 9>& rows) {
+  for (int r = 0; r < 9; ++r) {
+    unsigned m = 0;
+#pragma GCC unroll 9
+    for (int c = 0; c < 9; ++c) m |= static_cast<unsigned>(!f.Filled(9 * r + c)) << c;
+    rows[r] = static_cast<std::uint16_t>(m);
+  }
+}
+
+// The zones (bit z) whose cells selected by per-row masks (bit = column)
+// number exactly one.
+inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) {
+  std::uint32_t zones = 0;
+  unsigned any = 0, many = 0;
+  for (int r = 0; r < 9; ++r) {
+    const unsigned m = rows[r];
+    zones |= static_cast<std::uint32_t>(m != 0 && (m & (m - 1)) == 0) << r;
+    many |= any & m;
+    any |= m;
+  }
+  zones |= (any & ~many & kAllPositions) << 9;
+  for (int b = 0; b < 9; ++b) {
+    const int r0 = 3 * (b / 3), s = 3 * (b % 3);
+    const unsigned m = ((rows[r0] >> s) & 7u) | ((rows[r0 + 1] >> s) & 7u) << 3 | ((rows[r0 + 2] >> s) & 7u) << 6;
+    zones |= static_cast<std::uint32_t>(m != 0 && (m & (m - 1)) == 0) << (18 + b);
+  }
+  return zones;
+}
+
+// The one cell of zone z selected by per-row masks (the zone holds exactly one).
+inline int OnlyCell(const std::array<std::uint16_t, 9>& rows, int z) {
+  for (int c : ZoneCells[z])
+    if ((rows[c / 9] >> (c % 9)) & 1u) return c;
+  return -1;
+}
+
 // A cell number as the two-digit text of the patterns ("07").
 inline std::string TwoDigits(int cell) {
   return {static_cast<char>('0' + cell / 10), static_cast<char>('0' + cell % 10)};

@@ -1,8 +1,28 @@
 // The board's layout, the cursor that follows the mouse, the double-click
 // marking, the candidate display and the redrawing from the board text image.
+#include <charconv>
+#include <cstring>
+
 #include "ui/form1.h"
 
 namespace tessora {
+
+namespace {
+
+// The name of element i of a control array: "liO(3)" (left as it is when it
+// already reads so, as it does after the first layout).
+void ArrayName(std::string& name, const char* array, int i) {
+  char buf[32];
+  std::size_t n = std::strlen(array);
+  std::memcpy(buf, array, n);
+  buf[n++] = '(';
+  char* end = std::to_chars(buf + n, buf + sizeof buf - 1, i).ptr;
+  *end++ = ')';
+  n = static_cast<std::size_t>(end - buf);
+  if (name.size() != n || name.compare(0, n, buf, n) != 0) name.assign(buf, n);
+}
+
+}  // namespace
 
 void Form1::LayoutBoard() {
   const int step = 640;
@@ -18,15 +38,15 @@ void Form1::LayoutBoard() {
   w.ri.resize(board.NumRows + 1, w.ri[0]);
   for (int i = 0; i <= board.NumRows; ++i) {
     Control& l = w.liO[i];
-    l.name = "liO(" + std::to_string(i) + ")";
+    ArrayName(l.name, "liO", i);
     l.x1 = board.GridLeft;
     l.y1 = l.y2 = board.GridTop + i * step;
     l.x2 = board.GridLeft + 9 * step;
     l.borderWidth = i % 3 == 0 ? 3 : 1;
     l.visible = true;
     Control& h = w.ri[i];
-    h.name = "ri(" + std::to_string(i) + ")";
-    h.caption = std::string(1, static_cast<char>('A' + i));
+    ArrayName(h.name, "ri", i);
+    if (h.caption.size() != 1 || h.caption[0] != 'A' + i) h.caption.assign(1, static_cast<char>('A' + i));
     h.left = l.x1 - 200;
     h.top = l.y1 + 100;
     h.visible = i < 9;
@@ -38,15 +58,15 @@ void Form1::LayoutBoard() {
   w.co.resize(board.NumCols + 1, w.co[0]);
   for (int j = 0; j <= board.NumCols; ++j) {
     Control& l = w.liV[j];
-    l.name = "liV(" + std::to_string(j) + ")";
+    ArrayName(l.name, "liV", j);
     l.x1 = l.x2 = board.GridLeft + j * step;
     l.y1 = board.GridTop;
     l.y2 = board.GridTop + 9 * step;
     l.borderWidth = j % 3 == 0 ? 3 : 1;
     l.visible = true;
     Control& h = w.co[j];
-    h.name = "co(" + std::to_string(j) + ")";
-    h.caption = std::string(1, static_cast<char>('a' + j));
+    ArrayName(h.name, "co", j);
+    if (h.caption.size() != 1 || h.caption[0] != 'a' + j) h.caption.assign(1, static_cast<char>('a' + j));
     h.left = l.x1 + 200;
     h.top = board.GridTop - 200;
     h.visible = j < 9;
@@ -146,8 +166,8 @@ void Form1::ShowCandidates() {
   for (int i = 0; i < kCells; ++i) {
     if (Filled(i)) continue;
     CellLabel& c = w.caN[i];
-    c.caption = CandidateCaption(i);
-    c.font = font::Mono;
+    CandidateCaptionTo(i, c.caption);
+    AssignText(c.font, font::Mono);
     c.size = 9;
   }
 }
@@ -155,55 +175,50 @@ void Form1::ShowCandidates() {
 void Form1::ShowBoardText() {
   const auto& rows = files.SchemeLines;
   board.Can.fill(CandText());
-  for (auto& c : w.caN) {
-    c.ink = colour::Red;
-    c.font = font::Mono;
-    c.size = 9;
-    c.caption.clear();
-    c.back = colour::White;
-  }
-  for (int r = 0; r < 9; ++r)
+  // Every cell in one pass, straight into its final style: a value in the
+  // large font with the given ink, an empty cell in the empty-cell style,
+  // the ink then taken from the colour rows when the image holds them.
+  int filled = 0;
+  for (int r = 0; r < 9; ++r) {
+    const std::string& values = rows[r];
+    const std::string* marks = files.SchemeLineCount > 9 ? &rows[9 + r] : nullptr;
     for (int c = 0; c < 9; ++c) {
-      char ch = c < static_cast<int>(rows[r].size()) ? rows[r][c] : ' ';
-      int cell = 9 * r + c;
-      CellLabel& l = w.caN[cell];
+      CellLabel& l = w.caN[9 * r + c];
+      const char ch = c < static_cast<int>(values.size()) ? values[c] : ' ';
+      Colour ink;
       if (ch != ' ') {
         l.caption.assign(1, ch);
-        l.font = font::Sans;
+        AssignText(l.font, font::Sans);
         l.size = 18;
-        l.ink = colour::ButtonText;
+        ink = colour::ButtonText;
+        ++filled;
       } else {
-        ShowEmpty(cell);
+        l.caption.clear();
+        AssignText(l.font, font::Mono);
+        l.size = 9;
+        ink = colour::Red;
       }
+      if (marks && c < static_cast<int>(marks->size())) {
+        if ((*marks)[c] == 'b') ink = colour::DarkBlue;
+        else if ((*marks)[c] == 'c') ink = colour::White;
+      }
+      l.ink = ink;
+      l.back = colour::White;
     }
-  if (files.SchemeLineCount > 9)
-    for (int r = 9; r < 18; ++r)
-      for (int c = 0; c < 9 && c < static_cast<int>(rows[r].size()); ++c) {
-        if (rows[r][c] == 'b') w.caN[9 * (r - 9) + c].ink = colour::DarkBlue;
-        else if (rows[r][c] == 'c') w.caN[9 * (r - 9) + c].ink = colour::White;
-      }
+  }
   if (files.SchemeLineCount > 18)
     for (int r = 18; r < 27; ++r) {
-      const std::string& row = rows[r];
+      const std::string_view row = rows[r];
       std::size_t pos = 0;
       for (int j = 0; j < 9; ++j) {
         std::size_t comma = row.find(',', pos);
-        if (comma == std::string::npos) break;
+        if (comma == std::string_view::npos) break;
         CandText t;
         if (CandText::Parse(row.substr(pos, comma - pos), t) && t.HasDigits())
           board.Can[9 * (r - 18) + j] = t;
         pos = comma + 1;
       }
     }
-  int filled = 0;
-  for (int i = 0; i < kCells; ++i) {
-    if (Filled(i)) {
-      ++filled;
-    } else {
-      w.caN[i].font = font::Mono;
-      w.caN[i].size = 9;
-    }
-  }
   board.FilledCount = filled;
   if (control.TrialMode) {
     methods.SuggestionCount = control.SavedSuggestions;

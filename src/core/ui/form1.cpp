@@ -59,12 +59,12 @@ void Form1::Form_Load() {
 }
 
 void Form1::Azzera_Click() {
-  // 1. Remove the run-time elements of the control arrays.
+  // 1. Remove the run-time elements of the control arrays. The layout below
+  // creates the grid lines and headers again as copies of element 0; the
+  // elements already there are made those copies in place.
   if (board.BoardBuilt) {
-    w.liO.resize(1);
-    w.liV.resize(1);
-    w.ri.resize(1);
-    w.co.resize(1);
+    for (std::vector<Control>* array : {&w.liO, &w.liV, &w.ri, &w.co})
+      for (std::size_t i = 1; i < array->size(); ++i) (*array)[i] = (*array)[0];
     w.cM.resize(1);
   }
   // 2. Clear the drawing surface.
@@ -78,7 +78,7 @@ void Form1::Azzera_Click() {
     c.border = false;
     c.size = 9;
     c.ink = colour::Red;
-    c.tooltip = std::to_string(i);
+    AssignText(c.tooltip, NumberText(i));
     c.visible = false;
   }
   // 5. The cursor.
@@ -224,7 +224,7 @@ void Form1::ShowValue(int cell, int digit, Colour ink) {
   CellLabel& c = w.caN[cell];
   // A digit outside 1..9 (derived from a broken zone) shows as "0" and holds no value.
   c.caption.assign(1, digit >= 1 && digit <= 9 ? static_cast<char>('0' + digit) : '0');
-  c.font = font::Sans;
+  AssignText(c.font, font::Sans);
   c.size = 18;
   c.ink = ink;
 }
@@ -232,13 +232,14 @@ void Form1::ShowValue(int cell, int digit, Colour ink) {
 void Form1::ShowEmpty(int cell) {
   CellLabel& c = w.caN[cell];
   c.caption.clear();
-  c.font = font::Mono;
+  AssignText(c.font, font::Mono);
   c.size = 9;
   c.ink = colour::Red;
 }
 
 void Form1::PaintAllWhite() {
-  for (auto& c : w.caN) c.back = colour::White;
+#pragma GCC unroll 9
+  for (int i = 0; i < kCells; ++i) w.caN[i].back = colour::White;
 }
 
 void Form1::SetLight(Colour c, const std::string& caption) {
@@ -281,11 +282,7 @@ void Form1::ShowErrorCount(const std::string& plural) {
 }
 
 void Form1::TakeCaptionSnapshot() {
-  for (int i = 0; i < kCells; ++i) {
-    std::string& entry = board.CaptionSnapshot[i];
-    if (!Filled(i)) entry.clear();
-    else if (entry != w.caN[i].caption) entry = w.caN[i].caption;
-  }
+  for (int i = 0; i < kCells; ++i) SnapshotCaption(i);
 }
 
 int Form1::CountFilled() const {
@@ -295,9 +292,20 @@ int Form1::CountFilled() const {
 }
 
 std::string Form1::CandidateCaption(int cell) const {
-  std::string t = board.Can[cell].Digits();
-  if (t.size() > 5) t = t.substr(0, 5) + " " + t.substr(5);
+  std::string t;
+  CandidateCaptionTo(cell, t);
   return t;
+}
+
+void Form1::CandidateCaptionTo(int cell, std::string& out) const {
+  char buf[10];
+  int n = MaskDigitChars(board.Can[cell].Mask(), buf);
+  if (n > 5) {
+    for (int i = n; i > 5; --i) buf[i] = buf[i - 1];
+    buf[5] = ' ';
+    ++n;
+  }
+  out.assign(buf, static_cast<std::size_t>(n));
 }
 
 }  // namespace tessora

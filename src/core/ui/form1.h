@@ -2,6 +2,8 @@
 // every event handler as a member function on it. Nothing here knows Qt.
 #pragma once
 
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,8 @@
 #include "ui/platform.h"
 
 namespace tessora {
+
+class DetectorMemory;
 
 inline const std::string kProductTitle = "Tessora";
 inline const std::string kVersion = "2.2";
@@ -107,6 +111,9 @@ class Form1 {
   bool TrialFailed() const;
   void ExcludeTrial();
   bool BoardIsValid() const;  // 81 values, every zone holding 1..9 once
+  // Some zone may hold two filled cells with the same caption (false only
+  // when every filled cell shows a single digit and no zone repeats one).
+  bool HasRepeatedCaption() const;
   void EnablePlayControls();
   void Replay(bool trialUsed);
   void mNuoVal_Click();
@@ -127,6 +134,9 @@ class Form1 {
 
   // ---- priority order ------------------------------------------------------
   void FindAdviceStep();
+  // The same walk for a loop of walks (the replay): the memory lets the
+  // detectors look only where the board changed since they last found nothing.
+  void FindAdviceStep(DetectorMemory* memory);
   void mOpzio_click();
   void Form3_Load();
   void Prio_Click();
@@ -157,11 +167,18 @@ class Form1 {
   bool Tick(const std::string& name);
 
   // ---- helpers shared by the handlers -------------------------------------
-  bool Filled(int cell) const { return w.caN[cell].size == 18; }
-  // The value of a filled cell (0 when its caption holds no digit).
+  // The size is compared by its bits: 18.0 has one representation, so this is
+  // size == 18 without the floating-point compare (the detectors ask it all the time).
+  bool Filled(int cell) const {
+    return std::bit_cast<std::uint64_t>(w.caN[cell].size) == std::bit_cast<std::uint64_t>(18.0);
+  }
+  // The value of a filled cell (0 when its caption holds no digit). A string
+  // always holds its terminating zero, so the first character can be read
+  // before the length is known.
   int Value(int cell) const {
     const std::string& c = w.caN[cell].caption;
-    return c.size() == 1 && c[0] >= '1' && c[0] <= '9' ? c[0] - '0' : 0;
+    const unsigned d = static_cast<unsigned char>(c.data()[0]) - static_cast<unsigned>('1');
+    return c.size() == 1 && d < 9 ? static_cast<int>(d) + 1 : 0;
   }
   // Writes a value into a cell: caption, "MS Sans Serif" 18 points, the ink.
   void ShowValue(int cell, int digit, Colour ink);
@@ -181,7 +198,19 @@ class Form1 {
   int CountFilled() const;
   // CaptionSnapshot emptied, then holding the caption of every filled cell.
   void TakeCaptionSnapshot();
+  // One cell of TakeCaptionSnapshot; an entry that already holds the caption
+  // is left alone.
+  void SnapshotCaption(int cell) {
+    std::string& entry = board.CaptionSnapshot[cell];
+    if (!Filled(cell)) {
+      if (!entry.empty()) entry.clear();
+      return;
+    }
+    const std::string& caption = w.caN[cell].caption;
+    if (!SameText(entry, caption)) entry = caption;
+  }
   std::string CandidateCaption(int cell) const;  // trimmed candidates, wrapped after five digits
+  void CandidateCaptionTo(int cell, std::string& out) const;  // the same, written into out
 };
 
 }  // namespace tessora

@@ -60,8 +60,8 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
   // 10-11. Keypad digits become main-keyboard digits; the same value again does nothing.
   if (keyCode >= 97 && keyCode <= 109) keyCode -= 48;
   board.KeyChar.assign(1, static_cast<char>(keyCode));
-  const std::string current = Filled(cur) ? cell.caption : std::string("0");
-  if (board.KeyChar == current) return;
+  static const std::string kNoValue = "0";
+  if (SameText(board.KeyChar, Filled(cur) ? cell.caption : kNoValue)) return;
 
   bool advance = false;
   if (keyCode == key::Delete) {
@@ -167,15 +167,21 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
       for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3}) b->enabled = true;
       if (board.FilledCount == 81) CheckEndOfGame();
     }
-    // 18. Tidy the board.
-    for (auto& l : w.caN) {
+    // 18. Tidy the board and take the caption snapshot, in one pass; then,
+    // unless all candidates are shown, the empty cells lose their captions
+    // (after the repaint, and only when one of them holds any).
+    bool emptyWithCaption = false;
+#pragma GCC unroll 9
+    for (int i = 0; i < kCells; ++i) {
+      CellLabel& l = w.caN[i];
       l.back = colour::White;
       l.border = false;
+      SnapshotCaption(i);
+      emptyWithCaption |= !Filled(i) && !l.caption.empty();
     }
     board.CursorBack = colour::White;
-    TakeCaptionSnapshot();
     RepaintPanels();
-    if (!w.Sugge1.selected)
+    if (!w.Sugge1.selected && emptyWithCaption)
       for (int i = 0; i < kCells; ++i)
         if (!Filled(i)) w.caN[i].caption.clear();
     if (board.PlayPhase) return;

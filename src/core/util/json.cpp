@@ -1,30 +1,60 @@
 #include "util/json.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace tessora {
 
-std::string JsonEscape(const std::string& s) {
-  std::string r = "\"";
-  for (unsigned char ch : s) {
+namespace {
+
+// Appends s as a JSON string: quoted, with quotes, backslashes and control
+// characters escaped. Runs of plain characters are copied whole.
+void AppendEscaped(std::string& out, const std::string& s) {
+  out += '"';
+  const char* run = s.data();
+  const char* const end = run + s.size();
+  const char* p = run;
+  // Eight characters at a time while none of them needs escaping: no byte
+  // below 0x20, no quote, no backslash.
+  constexpr std::uint64_t kOnes = 0x0101010101010101, kHigh = 0x8080808080808080;
+  for (; end - p >= 8; p += 8) {
+    std::uint64_t x;
+    std::memcpy(&x, p, sizeof x);
+    const std::uint64_t quote = x ^ (kOnes * '"'), slash = x ^ (kOnes * '\\');
+    const std::uint64_t special = ((x - kOnes * 0x20) | (quote - kOnes) | (slash - kOnes)) & ~x & kHigh;
+    if (special) break;
+  }
+  for (; p != end; ++p) {
+    const auto ch = static_cast<unsigned char>(*p);
+    if (ch >= 0x20 && ch != '"' && ch != '\\') continue;
+    out.append(run, static_cast<std::size_t>(p - run));
+    run = p + 1;
     switch (ch) {
-      case '"': r += "\\\""; break;
-      case '\\': r += "\\\\"; break;
-      case '\n': r += "\\n"; break;
-      case '\r': r += "\\r"; break;
-      case '\t': r += "\\t"; break;
-      default:
-        if (ch < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", ch);
-          r += buf;
-        } else {
-          r += static_cast<char>(ch);
-        }
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default: {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04x", ch);
+        out += buf;
+      }
     }
   }
-  return r + "\"";
+  out.append(run, static_cast<std::size_t>(end - run));
+  out += '"';
+}
+
+}  // namespace
+
+std::string JsonEscape(const std::string& s) {
+  std::string r;
+  AppendEscaped(r, s);
+  return r;
 }
 
 void JsonWriter::Comma() {
@@ -62,14 +92,14 @@ JsonWriter& JsonWriter::EndArray() {
 }
 JsonWriter& JsonWriter::Key(const std::string& k) {
   Comma();
-  out_ += JsonEscape(k);
+  AppendEscaped(out_, k);
   out_ += ':';
   afterKey_ = true;
   return *this;
 }
 JsonWriter& JsonWriter::String(const std::string& s) {
   Comma();
-  out_ += JsonEscape(s);
+  AppendEscaped(out_, s);
   return *this;
 }
 JsonWriter& JsonWriter::Number(double v) {
@@ -85,7 +115,9 @@ JsonWriter& JsonWriter::Number(double v) {
 }
 JsonWriter& JsonWriter::Int(long long v) {
   Comma();
-  out_ += std::to_string(v);
+  char buf[24];
+  const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+  out_.append(buf, static_cast<std::size_t>(end - buf));
   return *this;
 }
 JsonWriter& JsonWriter::Bool(bool b) {

@@ -8,6 +8,7 @@ namespace tessora {
 
 class JsonWriter {
  public:
+  JsonWriter() { out_.reserve(2048); }
   JsonWriter& BeginObject();
   JsonWriter& EndObject();
   JsonWriter& BeginArray();
