@@ -58,7 +58,12 @@ struct Outcome {
 Outcome RunOne(Form1& f, const std::string& grid) {
   f.Azzera_Click();
   f.DatIniz_Click();
-  for (char ch : grid) f.KeyDown(ch == '.' ? key::Space : ch, 0);
+  // As a user keys a scheme in: a click on each cell that holds a given, then its digit.
+  for (int i = 0; i < kCells; ++i) {
+    if (grid[i] == '.') continue;
+    f.caN_Click(i);
+    f.KeyDown(grid[i], 0);
+  }
   auto t0 = std::chrono::steady_clock::now();
   f.Gioca_Click();
   auto t1 = std::chrono::steady_clock::now();
