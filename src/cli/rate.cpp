@@ -2,6 +2,7 @@
 // All, Initial Data, the givens keyed in, Play) and reports the outcome.
 #include "rate.h"
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <fstream>
@@ -81,8 +82,15 @@ Outcome RunOne(Form1& f, const std::string& grid) {
     o.difficulty = Trim(f.control.Difficulty);
     o.suggestions = f.control.ReportedSuggestions;
     const auto& sol = f.control.TrialCount > 0 ? f.board.TrialSolution : f.board.Solution;
-    for (const std::string& s : sol) o.solution += Trim(s).empty() ? "." : Trim(s);
-    for (int i = 1; i <= f.control.MoveCount; ++i) o.moves.push_back(f.control.MoveList[i]);
+    o.solution.reserve(kCells);
+    for (const std::string& s : sol) {
+      const std::string_view v = TrimView(s);
+      if (v.empty()) o.solution += '.';
+      else o.solution += v;
+    }
+    const auto& list = f.control.MoveList;
+    const std::size_t count = std::min<std::size_t>(f.control.MoveCount, list.empty() ? 0 : list.size() - 1);
+    if (count > 0) o.moves.assign(list.begin() + 1, list.begin() + 1 + static_cast<std::ptrdiff_t>(count));
   }
   if (o.result != "solved") o.trials = f.control.TrialCount;
   return o;

@@ -177,6 +177,9 @@ const Case& Named(const std::string& name) {
   throw std::invalid_argument(name);
 }
 
+// Failures and test lists name the case instead of dumping its bytes.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
 class FishCase : public ::testing::TestWithParam<Case> {};
 
 TEST_P(FishCase, RecordsTheStepAndLeavesTheBoard) {

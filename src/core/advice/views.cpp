@@ -6,6 +6,13 @@ namespace tessora {
 
 namespace {
 
+// The text holds nothing but blanks (or nothing at all).
+bool AllBlanks(const std::string& s) {
+  for (char ch : s)
+    if (ch != ' ') return false;
+  return true;
+}
+
 // What the three candidate views share: the correction panel goes, input is
 // allowed, a trial view ends, and the option's own menu item gets the mark.
 void CommonViewPart(Form1& f, Control& ownItem) {
@@ -63,7 +70,7 @@ void Form1::Sugge1_Click() {
   CommonViewPart(*this, w.mSugge1);
   ShowCandidates();
   for (int i = 0; i < kCells; ++i)
-    if (Filled(i) && w.caN[i].caption.find_first_not_of(' ') == std::string::npos)
+    if (Filled(i) && AllBlanks(w.caN[i].caption))
       w.caN[i].caption = board.CaptionSnapshot[i];
   DisableDigitButtons(*this, true);
   RepaintPanels();

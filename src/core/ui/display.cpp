@@ -1,5 +1,6 @@
 // The board's layout, the cursor that follows the mouse, the double-click
 // marking, the candidate display and the redrawing from the board text image.
+#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -10,8 +11,28 @@ namespace tessora {
 namespace {
 
 // The name of element i of a control array: "liO(3)" (left as it is when it
-// already reads so, as it does after the first layout).
+// already reads so, as it does after the first layout). The names of the
+// elements a layout creates are written once.
 void ArrayName(std::string& name, const char* array, int i) {
+  struct Names {
+    const char* array;
+    std::array<std::string, 10> names;
+  };
+  static const std::array<Names, 4> kNames = [] {
+    std::array<Names, 4> t{};
+    const char* arrays[4] = {"liO", "ri", "liV", "co"};
+    for (int a = 0; a < 4; ++a) {
+      t[a].array = arrays[a];
+      for (int j = 0; j < 10; ++j) t[a].names[j] = std::string(arrays[a]) + "(" + std::to_string(j) + ")";
+    }
+    return t;
+  }();
+  if (i >= 0 && i < 10)
+    for (const Names& n : kNames)
+      if (n.array == array || std::strcmp(n.array, array) == 0) {
+        AssignText(name, n.names[i]);
+        return;
+      }
   char buf[32];
   std::size_t n = std::strlen(array);
   std::memcpy(buf, array, n);

@@ -2,6 +2,9 @@
 // helpers shared by all handlers.
 #include "ui/form1.h"
 
+#include <array>
+#include <cstring>
+
 namespace tessora {
 
 Form1::Form1(Platform& p) : platform(p) {}
@@ -64,7 +67,13 @@ void Form1::Azzera_Click() {
   // elements already there are made those copies in place.
   if (board.BoardBuilt) {
     for (std::vector<Control>* array : {&w.liO, &w.liV, &w.ri, &w.co})
-      for (std::size_t i = 1; i < array->size(); ++i) (*array)[i] = (*array)[0];
+      for (std::size_t i = 1; i < array->size(); ++i) {
+        // The element keeps its name, which the layout gives it again.
+        Control& element = (*array)[i];
+        std::string name = std::move(element.name);
+        element = (*array)[0];
+        element.name = std::move(name);
+      }
     w.cM.resize(1);
   }
   // 2. Clear the drawing surface.
@@ -115,10 +124,10 @@ void Form1::Azzera_Click() {
   w.caN[0].back = board.CursorBack;
   // 12.
   board.Can.fill(CandText());
-  board.Solution.fill(std::string());
-  board.TrialSolution.fill(std::string());
-  files.SchemeLines.fill(std::string());
-  files.SchemeLines2.fill(std::string());
+  for (auto* texts : {&board.Solution, &board.TrialSolution})
+    for (std::string& t : *texts) t.clear();
+  for (auto* rows : {&files.SchemeLines, &files.SchemeLines2})
+    for (std::string& t : *rows) t.clear();
   control.SavedMethodUse.fill(0);
   // 13.
   w.Applica.enabled = false;
@@ -255,8 +264,10 @@ void Form1::SetTimer(Control& timer, bool enabled) {
 }
 
 void Form1::SelectOption(Control& option) {
-  for (Control* c : w.Controls())
-    if (c != &option && c->kind == Kind::Option && c->parent == option.parent) c->selected = false;
+  // Only option buttons belong to a group; their kinds and containers are
+  // fixed when the window is built.
+  for (Control* c : w.Options())
+    if (c != &option && c->kind == Kind::Option && SameText(c->parent, option.parent)) c->selected = false;
   if (option.parent == "CorVF")
     for (Control& c : w.cv1) c.selected = false;
   option.selected = true;
@@ -297,15 +308,35 @@ std::string Form1::CandidateCaption(int cell) const {
   return t;
 }
 
-void Form1::CandidateCaptionTo(int cell, std::string& out) const {
-  char buf[10];
-  int n = MaskDigitChars(board.Can[cell].Mask(), buf);
-  if (n > 5) {
-    for (int i = n; i > 5; --i) buf[i] = buf[i - 1];
-    buf[5] = ' ';
-    ++n;
+namespace {
+
+// The caption of every candidate mask (bits 1..9): the digits in ascending
+// order, a blank after the fifth.
+struct CaptionText {
+  char chars[11];
+  std::uint8_t size;
+};
+const std::array<CaptionText, 512> kCandidateCaptions = [] {
+  std::array<CaptionText, 512> t{};
+  for (unsigned m = 0; m < 512; ++m) {
+    CaptionText& e = t[m];
+    int n = MaskDigitChars(static_cast<std::uint16_t>(m << 1), e.chars);
+    if (n > 5) {
+      for (int i = n; i > 5; --i) e.chars[i] = e.chars[i - 1];
+      e.chars[5] = ' ';
+      ++n;
+    }
+    e.size = static_cast<std::uint8_t>(n);
   }
-  out.assign(buf, static_cast<std::size_t>(n));
+  return t;
+}();
+
+}  // namespace
+
+void Form1::CandidateCaptionTo(int cell, std::string& out) const {
+  const CaptionText& t = kCandidateCaptions[(board.Can[cell].Mask() >> 1) & 0x1FF];
+  if (out.size() == t.size && std::memcmp(out.data(), t.chars, t.size) == 0) return;
+  out.assign(t.chars, t.size);
 }
 
 }  // namespace tessora

@@ -66,6 +66,7 @@ Control& MainWindow::Add(Control& c, const std::string& name, Kind kind, const s
   c.parent = parent;
   c.caption = caption;
   order_.push_back(&c);
+  if (kind == Kind::Option) options_.push_back(&c);
   byName_[name] = &c;
   return c;
 }

@@ -49,6 +49,8 @@ struct MainWindow {
 
   // All controls in creation order (menus in menu order), arrays excluded.
   const std::vector<Control*>& Controls() const { return order_; }
+  // The option buttons among them, in the same order.
+  const std::vector<Control*>& Options() const { return options_; }
   // A control by name: "Apri", "mSoluz", or an array element "cM(2)", "cv1(0)", "ri(3)".
   Control* Find(const std::string& name);
 
@@ -60,6 +62,7 @@ struct MainWindow {
   Control& Add(Control& c, const std::string& name, Kind kind, const std::string& parent,
                const std::string& caption);
   std::vector<Control*> order_;
+  std::vector<Control*> options_;
   std::map<std::string, Control*> byName_;
 };
 

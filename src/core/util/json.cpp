@@ -10,23 +10,51 @@ namespace tessora {
 
 namespace {
 
+// No character of s needs escaping: no byte below 0x20, no quote, no
+// backslash. Eight characters at a time, the last eight overlapping.
+bool Plain(const char* p, std::size_t n) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101, kHigh = 0x8080808080808080;
+  auto special = [&](const char* q) {
+    std::uint64_t x;
+    std::memcpy(&x, q, sizeof x);
+    const std::uint64_t quote = x ^ (kOnes * '"'), slash = x ^ (kOnes * '\\');
+    return (((x - kOnes * 0x20) | (quote - kOnes) | (slash - kOnes)) & ~x & kHigh) != 0;
+  };
+  if (n < 8) {
+    for (std::size_t i = 0; i < n; ++i) {
+      const auto ch = static_cast<unsigned char>(p[i]);
+      if (ch < 0x20 || ch == '"' || ch == '\\') return false;
+    }
+    return true;
+  }
+  for (std::size_t i = 0; i + 8 <= n; i += 8)
+    if (special(p + i)) return false;
+  return !special(p + n - 8);
+}
+
 // Appends s as a JSON string: quoted, with quotes, backslashes and control
 // characters escaped. Runs of plain characters are copied whole.
 void AppendEscaped(std::string& out, const std::string& s) {
-  out += '"';
-  const char* run = s.data();
-  const char* const end = run + s.size();
-  const char* p = run;
-  // Eight characters at a time while none of them needs escaping: no byte
-  // below 0x20, no quote, no backslash.
-  constexpr std::uint64_t kOnes = 0x0101010101010101, kHigh = 0x8080808080808080;
-  for (; end - p >= 8; p += 8) {
-    std::uint64_t x;
-    std::memcpy(&x, p, sizeof x);
-    const std::uint64_t quote = x ^ (kOnes * '"'), slash = x ^ (kOnes * '\\');
-    const std::uint64_t special = ((x - kOnes * 0x20) | (quote - kOnes) | (slash - kOnes)) & ~x & kHigh;
-    if (special) break;
+  const char* p = s.data();
+  const std::size_t n = s.size();
+  if (Plain(p, n)) {
+    // The usual text: quoted in one piece.
+    if (n <= 62) {
+      char buf[64];
+      buf[0] = '"';
+      std::memcpy(buf + 1, p, n);
+      buf[n + 1] = '"';
+      out.append(buf, n + 2);
+    } else {
+      out += '"';
+      out.append(p, n);
+      out += '"';
+    }
+    return;
   }
+  out += '"';
+  const char* run = p;
+  const char* const end = p + n;
   for (; p != end; ++p) {
     const auto ch = static_cast<unsigned char>(*p);
     if (ch >= 0x20 && ch != '"' && ch != '\\') continue;
