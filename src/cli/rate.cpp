@@ -21,7 +21,6 @@ namespace {
 
 struct Puzzle {
   std::string grid;  // 81 characters, "." for an empty cell
-  std::string origin;
 };
 
 bool GridLine(const std::string& line, std::string& grid) {
@@ -43,7 +42,7 @@ bool ReadPuzzles(std::istream& in, const std::string& name, std::vector<Puzzle>&
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t") == std::string::npos) continue;
     std::string grid;
-    if (GridLine(line, grid)) out.push_back({grid, name + ":" + std::to_string(number)});
+    if (GridLine(line, grid)) out.push_back({grid});
     else std::cerr << "tessora-cli: " << name << ":" << number << ": not a puzzle line, skipped\n";
   }
   return true;
@@ -139,7 +138,7 @@ int Rate(const std::vector<std::string>& args) {
             const char ch = c < static_cast<int>(row.size()) ? row[c] : ' ';
             grid.push_back(ch >= '1' && ch <= '9' ? ch : '.');
           }
-        puzzles.push_back({grid, name});
+        puzzles.push_back({grid});
         continue;
       }
       std::ifstream in(name, std::ios::binary);
@@ -159,6 +158,7 @@ int Rate(const std::vector<std::string>& args) {
   auto start = std::chrono::steady_clock::now();
   if (!json) std::cout << "   n  result   difficulty  sugg  trials    micros  puzzle\n";
   int n = 0;
+  JsonWriter j;
   for (const Puzzle& p : puzzles) {
     ++n;
     Outcome o = RunOne(form, p.grid);
@@ -166,7 +166,7 @@ int Rate(const std::vector<std::string>& args) {
     if (!o.difficulty.empty()) byDifficulty[o.difficulty] += 1;
     if (o.trials > 0) ++withTrials;
     if (json) {
-      JsonWriter j;
+      j.Clear();
       j.BeginObject();
       j.Key("n").Int(n);
       j.Key("puzzle").String(p.grid);
@@ -179,7 +179,8 @@ int Rate(const std::vector<std::string>& args) {
       j.Key("report").Strings(o.report);
       j.Key("micros").Int(o.micros);
       j.EndObject();
-      std::cout << j.str() << "\n";
+      j.EndLine();
+      std::cout << j.str();
     } else {
       char line[160];
       std::snprintf(line, sizeof line, "%4d  %-7s  %-10s  %4d  %6d  %8lld  %s\n", n, o.result.c_str(),

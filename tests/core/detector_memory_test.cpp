@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "control/solver.h"
+#include "methods/detector_memory.h"
 #include "test_support.h"
 #include "ui/dump.h"
 
@@ -89,6 +90,89 @@ TEST(DetectorMemory, ReplayInAnotherPriorityOrderAsWithoutIt) {
     auto& list = f.advice.PriorityList;
     std::reverse(list.begin() + 1, list.begin() + 1 + f.advice.PriorityCount);
   });
+}
+
+// While a scheme is created the propagation switches all candidates on in
+// the middle of the replay and rewrites the captions of the peers of every
+// value placed after: the memory must hear of both.
+TEST(DetectorMemory, CreationAsWithoutIt) {
+  std::string outcomes[2];
+  for (int memory = 0; memory < 2; ++memory) {
+    Harness h;
+    h.form.control.UseDetectorMemory = memory == 1;
+    h.platform.answers.push_back(MsgResult::Ok);
+    h.form.mCrea_click();
+    outcomes[memory] = Outcome(h);
+    EXPECT_GT(h.form.control.MoveCount, 20);  // a replay ran
+  }
+  EXPECT_TRUE(outcomes[0] == outcomes[1]) << FirstDifference(outcomes[0], outcomes[1]);
+}
+
+// What At a glance leaves behind: the step, the glance cells, the backgrounds.
+std::string GlanceOutcome(const Form1& f) {
+  const AdviceStepRecord& a = f.methods.AdviceStep;
+  std::string s = std::to_string(f.methods.Progress) + "|" + a.code + "|" + a.value + "|" + a.cell + "|" + a.zone +
+                  "|" + a.removed + "|" + a.detail + "|";
+  for (const std::string& g : f.methods.GlanceCells) s += g + ",";
+  for (const CellLabel& l : f.w.caN) s += std::to_string(l.back) + ",";
+  return s;
+}
+
+// The glance that remembers its hatchings between walks gives the plain
+// scan's outcome whatever happened to the board in between: values placed
+// (told cell by cell), a value taken back or changed (the hatchings start
+// afresh), the board changed as a whole, other ranges of values.
+TEST(DetectorMemory, GlanceAsThePlainScanThroughBoardChanges) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+  f.Click("Gioca");
+  DetectorMemory memory;
+  std::string plain;
+  auto expectSame = [&](int from, int to, const char* when) {
+    for (bool remembered : {false, true}) {
+      f.methods.RecordOnly = true;
+      f.methods.Checking = true;
+      f.methods.GlanceFrom = from;
+      f.methods.GlanceTo = to;
+      f.methods.Progress = false;
+      f.methods.AdviceStep = test::Sentinel();
+      for (auto& g : f.methods.GlanceCells) g = "?";
+      for (auto& l : f.w.caN) l.back = colour::Pink;
+      if (remembered) memory.Run(f, &FindAtGlance, 0);
+      else FindAtGlance(f, 0);
+      if (!remembered) plain = GlanceOutcome(f);
+      else EXPECT_EQ(GlanceOutcome(f), plain) << when << " " << from << ".." << to;
+    }
+  };
+  expectSame(1, 9, "start");
+  // Values placed one at a time, as the replay places them.
+  for (int step = 0; step < 12 && f.methods.Progress; ++step) {
+    const int cell = f.methods.AdviceStep.CellIndex();
+    f.ShowValue(cell, f.methods.AdviceStep.value[1] - '0', colour::White);
+    memory.LabelsChangedAt(cell, step % 2 == 1);
+    expectSame(1, 9, "placed");
+  }
+  expectSame(3, 5, "range");
+  expectSame(4, 4, "one value");
+  expectSame(0, 9, "from zero");
+  expectSame(1, 9, "back to the whole range");
+  // A value taken back, then one changed, each told.
+  int filled = 0;
+  while (!f.Filled(filled) || f.w.caN[filled].ink != colour::White) ++filled;
+  f.ShowEmpty(filled);
+  memory.LabelsChangedAt(filled, false);
+  expectSame(1, 9, "emptied");
+  int given = 0;
+  while (!f.Filled(given)) ++given;
+  f.ShowValue(given, f.Value(given) % 9 + 1, colour::ButtonText);
+  memory.LabelsChangedAt(given, false);
+  expectSame(1, 9, "changed");
+  // Several cells changed, the board changed as a whole.
+  f.ShowValue(given, f.Value(given) % 9 + 1, colour::ButtonText);
+  f.ShowEmpty(given == 0 ? 1 : 0);
+  memory.BoardChanged();
+  expectSame(1, 9, "board changed");
 }
 
 // After a walk every cell is white, whether At a glance painted them or the

@@ -10,7 +10,7 @@ namespace tessora {
 void Form1::FindAdviceStep() { FindAdviceStep(nullptr); }
 
 void Form1::FindAdviceStep(DetectorMemory* memory) {
-  if (memory) memory->BoardChanged();
+  // The owner of the memory has told it what changed since its last walk.
   auto run = [&](Detector d, int k) {
     if (memory) memory->Run(*this, d, k);
     else d(*this, k);

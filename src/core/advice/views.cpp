@@ -1,5 +1,6 @@
 // The candidate views "None", "All" and "Only if =", their View menu mirrors,
 // "Enable Advanced Functions" and the way out of a trial view.
+#include "ui/cell_scan.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -37,9 +38,13 @@ void DisableDigitButtons(Form1& f, bool includingCombo) {
 
 // Filled cells show their snapshot captions, empty cells nothing.
 void SnapshotCaptions(Form1& f) {
+  const CellSet filled = FilledCells(f);
   for (int i = 0; i < kCells; ++i) {
-    if (f.Filled(i)) f.w.caN[i].caption = f.board.CaptionSnapshot[i];
-    else f.w.caN[i].caption.clear();
+    const bool isFilled = (filled >> i) & 1;
+    std::string& caption = f.w.caN[i].caption;
+    if (SurelyHolds(caption, f.board.CaptionSnapshot[i], isFilled)) continue;
+    if (isFilled) caption = f.board.CaptionSnapshot[i];
+    else caption.clear();
   }
 }
 
@@ -69,9 +74,13 @@ void Form1::Sugge1_Click() {
   WhiteNoBorder(*this);
   CommonViewPart(*this, w.mSugge1);
   ShowCandidates();
-  for (int i = 0; i < kCells; ++i)
-    if (Filled(i) && AllBlanks(w.caN[i].caption))
-      w.caN[i].caption = board.CaptionSnapshot[i];
+  const CellSet filled = FilledCells(*this);
+  for (int i = 0; i < kCells; ++i) {
+    std::string& caption = w.caN[i].caption;
+    // Only a filled cell whose caption is empty or starts with a blank may show nothing.
+    const bool maybe = static_cast<bool>((filled >> i) & 1) & ((caption.size() == 0) | (caption.data()[0] == ' '));
+    if (maybe && AllBlanks(caption)) caption = board.CaptionSnapshot[i];
+  }
   DisableDigitButtons(*this, true);
   RepaintPanels();
 }

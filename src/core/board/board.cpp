@@ -1,5 +1,8 @@
 #include "board/board.h"
 
+#include <array>
+#include <charconv>
+
 namespace tessora {
 
 std::string CellName(int cell) {
@@ -13,6 +16,13 @@ const std::string& NumberText(int n) {
     return t;
   }();
   return texts[n];
+}
+
+void SetNumberText(std::string& s, int n) {
+  char buf[16];
+  const auto end = std::to_chars(buf, buf + sizeof buf, n).ptr;
+  const auto size = static_cast<std::size_t>(end - buf);
+  if (s.size() != size || s.compare(0, size, buf, size) != 0) s.assign(buf, size);
 }
 
 std::string Trim(const std::string& s) {
@@ -46,8 +56,20 @@ std::string CandText::Text() const {
 std::string CandText::Digits() const { return MaskDigits(mask_); }
 
 void CandText::DigitsTo(std::string& out) const {
-  char buf[9];
-  out.assign(buf, static_cast<std::size_t>(MaskDigitChars(mask_, buf)));
+  // The digits of every mask, written once (a text built a character at a
+  // time and copied at once reads back slowly).
+  struct Digits {
+    char chars[9];
+    std::uint8_t size;
+  };
+  static const std::array<Digits, 512> kDigits = [] {
+    std::array<Digits, 512> t{};
+    for (unsigned m = 0; m < 512; ++m)
+      t[m].size = static_cast<std::uint8_t>(MaskDigitChars(static_cast<std::uint16_t>(m << 1), t[m].chars));
+    return t;
+  }();
+  const Digits& d = kDigits[(mask_ >> 1) & 0x1FF];
+  out.assign(d.chars, d.size);
 }
 
 bool CandText::Parse(std::string_view text, CandText& out) {

@@ -42,6 +42,9 @@ std::string CellName(int cell);
 // The text of a number 0..80 ("7", "80"), from a table: cell numbers are
 // written often (tooltips, step records).
 const std::string& NumberText(int n);
+// s = the decimal text of n (as std::to_string writes it), leaving a text
+// that already reads so untouched.
+void SetNumberText(std::string& s, int n);
 
 // The text without the blanks at both ends.
 std::string Trim(const std::string& s);

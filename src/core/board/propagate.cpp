@@ -1,5 +1,7 @@
 // Value propagation and contradictions, the end-of-game check, the flash and
 // its reload, "Clear Moves" and "Final Solution".
+#include <array>
+
 #include "ui/form1.h"
 
 namespace tessora {
@@ -18,6 +20,27 @@ long CaptionValue(const std::string& caption) {
   return v;
 }
 
+// The cells of a cell's row, column and box, each once, in the order the
+// three zones list them: a cell met again in a later zone has already lost
+// the digit there, so visiting it once changes nothing.
+struct PeerList {
+  std::array<std::uint8_t, 21> cells;
+};
+constexpr std::array<PeerList, kCells> kPeers = [] {
+  std::array<PeerList, kCells> t{};
+  for (int cell = 0; cell < kCells; ++cell) {
+    bool seen[kCells] = {};
+    int n = 0;
+    for (int z : {RowZone(cell), ColZone(cell), BoxZone(cell)})
+      for (int c : ZoneCells[z])
+        if (!seen[c]) {
+          seen[c] = true;
+          t[cell].cells[n++] = static_cast<std::uint8_t>(c);
+        }
+  }
+  return t;
+}();
+
 }  // namespace
 
 void Form1::PropagateValue(int cell, int value) {
@@ -27,43 +50,44 @@ void Form1::PropagateValue(int cell, int value) {
   }
   board.Consistent = true;
   const bool showing = w.Sugge1.selected;
-  for (int z : {RowZone(cell), ColZone(cell), BoxZone(cell)}) {
-    for (int c : ZoneCells[z]) {
-      CandText& t = board.Can[c];
-      if (!t.Remove(value)) continue;
-      if (!t.HasDigits()) {
-        // A still-empty cell is left without candidates.
-        board.Consistent = false;
-        if (control.TrialMode) return;  // the control handles a failed trial itself
-        if (methods.Checking) control.ContradictionSeen = true;
-        w.BoardClear();
-        w.BoardAdd("- SOME WRONG MOVE ...");
-        if (methods.Checking || board.DeviationText.empty()) {
-          w.BoardAdd("  ... anormality within initial data,");
-          w.BoardAdd("  check them and reload.");
-        }
-        if (!board.DeviationText.empty()) {
-          w.BoardAdd("  ... as soon as in the marked Cell,");
-          w.BoardAdd("  you changed " + board.DeviationText + ".");
-          w.BoardAdd("  Do reload the Flash (or clear all).");
-        }
-        SetLight(colour::Red, "ERR");
-        board.ErrorCount += 1;
-        ShowErrorCount(" Errori");
-        board.InputEnabled = false;
-        for (int i = 0; i < kCells; ++i) {
-          CellLabel& l = w.caN[i];
-          if (l.ink == colour::DarkBlue && Trim(board.Solution[i]).empty()) {
-            l.back = colour::Grey;
-            l.ink = colour::Red;
-          }
-        }
-        if (board.DeviationCell != kNoDeviation) w.caN[board.DeviationCell].back = colour::Purple;
-        for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3, &w.Applica}) b->enabled = false;
-        return;
+  if (value < 1 || value > 9) return;  // no candidate text holds it
+  const unsigned bit = 1u << value;
+  for (int c : kPeers[cell].cells) {
+    CandText& t = board.Can[c];
+    if (!(t.Mask() & bit)) continue;
+    t.Remove(value);
+    if (!t.HasDigits()) {
+      // A still-empty cell is left without candidates.
+      board.Consistent = false;
+      if (control.TrialMode) return;  // the control handles a failed trial itself
+      if (methods.Checking) control.ContradictionSeen = true;
+      w.BoardClear();
+      w.BoardAdd("- SOME WRONG MOVE ...");
+      if (methods.Checking || board.DeviationText.empty()) {
+        w.BoardAdd("  ... anormality within initial data,");
+        w.BoardAdd("  check them and reload.");
       }
-      if (showing) t.DigitsTo(w.caN[c].caption);
+      if (!board.DeviationText.empty()) {
+        w.BoardAdd("  ... as soon as in the marked Cell,");
+        w.BoardAdd("  you changed " + board.DeviationText + ".");
+        w.BoardAdd("  Do reload the Flash (or clear all).");
+      }
+      SetLight(colour::Red, "ERR");
+      board.ErrorCount += 1;
+      ShowErrorCount(" Errori");
+      board.InputEnabled = false;
+      for (int i = 0; i < kCells; ++i) {
+        CellLabel& l = w.caN[i];
+        if (l.ink == colour::DarkBlue && Trim(board.Solution[i]).empty()) {
+          l.back = colour::Grey;
+          l.ink = colour::Red;
+        }
+      }
+      if (board.DeviationCell != kNoDeviation) w.caN[board.DeviationCell].back = colour::Purple;
+      for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3, &w.Applica}) b->enabled = false;
+      return;
     }
+    if (showing) t.DigitsTo(w.caN[c].caption);
   }
 }
 

@@ -2,21 +2,29 @@
 // solves the scheme invisibly with the methods in a fixed order, falls back to
 // single-level trials, reports, records the solution, replays it in the
 // user's priority order and rates the scheme.
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 
 #include "control/solver.h"
 #include "methods/detector_memory.h"
+#include "ui/cell_scan.h"
 #include "ui/form1.h"
 
 namespace tessora {
 
 namespace {
 
-// "##0.00": at least one digit before the point, two after.
+// "##0.00": at least one digit before the point, two after (rounded as
+// printf's "%.2f" rounds: to the nearest, ties to even).
 std::string FormatSeconds(double seconds) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", seconds);
-  return buf;
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, seconds, std::chars_format::fixed, 2);
+  if (r.ec != std::errc()) {
+    std::snprintf(buf, sizeof buf, "%.2f", seconds);
+    return buf;
+  }
+  return std::string(buf, r.ptr);
 }
 
 // Nine lines, one per row: each entry followed by a blank, one more blank at the end.
@@ -36,30 +44,18 @@ std::vector<std::string> SolutionLines(const std::array<std::string, kCells>& en
 }  // namespace
 
 bool Form1::BoardIsValid() const {
-  for (int z = 0; z < kZones; ++z) {
-    unsigned seen = 0;
-    for (int c : ZoneCells[z]) {
-      int v = Value(c);
-      if (!v || !Filled(c) || (seen >> v & 1)) return false;
-      seen |= 1u << v;
-    }
-  }
-  return true;
+  // Every cell filled with a digit, no zone showing one twice.
+  const CellSet filled = FilledCells(*this);
+  if (filled != kAllCells) return false;
+  const ShownValues shown = ValuesShown(*this, filled);
+  return !shown.noDigit && !shown.repeated;
 }
 
 bool Form1::HasRepeatedCaption() const {
-  std::uint16_t seen[kZones] = {};
-  for (int c = 0; c < kCells; ++c) {
-    if (!Filled(c)) continue;
-    const int v = Value(c);
-    if (!v) return true;  // a caption other than one digit: compare the pairs
-    const auto bit = static_cast<std::uint16_t>(1u << v);
-    for (int z : {RowZone(c), ColZone(c), BoxZone(c)}) {
-      if (seen[z] & bit) return true;
-      seen[z] |= bit;
-    }
-  }
-  return false;
+  // A filled cell whose caption is not one digit forces the comparison of
+  // the pairs; otherwise only a digit shown twice in a zone does.
+  const ShownValues shown = ValuesShown(*this, FilledCells(*this));
+  return shown.noDigit || shown.repeated;
 }
 
 bool Form1::TrialFailed() const { return control.TrialMode && !board.Consistent; }
@@ -149,7 +145,8 @@ void Form1::RunSolvingLoop() {
       needTrial = false;
       continue;
     }
-    memory.BoardChanged();
+    // The memory follows what the detectors change; what the loop changes
+    // itself it is told of.
     methods.Progress = false;
     memory.Run(*this, &FillLoneCells, 0);
     if (TrialFailed()) {
@@ -182,6 +179,7 @@ void Form1::RunSolvingLoop() {
       white = false;
       if (methods.Progress) continue;
       RecountCandidates(*this);
+      memory.BoardChanged();
       control.CandidatesReady = true;
       continue;
     }
@@ -218,12 +216,21 @@ void Form1::RunSolvingLoop() {
 void Form1::Gioca_Click() {
   // 1. Scheme rows from the board.
   if (!control.LoadingScheme) {
+    const CellSet filled = FilledCells(*this);
     for (int r = 0; r < 9; ++r) {
       std::string& row = files.SchemeLines[r];
       row.clear();
       for (int cell : ZoneCells[r]) {
-        const std::string_view v = TrimView(w.caN[cell].caption);
-        row += Filled(cell) && !v.empty() ? v : " ";
+        const std::string& caption = w.caN[cell].caption;
+        const bool isFilled = (filled >> cell) & 1;
+        if (caption.size() <= 1) {
+          // A caption of one character or none, told without branching.
+          const char ch = caption.data()[0];
+          row += isFilled & (caption.size() == 1) & (ch != ' ') ? ch : ' ';
+          continue;
+        }
+        const std::string_view v = TrimView(caption);
+        row += isFilled && !v.empty() ? v : " ";
       }
       files.SchemeLines2[r] = row;
     }
@@ -349,16 +356,31 @@ void Form1::Gioca_Click() {
     ShowBoardText();
     w.mPerSuCom.enabled = true;
   }
-  for (int i = 0; i < kCells; ++i)
-    if (!Filled(i)) w.caN[i].caption.clear();
+  // The empty cells lose their captions, the solution is taken (without a
+  // trial) and the control's own values leave the board; the cells are read
+  // without a branch per cell (ui/cell_scan.h).
+  ForEachCell(~FilledCells(*this) & kAllCells, [&](int i) { w.caN[i].caption.clear(); });
   DeselectOption(w.Sugge1);
   w.mSoluz.enabled = true;
   w.Peri.items.clear();
   if (!trialUsed)
-    for (int i = 0; i < kCells; ++i) board.Solution[i] = TrimView(w.caN[i].caption);
+    for (int i = 0; i < kCells; ++i) {
+      const std::string& caption = w.caN[i].caption;
+      std::string& entry = board.Solution[i];
+      if (caption.size() <= 1) {
+        // A caption of one character or none: its trimmed text is itself
+        // unless that character is a blank.
+        const std::size_t n = static_cast<std::size_t>((caption.size() == 1) & (caption.data()[0] != ' '));
+        const bool same = (entry.size() == n) & ((n == 0) | (entry.data()[0] == caption.data()[0]));
+        if (!same) entry.assign(caption.data(), n);
+        continue;
+      }
+      entry = TrimView(caption);
+    }
   w.Peri.items = SolutionLines(!board.TrialSolution[0].empty() ? board.TrialSolution : board.Solution);
-  for (int i = 0; i < kCells; ++i)
-    if (w.caN[i].ink == control.ValueColor) ShowEmpty(i);
+  CellSet own = 0;
+  for (int i = 0; i < kCells; ++i) own |= static_cast<CellSet>(w.caN[i].ink == control.ValueColor) << i;
+  ForEachCell(own, [&](int i) { ShowEmpty(i); });
   board.FilledCount = s0;
   if (!(trialUsed && files.LastLine >= 18)) RecountCandidates(*this);
 
@@ -369,8 +391,7 @@ void Form1::Gioca_Click() {
   w.ImaCompl.visible = false;
   if (!control.AfterCancel) EnablePlayControls();
   TakeCaptionSnapshot();
-  for (int i = 0; i < kCells; ++i)
-    if (!Filled(i)) w.caN[i].caption.clear();
+  ForEachCell(~FilledCells(*this) & kAllCells, [&](int i) { w.caN[i].caption.clear(); });
   SelectOption(w.Sugge0);
   w.mSugge0.checked = true;
   board.FilledCount = CountFilled();
@@ -409,8 +430,14 @@ void Form1::Replay(bool trialUsed) {
     CandText can;
   };
   std::array<Remembered, kCells> saved;
+  // The captions of the filled cells are kept (read without a branch per
+  // cell, ui/cell_scan.h); `kept`: those that are not empty.
+  CellSet kept = 0;
+  ForEachCell(FilledCells(*this), [&](int i) {
+    saved[i].caption = w.caN[i].caption;
+    kept |= static_cast<CellSet>(!saved[i].caption.empty()) << i;
+  });
   for (int i = 0; i < kCells; ++i) {
-    if (Filled(i)) saved[i].caption = w.caN[i].caption;
     saved[i].keyed = w.caN[i].ink == colour::DarkBlue;
     saved[i].can = board.Can[i];
     w.caN[i].visible = false;
@@ -441,10 +468,14 @@ void Form1::Replay(bool trialUsed) {
     const int cell = step.CellIndex();
     if (cell < 0 || cell >= kCells) break;
     control.MoveCount += 1;
-    const std::string value = step.TrimmedValue();
+    const std::string value(TrimView(step.value));
+    // The step writes this cell's label; the propagation writes the
+    // captions of its peers only while all candidates are shown, and
+    // everything when it switches them on.
+    const bool showing = w.Sugge1.selected;
     CellLabel& l = w.caN[cell];
     if (value.size() == 1) {
-      l.caption = value;
+      l.caption.assign(1, value[0]);
       AssignText(l.font, font::Sans);
       l.size = 18;
       n += 1;
@@ -464,30 +495,42 @@ void Form1::Replay(bool trialUsed) {
       methods.MethodUse[m->counter] += 1;
     }
     const int zone = step.ZoneIndex();
-    std::string& line = control.MoveList.emplace_back(display);
-    line += zone < 0 ? " " : zone < 9 ? "-R" : zone > 17 ? "-Q" : "-C";
-    line += ": '";
-    line += static_cast<char>('A' + cell / 9);
-    line += static_cast<char>('a' + cell % 9);
-    line += "' =";
-    line += value;
+    // The line is put together in place and stored whole.
+    std::string_view parts[] = {display, zone < 0 ? " " : zone < 9 ? "-R" : zone > 17 ? "-Q" : "-C", ": '"};
+    char text[64];
+    std::size_t length = 0;
+    for (std::string_view p : parts) {
+      std::memcpy(text + length, p.data(), p.size());
+      length += p.size();
+    }
+    text[length++] = static_cast<char>('A' + cell / 9);
+    text[length++] = static_cast<char>('a' + cell % 9);
+    text[length++] = '\'';
+    text[length++] = ' ';
+    text[length++] = '=';
+    if (length + value.size() <= sizeof text) {
+      std::memcpy(text + length, value.data(), value.size());
+      control.MoveList.emplace_back(text, length + value.size());
+    } else {
+      control.MoveList.emplace_back(text, length) += value;
+    }
+    if (w.Sugge1.selected == showing) memory.LabelsChangedAt(cell, showing);
+    else memory.BoardChanged();
     DoEvents();
   }
   control.Replaying = false;
   for (int i = 0; i < kCells; ++i) {
     CellLabel& l = w.caN[i];
-    if (!saved[i].caption.empty()) {
-      l.caption = saved[i].caption;
-      l.size = 18;
-      l.ink = saved[i].keyed ? colour::DarkBlue : colour::ButtonText;
-    } else {
-      l.size = 9;
-      l.caption.clear();
-      l.ink = colour::Red;
-    }
+    const bool filled = (kept >> i) & 1;
+    l.size = filled ? 18 : 9;
+    l.ink = filled ? (saved[i].keyed ? colour::DarkBlue : colour::ButtonText) : colour::Red;
     board.Can[i] = saved[i].can;
     if (!control.Creating) l.visible = true;
   }
+  ForEachCell(~kept & kAllCells, [&](int i) { w.caN[i].caption.clear(); });
+  ForEachCell(kept, [&](int i) {
+    if (!SameText(w.caN[i].caption, saved[i].caption)) w.caN[i].caption = saved[i].caption;
+  });
 }
 
 void Form1::mNuoVal_Click() {

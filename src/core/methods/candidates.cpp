@@ -1,4 +1,5 @@
 // Candidate bookkeeping: the recount from scratch and "Redo Candidates".
+#include "ui/cell_scan.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -16,36 +17,36 @@ void PruneFromZone(Form1& f) {
 }
 
 void RecountCandidates(Form1& f) {
+  // Read without a branch per cell (ui/cell_scan.h): the filled cells first.
+  const CellSet filled = FilledCells(f);
   // The values shown in every row, column and box.
+  const ShownValues shown = ValuesShown(f, filled);
   std::uint16_t held[kZones] = {};
+  for (int v = 1; v <= 9; ++v)
+    for (std::uint32_t z = shown.lines[v]; z; z &= z - 1) held[std::countr_zero(z)] |= static_cast<std::uint16_t>(1u << v);
+  // A filled cell has no candidates; an empty one the values its zones do not
+  // show. The zones prune one value at a time and stop once a single
+  // candidate is left, so the result is the plain difference whenever that
+  // leaves a candidate; only a cell whose peers show all nine values is
+  // pruned value by value. CellArg and ZoneArg name the last empty cell and
+  // its box, as the pruning leaves them.
+  int lastEmpty = -1;
   for (int c = 0; c < kCells; ++c) {
-    if (!f.Filled(c)) continue;
-    const auto bit = static_cast<std::uint16_t>(1u << f.Value(c) & 0x3FE);
-    held[RowZone(c)] |= bit;
-    held[ColZone(c)] |= bit;
-    held[BoxZone(c)] |= bit;
-  }
-  for (int c = 0; c < kCells; ++c) {
-    if (f.Filled(c)) {
-      f.board.Can[c] = CandText::Filled();
-      continue;
-    }
-    f.methods.CellArg = c;
-    f.methods.ZoneArg = BoxZone(c);
-    // The zones prune one value at a time and stop once a single candidate
-    // is left, so the result is the plain difference whenever that leaves a
-    // candidate; only a cell whose peers show all nine values is pruned
-    // value by value.
+    const bool isFilled = (filled >> c) & 1;
     const auto left = static_cast<std::uint16_t>(0x3FE & ~(held[RowZone(c)] | held[ColZone(c)] | held[BoxZone(c)]));
-    if (left) {
-      f.board.Can[c] = CandText::FromMask(left);
-      continue;
-    }
+    f.board.Can[c] = CandText::FromMask(isFilled ? 0 : left);
+    lastEmpty = isFilled ? lastEmpty : c;
+    if (isFilled || left) continue;
+    f.methods.CellArg = c;
     f.board.Can[c] = CandText::Fresh();
     for (int z : {RowZone(c), ColZone(c), BoxZone(c)}) {
       f.methods.ZoneArg = z;
       PruneFromZone(f);
     }
+  }
+  if (lastEmpty >= 0) {
+    f.methods.CellArg = lastEmpty;
+    f.methods.ZoneArg = BoxZone(lastEmpty);
   }
   // Switching to "All" shows the candidates in the empty cells.
   f.SelectOption(f.w.Sugge1);

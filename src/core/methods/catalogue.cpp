@@ -1,4 +1,5 @@
 // The method catalogue and the step record's readers.
+#include <cstdint>
 #include <cstdlib>
 
 #include "board/board.h"
@@ -33,15 +34,26 @@ const std::vector<MethodInfo>& MethodCatalogue() {
   return table;
 }
 
+namespace {
+// A code of up to seven characters as one number: its length and its characters.
+std::uint64_t CodeKey(std::string_view code) {
+  std::uint64_t key = code.size();
+  for (std::size_t i = 0; i < code.size(); ++i) key |= std::uint64_t{static_cast<unsigned char>(code[i])} << (8 * (i + 1));
+  return key;
+}
+}  // namespace
+
 const MethodInfo* FindMethodByCode(std::string_view code) {
-  // The codes as views, measured once.
-  static const std::vector<std::string_view> codes = [] {
-    std::vector<std::string_view> v;
-    for (const MethodInfo& m : MethodCatalogue()) v.emplace_back(m.code);
+  // The codes as numbers, worked out once; every code is shorter than eight.
+  static const std::vector<std::uint64_t> keys = [] {
+    std::vector<std::uint64_t> v;
+    for (const MethodInfo& m : MethodCatalogue()) v.push_back(CodeKey(m.code));
     return v;
   }();
-  for (std::size_t i = 0; i < codes.size(); ++i)
-    if (code == codes[i]) return &MethodCatalogue()[i];
+  if (code.size() > 7) return nullptr;
+  const std::uint64_t key = CodeKey(code);
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    if (keys[i] == key) return &MethodCatalogue()[i];
   return nullptr;
 }
 

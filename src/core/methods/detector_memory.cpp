@@ -1,5 +1,6 @@
 #include "methods/detector_memory.h"
 
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -26,6 +27,19 @@ constexpr std::array<std::uint8_t, kCells> kStackOf = [] {
   return t;
 }();
 
+// A cell and the cells sharing a zone with it, bit c of word c / 64.
+struct CellBits {
+  std::uint64_t word[2];
+};
+constexpr std::array<CellBits, kCells> kPeersAndSelf = [] {
+  std::array<CellBits, kCells> t{};
+  for (int c = 0; c < kCells; ++c)
+    for (int p = 0; p < kCells; ++p)
+      if (RowZone(p) == RowZone(c) || ColZone(p) == ColZone(c) || BoxZone(p) == BoxZone(c))
+        t[c].word[p / 64] |= std::uint64_t{1} << (p % 64);
+  return t;
+}();
+
 }  // namespace
 
 void DetectorMemory::Look(const Form1& f) {
@@ -33,8 +47,62 @@ void DetectorMemory::Look(const Form1& f) {
   ++looks_;
   sincePreviousKnown_ = false;
   for (int c = 0; c < kCells; ++c) now_.masks[c] = f.board.Can[c].Mask();
-  zonemask::EmptyRows(f, now_.emptyRows);
+  if (emptyKnown_) {
+    // Only the cells the singles filled left the empty ones.
+    for (int r = 0; r < 9; ++r) {
+      const int first = 9 * r;
+      const std::uint64_t bits = first + 9 <= 64 ? placed_[0] >> first
+                                 : first >= 64  ? placed_[1] >> (first - 64)
+                                                : placed_[0] >> first | placed_[1] << (64 - first);
+      now_.emptyRows[r] = static_cast<std::uint16_t>(now_.emptyRows[r] & ~bits & 0x1FFu);
+    }
+  } else if (codesRead_) {
+    // The values are at hand: the empty cells are those without one.
+    ReadCodes(f);
+    for (int r = 0; r < 9; ++r) {
+      unsigned m = 0;
+      for (int c = 0; c < 9; ++c) m |= static_cast<unsigned>(codes_[9 * r + c] == 0) << c;
+      now_.emptyRows[r] = static_cast<std::uint16_t>(m);
+    }
+  } else {
+    zonemask::EmptyRows(f, now_.emptyRows);
+  }
+  unsigned any = 0;
+  for (std::uint16_t m : now_.masks) any |= m;
+  for (std::uint16_t m : now_.emptyRows) any |= m;
+  bare_ = any == 0;
   looked_ = true;
+  emptyKnown_ = true;
+  placed_[0] = placed_[1] = 0;
+}
+
+void DetectorMemory::LabelsChangedAt(int cell, bool peers) {
+  looked_ = false;
+  emptyKnown_ = false;
+  if (!codesRead_) return;
+  if (peers) {
+    reread_[0] |= kPeersAndSelf[cell].word[0];
+    reread_[1] |= kPeersAndSelf[cell].word[1];
+  } else {
+    reread_[cell / 64] |= std::uint64_t{1} << (cell % 64);
+  }
+}
+
+void DetectorMemory::ReadCodes(const Form1& f) {
+  if (!codesRead_) {
+    ReadGlanceCodes(f, codes_);
+    codesRead_ = true;
+    glanceAll_ = true;
+  } else {
+    for (int w = 0; w < 2; ++w) {
+      for (std::uint64_t m = reread_[w]; m; m &= m - 1) {
+        const int c = 64 * w + std::countr_zero(m);
+        codes_[c] = ReadGlanceCode(f, c);
+      }
+      glanceCells_[w] |= reread_[w];
+    }
+  }
+  reread_[0] = reread_[1] = 0;
 }
 
 DetectorMemory::Change DetectorMemory::Changes(const Image& before) const {
@@ -114,21 +182,43 @@ std::uint32_t DetectorMemory::Touched(UnitKind kind, const Change& change) {
   return ~0u;
 }
 
+void DetectorMemory::Found(const Form1& f, bool notedFills) {
+  looked_ = false;
+  if (f.methods.RecordOnly) return;  // nothing was written
+  codesRead_ = false;
+  if (!notedFills) emptyKnown_ = false;
+}
+
+void DetectorMemory::RunGlance(Form1& f) {
+  ReadCodes(f);
+  FindAtGlanceRemembered(f, glance_, codes_, glanceAll_ ? nullptr : glanceCells_);
+  glanceAll_ = false;
+  glanceCells_[0] = glanceCells_[1] = 0;
+  if (f.methods.Progress) Found(f, false);
+}
+
 void DetectorMemory::Run(Form1& f, Detector d, int k) {
+  if (on_ && d == &FindAtGlance) {
+    RunGlance(f);
+    return;
+  }
   const ScopedInfo info = on_ ? ScopedForm(d) : ScopedInfo{};
   const bool before = f.methods.Progress;
   if (!info.run) {
     d(f, k);
-    if (f.methods.Progress) looked_ = false;
+    if (f.methods.Progress) Found(f, false);
     return;
   }
   if (!looked_) Look(f);
   Scope scope;
   scope.emptyRows = &now_.emptyRows;
   scope.masks = &now_.masks;
+  // The singles that fill cells note them.
+  const bool notes = info.run == &FillLoneCellsWithin || info.run == &NakedSingleApplyWithin;
+  if (notes) scope.placed = placed_;
   if (!info.narrows) {
     info.run(f, k, scope);
-    if (f.methods.Progress) looked_ = false;
+    if (f.methods.Progress) Found(f, notes);
     return;
   }
   const bool recordOnly = f.methods.RecordOnly, checking = f.methods.Checking;
@@ -138,10 +228,10 @@ void DetectorMemory::Run(Form1& f, Detector d, int k) {
     if (e.used && e.recordOnly == recordOnly && e.checking == checking) entry = &e;
   }
   const std::uint32_t all = AllUnits(info.units);
-  scope.units = entry ? (Touched(info.units, ChangesFor(*entry)) | ~entry->emptyUnits) & all : all;
+  scope.units = bare_ ? 0 : entry ? (Touched(info.units, ChangesFor(*entry)) | ~entry->emptyUnits) & all : all;
   info.run(f, k, scope);
   const bool found = f.methods.Progress;
-  if (found) looked_ = false;  // the board may have changed
+  if (found) Found(f, notes);
   if (before || k < 0 || k >= kSizes) return;  // what this run found cannot be told
   Entry& e = entries_[info.slot * kSizes + k];
   e.used = true;

@@ -11,13 +11,17 @@
 // The memory lives only as long as the loop that owns it, and it looks at
 // the board again whenever the owner says it may have changed and after
 // every run that found something. Between those points the board does not
-// change: the detectors that find nothing leave it as it was.
+// change: the detectors that find nothing leave it as it was, and those that
+// only record (RecordOnly) write no cell's value. An owner that knows which
+// labels it wrote between two walks (the replay) says so, and the values are
+// read again there only; the candidates are always looked at again.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "board/board.h"
+#include "methods/glance_memory.h"
 #include "methods/methods.h"
 #include "methods/scope.h"
 
@@ -31,11 +35,16 @@ class DetectorMemory {
   explicit DetectorMemory(bool on = true) : on_(on) {}
 
   // The board may have changed: it is looked at again before the next run.
-  void BoardChanged() { looked_ = false; }
+  void BoardChanged() { Stale(); }
+  // Only the captions and sizes of the labels of `cell` and, with `peers`,
+  // of the cells sharing a zone with it may have changed, and any
+  // candidates: the values are read again at those cells only.
+  void LabelsChangedAt(int cell, bool peers);
   // The board was replaced as a whole: nothing remembered is worth comparing.
   void Forget() {
-    looked_ = false;
+    Stale();
     for (Entry& e : entries_) e.used = false;
+    glance_.Forget();
   }
   // Runs detector d with set size k, as d(f, k) would.
   void Run(Form1& f, Detector d, int k);
@@ -62,7 +71,20 @@ class DetectorMemory {
     int look = 0;              // the look that took that image
     std::uint32_t emptyUnits = 0;  // the units that yield nothing on that board
   };
+  void Stale() {
+    looked_ = false;
+    codesRead_ = false;
+    emptyKnown_ = false;
+  }
+  // A run found something: the board may have changed, the values not when
+  // the run only recorded, the empty cells only at the cells it filled when
+  // it noted them (placed_).
+  void Found(const Form1& f, bool notedFills);
   void Look(const Form1& f);
+  // Brings codes_ to the labels: all of them, or the cells named since.
+  void ReadCodes(const Form1& f);
+  // "At a glance" with its own memory, on the values read once per look.
+  void RunGlance(Form1& f);
   Change Changes(const Image& before) const;
   // The changes since an entry's board: none when it was taken by the
   // current look, those since the previous look (worked out once) when it
@@ -76,9 +98,27 @@ class DetectorMemory {
   Image now_{}, previous_{};
   int looks_ = 0;  // number of the current look
   bool looked_ = false;
+  // The current look found neither an empty cell nor a candidate: no unit
+  // of any narrowing detector can yield anything.
+  bool bare_ = false;
+  // The empty cells of the current image are still those of the board but
+  // for the cells filled since (bit c of word c / 64): the next look need
+  // not read the labels.
+  bool emptyKnown_ = false;
+  std::uint64_t placed_[2] = {0, 0};
   bool sincePreviousKnown_ = false;
   Change sincePrevious_;
   std::array<Entry, kSlots * kSizes> entries_;
+  // The values of the cells as "At a glance" reads them (read: they were
+  // read since the board last changed as a whole; reread: the cells, bit c
+  // of word c / 64, whose labels changed since), and its memory.
+  bool codesRead_ = false;
+  std::uint64_t reread_[2] = {0, 0};
+  // The cells read again since "At a glance" last ran, unless all were.
+  bool glanceAll_ = true;
+  std::uint64_t glanceCells_[2] = {0, 0};
+  GlanceCodes codes_{};
+  GlanceMemory glance_;
 };
 
 }  // namespace tessora

@@ -46,6 +46,7 @@ void FillLoneCellsWithin(Form1& f, int, const Scope& scope) {
       }
       if (m.Checking) m.SuggestionCount += 1;
       zonemask::PlaceFound(f, t, d);
+      if (scope.placed) scope.placed[t / 64] |= std::uint64_t{1} << (t % 64);
       m.Progress = true;
       f.board.FilledCount += 1;
       f.PropagateValue(t, d);

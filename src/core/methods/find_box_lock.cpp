@@ -12,6 +12,7 @@ void FindBoxLock(Form1& f, int k) { FindBoxLockWithin(f, k, Scope{}); }
 
 // Units: the boxes 0..8 (box 18 + u).
 void FindBoxLockWithin(Form1& f, int, const Scope& scope) {
+  if (!scope.units) return;  // nothing to examine: no need to read the board
   auto& can = f.board.Can;
   const lock_segments::Segments seg(f);
   const auto& row = seg.row;

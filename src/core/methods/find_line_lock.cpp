@@ -12,6 +12,7 @@ void FindLineLock(Form1& f, int k) { FindLineLockWithin(f, k, Scope{}); }
 
 // Units: the lines, zones 0..17.
 void FindLineLockWithin(Form1& f, int, const Scope& scope) {
+  if (!scope.units) return;  // nothing to examine: no need to read the board
   auto& can = f.board.Can;
   const lock_segments::Segments seg(f);
   static constexpr int kOther[3][2] = {{1, 2}, {0, 2}, {0, 1}};

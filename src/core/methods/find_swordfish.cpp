@@ -48,6 +48,7 @@ void FindSwordfish(Form1& f, int k) { FindSwordfishWithin(f, k, Scope{}); }
 // Units: pass and digit, 9 * pass + d - 1. A digit passed over leaves no
 // tints either; the caller paints every cell white after a run.
 void FindSwordfishWithin(Form1& f, int, const Scope& scope) {
+  if (!scope.units) return;  // nothing to examine: no need to read the board
   const fish::LineMasks lines(f);
   Tinter tint{f.w.caN.data()};
   for (int pass = 0; pass < 2; ++pass) {

@@ -12,6 +12,7 @@ void FindXWing(Form1& f, int k) { FindXWingWithin(f, k, Scope{}); }
 
 // Units: pass and digit, 9 * pass + d - 1.
 void FindXWingWithin(Form1& f, int, const Scope& scope) {
+  if (!scope.units) return;  // nothing to examine: no need to read the board
   const fish::LineMasks lines(f);
   for (int pass = 0; pass < 2; ++pass) {
     for (int d = 1; d <= 9; ++d) {

@@ -136,12 +136,12 @@ struct LineMasks {
 // instruction, so m & (m - 1) drops the lowest position instead.
 constexpr bool ExactlyTwo(unsigned m) {
   const unsigned m1 = m & (m - 1);
-  return m1 != 0 && (m1 & (m1 - 1)) == 0;
+  return (m1 != 0) & ((m1 & (m1 - 1)) == 0);  // combined without a branch
 }
 constexpr bool TwoOrThree(unsigned m) {
   const unsigned m1 = m & (m - 1);    // without the lowest position
   const unsigned m2 = m1 & (m1 - 1);  // without the two lowest
-  return m1 != 0 && (m2 & (m2 - 1)) == 0;
+  return (m1 != 0) & ((m2 & (m2 - 1)) == 0);
 }
 
 inline std::uint16_t LinesWithTwoPortable(const std::uint16_t* m) {

@@ -8,18 +8,20 @@ namespace tessora {
 namespace {
 
 // The first cell with exactly one candidate, or -1. Filled cells have none.
+// One branch per cell, taken only at the finding: whether a cell has any
+// candidate follows no predictable pattern.
 int FirstNakedSingle(const Form1& f, const Scope& scope) {
   if (scope.masks) {
     const auto& masks = *scope.masks;
     for (int c = 0; c < kCells; ++c) {
       const unsigned mask = masks[c];
-      if (mask != 0 && (mask & (mask - 1)) == 0) return c;
+      if ((mask != 0) & ((mask & (mask - 1)) == 0)) return c;
     }
     return -1;
   }
   for (int c = 0; c < kCells; ++c) {
     const unsigned mask = f.board.Can[c].Mask();
-    if (mask != 0 && (mask & (mask - 1)) == 0) return c;
+    if ((mask != 0) & ((mask & (mask - 1)) == 0)) return c;
   }
   return -1;
 }
@@ -35,6 +37,7 @@ void NakedSingleApplyWithin(Form1& f, int, const Scope& scope) {
   const int d = f.board.Can[c].FirstDigit();
   MethodState& m = f.methods;
   zonemask::PlaceFound(f, c, d);
+  if (scope.placed) scope.placed[c / 64] |= std::uint64_t{1} << (c % 64);
   m.SuggestionCount += 1;
   m.Progress = true;
   f.board.FilledCount += 1;

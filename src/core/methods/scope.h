@@ -25,6 +25,9 @@ struct Scope {
   const std::array<std::uint16_t, 81>* masks = nullptr;
   // Set by the detector: the unit of its (first) finding, -1 when none.
   mutable int found = -1;
+  // Where the singles note the cells they fill (bit c of word c / 64), when
+  // the caller asks: filling a cell writes no other cell's size.
+  std::uint64_t* placed = nullptr;
 
   bool Examines(int unit) const { return (units >> unit) & 1u; }
 };

@@ -81,13 +81,14 @@ inline void EmptyRows(const Form1& f, std::array<std::uint16_t, 9>& rows) {
 }
 
 // The zones (bit z) whose cells selected by per-row masks (bit = column)
-// number exactly one.
+// number exactly one. The tests combine without branching: which rows are
+// empty follows no pattern.
 inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) {
   std::uint32_t zones = 0;
   unsigned any = 0, many = 0;
   for (int r = 0; r < 9; ++r) {
     const unsigned m = rows[r];
-    zones |= static_cast<std::uint32_t>(m != 0 && (m & (m - 1)) == 0) << r;
+    zones |= static_cast<std::uint32_t>((m != 0) & ((m & (m - 1)) == 0)) << r;
     many |= any & m;
     any |= m;
   }
@@ -95,7 +96,7 @@ inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) {
   for (int b = 0; b < 9; ++b) {
     const int r0 = 3 * (b / 3), s = 3 * (b % 3);
     const unsigned m = ((rows[r0] >> s) & 7u) | ((rows[r0 + 1] >> s) & 7u) << 3 | ((rows[r0 + 2] >> s) & 7u) << 6;
-    zones |= static_cast<std::uint32_t>(m != 0 && (m & (m - 1)) == 0) << (18 + b);
+    zones |= static_cast<std::uint32_t>((m != 0) & ((m & (m - 1)) == 0)) << (18 + b);
   }
   return zones;
 }

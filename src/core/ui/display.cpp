@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "ui/cell_scan.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -184,13 +185,12 @@ void Form1::ClearMarks() {
 
 void Form1::ShowCandidates() {
   if (!(advice.AdviceLevel == 's' || w.Sugge1.selected || w.Sugge6.selected || w.Sugge8.selected)) return;
-  for (int i = 0; i < kCells; ++i) {
-    if (Filled(i)) continue;
+  ForEachCell(~FilledCells(*this) & kAllCells, [&](int i) {
     CellLabel& c = w.caN[i];
     CandidateCaptionTo(i, c.caption);
     AssignText(c.font, font::Mono);
     c.size = 9;
-  }
+  });
 }
 
 void Form1::ShowBoardText() {

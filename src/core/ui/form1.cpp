@@ -5,6 +5,8 @@
 #include <array>
 #include <cstring>
 
+#include "ui/cell_scan.h"
+
 namespace tessora {
 
 Form1::Form1(Platform& p) : platform(p) {}
@@ -293,7 +295,9 @@ void Form1::ShowErrorCount(const std::string& plural) {
 }
 
 void Form1::TakeCaptionSnapshot() {
-  for (int i = 0; i < kCells; ++i) SnapshotCaption(i);
+  const CellSet filled = FilledCells(*this);
+  for (int i = 0; i < kCells; ++i)
+    if (!SurelyHolds(board.CaptionSnapshot[i], w.caN[i].caption, static_cast<bool>((filled >> i) & 1))) SnapshotCaption(i);
 }
 
 int Form1::CountFilled() const {

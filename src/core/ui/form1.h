@@ -135,7 +135,8 @@ class Form1 {
   // ---- priority order ------------------------------------------------------
   void FindAdviceStep();
   // The same walk for a loop of walks (the replay): the memory lets the
-  // detectors look only where the board changed since they last found nothing.
+  // detectors look only where the board changed since they last found
+  // nothing. Between walks the caller tells the memory what it changed.
   void FindAdviceStep(DetectorMemory* memory);
   void mOpzio_click();
   void Form3_Load();
@@ -175,10 +176,13 @@ class Form1 {
   // The value of a filled cell (0 when its caption holds no digit). A string
   // always holds its terminating zero, so the first character can be read
   // before the length is known.
+  // Worked out without a branch: whether a caption holds one character
+  // follows the board, which a processor cannot predict.
   int Value(int cell) const {
     const std::string& c = w.caN[cell].caption;
     const unsigned d = static_cast<unsigned char>(c.data()[0]) - static_cast<unsigned>('1');
-    return c.size() == 1 && d < 9 ? static_cast<int>(d) + 1 : 0;
+    const unsigned digit = static_cast<unsigned>(c.size() == 1) & static_cast<unsigned>(d < 9);
+    return static_cast<int>((d + 1) & (0u - digit));
   }
   // Writes a value into a cell: caption, "MS Sans Serif" 18 points, the ink.
   void ShowValue(int cell, int digit, Colour ink);

@@ -152,11 +152,11 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
       }
       // 17. Write the digit.
       if (Filled(cur)) board.FilledCount -= 1;
-      cell.font = font::Sans;
+      AssignText(cell.font, font::Sans);
       cell.size = 18;
-      cell.caption = board.KeyChar;
+      cell.caption.assign(1, board.KeyChar[0]);
       board.FilledCount += 1;
-      w.Fatti.caption = std::to_string(board.FilledCount);
+      SetNumberText(w.Fatti.caption, board.FilledCount);
       board.Can[cur] = CandText::Filled();
       if (board.PlayPhase) {
         PropagateValue(cur, d);
@@ -177,7 +177,7 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
       l.back = colour::White;
       l.border = false;
       SnapshotCaption(i);
-      emptyWithCaption |= !Filled(i) && !l.caption.empty();
+      emptyWithCaption |= !Filled(i) & !l.caption.empty();
     }
     board.CursorBack = colour::White;
     RepaintPanels();

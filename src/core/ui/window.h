@@ -90,15 +90,16 @@ struct Control {
 };
 
 // One cell label caN(i). The cell's state lives here: a value is a caption
-// shown at 18 points; the ink tells its origin.
+// shown at 18 points; the ink tells its origin. The fields read most (caption,
+// size, ink, background) come first, within one cache line.
 struct CellLabel {
   std::string caption;
-  std::string font = font::Mono;
   double size = 9;
   Colour ink = colour::Red;
   Colour back = colour::White;
   bool border = false;
   bool visible = false;
+  std::string font = font::Mono;
   std::string tooltip;
   int left = 0, top = 0;
   static constexpr int kWidth = 616, kHeight = 616;

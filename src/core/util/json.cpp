@@ -92,14 +92,14 @@ void JsonWriter::Comma() {
   }
   if (!first_.empty()) {
     if (!first_.back()) out_ += ',';
-    first_.back() = false;
+    first_.back() = 0;
   }
 }
 
 JsonWriter& JsonWriter::BeginObject() {
   Comma();
   out_ += '{';
-  first_.push_back(true);
+  first_.push_back(1);
   return *this;
 }
 JsonWriter& JsonWriter::EndObject() {
@@ -110,7 +110,7 @@ JsonWriter& JsonWriter::EndObject() {
 JsonWriter& JsonWriter::BeginArray() {
   Comma();
   out_ += '[';
-  first_.push_back(true);
+  first_.push_back(1);
   return *this;
 }
 JsonWriter& JsonWriter::EndArray() {

@@ -26,11 +26,19 @@ class JsonWriter {
     return EndArray();
   }
   const std::string& str() const { return out_; }
+  // Ends the document with a line break (one document per line).
+  void EndLine() { out_ += '\n'; }
+  // Starts a new document, keeping the room already taken.
+  void Clear() {
+    out_.clear();
+    first_.clear();
+    afterKey_ = false;
+  }
 
  private:
   void Comma();
   std::string out_;
-  std::vector<bool> first_;
+  std::string first_;  // per open object or array: 1 until its first member
   bool afterKey_ = false;
 };
 

@@ -1,0 +1,79 @@
+// Scans of the 81 cell labels for handlers that pass over a board once.
+// Which cells are filled follows no pattern the processor can predict the
+// first time it meets a board, so these scans read the labels without a
+// branch per cell: the filled cells as a set first, then work only on the
+// cells of a set; and the usual "nothing to do" case of a cell is told with
+// arithmetic, the rare rest taking the ordinary path.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+#include "board/cell_set.h"
+#include "ui/form1.h"
+
+namespace tessora {
+
+// The filled cells (a label of size 18).
+inline CellSet FilledCells(const Form1& f) {
+  std::uint64_t lo = 0, hi = 0;
+#pragma GCC unroll 16
+  for (int c = 0; c < 64; ++c) lo |= static_cast<std::uint64_t>(f.Filled(c)) << c;
+#pragma GCC unroll 17
+  for (int c = 64; c < kCells; ++c) hi |= static_cast<std::uint64_t>(f.Filled(c)) << (c - 64);
+  return static_cast<CellSet>(hi) << 64 | lo;
+}
+
+// Calls fn(cell) for every cell of the set, in ascending order.
+template <typename Fn>
+inline void ForEachCell(CellSet cells, Fn fn) {
+  for (auto m = static_cast<std::uint64_t>(cells); m; m &= m - 1) fn(std::countr_zero(m));
+  for (auto m = static_cast<std::uint64_t>(cells >> 64); m; m &= m - 1) fn(64 + std::countr_zero(m));
+}
+
+// The row, column and box of every cell as one word: bit r, 9 + c, 18 + b.
+inline constexpr std::array<std::uint32_t, kCells> kCellLines = [] {
+  std::array<std::uint32_t, kCells> t{};
+  for (int c = 0; c < kCells; ++c) t[c] = 1u << RowZone(c) | 1u << ColZone(c) | 1u << BoxZone(c);
+  return t;
+}();
+
+// The values the filled cells show.
+struct ShownValues {
+  std::array<std::uint32_t, 10> lines{};  // per value: the zones (kCellLines bits) showing it
+  bool repeated = false;                  // some zone shows a value twice
+  bool noDigit = false;                   // some filled cell's caption is not one digit
+  // The values shown in zone z, bit v.
+  std::uint16_t InZone(int z) const {
+    unsigned m = 0;
+    for (int v = 1; v <= 9; ++v) m |= ((lines[v] >> z) & 1u) << v;
+    return static_cast<std::uint16_t>(m);
+  }
+};
+inline ShownValues ValuesShown(const Form1& f, CellSet filled) {
+  ShownValues s;
+  std::uint32_t twice = 0;
+  unsigned zero = 0;
+  ForEachCell(filled, [&](int c) {
+    const int v = f.Value(c);
+    zero |= static_cast<unsigned>(v == 0);
+    twice |= s.lines[v] & kCellLines[c] & (0u - static_cast<std::uint32_t>(v != 0));
+    s.lines[v] |= kCellLines[c];
+  });
+  s.repeated = twice != 0;
+  s.noDigit = zero != 0;
+  return s;
+}
+
+// The text reads `target` when `wanted` holds, nothing otherwise: true when
+// that is certain at a glance (a text of at most one character), false when
+// it must be compared in full.
+inline bool SurelyHolds(const std::string& text, const std::string& target, bool wanted) {
+  const std::size_t held = text.size(), size = target.size() & (std::size_t{0} - static_cast<std::size_t>(wanted));
+  const unsigned a = static_cast<unsigned char>(text.data()[0]), b = static_cast<unsigned char>(target.data()[0]);
+  return ((held ^ size) | (held >> 1) | (static_cast<std::size_t>(held != 0) & static_cast<std::size_t>(a != b))) == 0;
+}
+
+}  // namespace tessora
