@@ -85,20 +85,28 @@ inline void EmptyRows(const Form1& f, std::array<std::uint16_t, 9>& rows) {
 // empty follows no pattern.
 inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) {
   std::uint32_t zones = 0;
-  unsigned any = 0, many = 0;
-  for (int r = 0; r < 9; ++r) {
-    const unsigned m = rows[r];
-    zones |= static_cast<std::uint32_t>((m != 0) & ((m & (m - 1)) == 0)) << r;
-    many |= any & m;
-    any |= m;
+  unsigned any = 0, many = 0, boxes = 0;
+  for (int band = 0; band < 3; ++band) {
+    const unsigned a = rows[3 * band], b = rows[3 * band + 1], c = rows[3 * band + 2];
+    for (int i = 0; i < 3; ++i) {
+      const unsigned m = rows[3 * band + i];
+      zones |= static_cast<std::uint32_t>((m != 0) & ((m & (m - 1)) == 0)) << (3 * band + i);
+    }
+    // The three boxes of a band at once, per column: selected in some row
+    // of the band (once) or in two or more (crowded). A box holds exactly one
+    // when exactly one of its three columns is selected, and only once;
+    // read at the box's first column (bits 0, 3 and 6).
+    const unsigned once = a | b | c, crowded = (a & b) | (a & c) | (b & c);
+    const unsigned odd = once ^ (once >> 1) ^ (once >> 2), all = once & (once >> 1) & (once >> 2);
+    const unsigned crowdedBox = crowded | (crowded >> 1) | (crowded >> 2);
+    const unsigned single = odd & ~all & ~crowdedBox & 0x49u;
+    boxes |= ((single & 1u) | ((single >> 2) & 2u) | ((single >> 4) & 4u)) << (3 * band);
+    // Columns: selected in one row of the board only.
+    many |= (any & once) | crowded;
+    any |= once;
   }
   zones |= (any & ~many & kAllPositions) << 9;
-  for (int b = 0; b < 9; ++b) {
-    const int r0 = 3 * (b / 3), s = 3 * (b % 3);
-    const unsigned m = ((rows[r0] >> s) & 7u) | ((rows[r0 + 1] >> s) & 7u) << 3 | ((rows[r0 + 2] >> s) & 7u) << 6;
-    zones |= static_cast<std::uint32_t>((m != 0) & ((m & (m - 1)) == 0)) << (18 + b);
-  }
-  return zones;
+  return zones | boxes << 18;
 }
 
 // The one cell of zone z selected by per-row masks (the zone holds exactly one).
