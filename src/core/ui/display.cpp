@@ -11,32 +11,27 @@ namespace tessora {
 
 namespace {
 
+// The arrays whose elements the layout names.
+enum LaidOutArray { kLiO, kRi, kLiV, kCo };
+
 // The name of element i of a control array: "liO(3)" (left as it is when it
 // already reads so, as it does after the first layout). The names of the
 // elements a layout creates are written once.
-void ArrayName(std::string& name, const char* array, int i) {
-  struct Names {
-    const char* array;
-    std::array<std::string, 10> names;
-  };
-  static const std::array<Names, 4> kNames = [] {
-    std::array<Names, 4> t{};
-    const char* arrays[4] = {"liO", "ri", "liV", "co"};
-    for (int a = 0; a < 4; ++a) {
-      t[a].array = arrays[a];
-      for (int j = 0; j < 10; ++j) t[a].names[j] = std::string(arrays[a]) + "(" + std::to_string(j) + ")";
-    }
+void ArrayName(std::string& name, LaidOutArray array, int i) {
+  static const char* const kArrays[4] = {"liO", "ri", "liV", "co"};
+  static const std::array<std::array<std::string, 10>, 4> kNames = [] {
+    std::array<std::array<std::string, 10>, 4> t{};
+    for (int a = 0; a < 4; ++a)
+      for (int j = 0; j < 10; ++j) t[a][j] = std::string(kArrays[a]) + "(" + std::to_string(j) + ")";
     return t;
   }();
-  if (i >= 0 && i < 10)
-    for (const Names& n : kNames)
-      if (n.array == array || std::strcmp(n.array, array) == 0) {
-        AssignText(name, n.names[i]);
-        return;
-      }
+  if (i >= 0 && i < 10) {
+    AssignText(name, kNames[array][i]);
+    return;
+  }
   char buf[32];
-  std::size_t n = std::strlen(array);
-  std::memcpy(buf, array, n);
+  std::size_t n = std::strlen(kArrays[array]);
+  std::memcpy(buf, kArrays[array], n);
   buf[n++] = '(';
   char* end = std::to_chars(buf + n, buf + sizeof buf - 1, i).ptr;
   *end++ = ')';
@@ -60,14 +55,14 @@ void Form1::LayoutBoard() {
   w.ri.resize(board.NumRows + 1, w.ri[0]);
   for (int i = 0; i <= board.NumRows; ++i) {
     Control& l = w.liO[i];
-    ArrayName(l.name, "liO", i);
+    ArrayName(l.name, kLiO, i);
     l.x1 = board.GridLeft;
     l.y1 = l.y2 = board.GridTop + i * step;
     l.x2 = board.GridLeft + 9 * step;
     l.borderWidth = i % 3 == 0 ? 3 : 1;
     l.visible = true;
     Control& h = w.ri[i];
-    ArrayName(h.name, "ri", i);
+    ArrayName(h.name, kRi, i);
     if (h.caption.size() != 1 || h.caption[0] != 'A' + i) h.caption.assign(1, static_cast<char>('A' + i));
     h.left = l.x1 - 200;
     h.top = l.y1 + 100;
@@ -80,14 +75,14 @@ void Form1::LayoutBoard() {
   w.co.resize(board.NumCols + 1, w.co[0]);
   for (int j = 0; j <= board.NumCols; ++j) {
     Control& l = w.liV[j];
-    ArrayName(l.name, "liV", j);
+    ArrayName(l.name, kLiV, j);
     l.x1 = l.x2 = board.GridLeft + j * step;
     l.y1 = board.GridTop;
     l.y2 = board.GridTop + 9 * step;
     l.borderWidth = j % 3 == 0 ? 3 : 1;
     l.visible = true;
     Control& h = w.co[j];
-    ArrayName(h.name, "co", j);
+    ArrayName(h.name, kCo, j);
     if (h.caption.size() != 1 || h.caption[0] != 'a' + j) h.caption.assign(1, static_cast<char>('a' + j));
     h.left = l.x1 + 200;
     h.top = board.GridTop - 200;
