@@ -468,7 +468,7 @@ void Form1::Replay(bool trialUsed) {
     const int cell = step.CellIndex();
     if (cell < 0 || cell >= kCells) break;
     control.MoveCount += 1;
-    const std::string value(TrimView(step.value));
+    const std::string_view value = TrimView(step.value);
     // The step writes this cell's label; the propagation writes the
     // captions of its peers only while all candidates are shown, and
     // everything when it switches them on.
@@ -486,7 +486,12 @@ void Form1::Replay(bool trialUsed) {
       CandText::Parse(value, t);
       board.Can[cell] = t;
       l.size = 9;
-      l.caption = " " + value + " ";
+      std::string caption;
+      caption.reserve(value.size() + 2);
+      caption += ' ';
+      caption += value;
+      caption += ' ';
+      l.caption = std::move(caption);
     }
     l.ink = colour::White;
     const char* display = "??";
@@ -495,14 +500,20 @@ void Form1::Replay(bool trialUsed) {
       methods.MethodUse[m->counter] += 1;
     }
     const int zone = step.ZoneIndex();
-    // The line is put together in place and stored whole.
-    std::string_view parts[] = {display, zone < 0 ? " " : zone < 9 ? "-R" : zone > 17 ? "-Q" : "-C", ": '"};
+    // The line is put together in place, a character at a time (its pieces
+    // are a few characters each), and stored whole.
     char text[64];
     std::size_t length = 0;
-    for (std::string_view p : parts) {
-      std::memcpy(text + length, p.data(), p.size());
-      length += p.size();
+    for (const char* p = display; *p; ++p) text[length++] = *p;
+    if (zone < 0) {
+      text[length++] = ' ';
+    } else {
+      text[length++] = '-';
+      text[length++] = zone < 9 ? 'R' : zone > 17 ? 'Q' : 'C';
     }
+    text[length++] = ':';
+    text[length++] = ' ';
+    text[length++] = '\'';
     text[length++] = static_cast<char>('A' + cell / 9);
     text[length++] = static_cast<char>('a' + cell % 9);
     text[length++] = '\'';

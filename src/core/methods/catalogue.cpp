@@ -50,15 +50,20 @@ const MethodInfo* FindMethodByCode(std::string_view code) {
     for (const MethodInfo& m : MethodCatalogue()) v.push_back(CodeKey(m.code));
     return v;
   }();
+  static const MethodInfo* const rows = MethodCatalogue().data();
   if (code.size() > 7) return nullptr;
-  const std::uint64_t key = CodeKey(code);
+  // The usual codes of three characters are put together without a loop.
+  const std::uint64_t key =
+      code.size() == 3 ? 3 | std::uint64_t{static_cast<unsigned char>(code[0])} << 8 |
+                             std::uint64_t{static_cast<unsigned char>(code[1])} << 16 |
+                             std::uint64_t{static_cast<unsigned char>(code[2])} << 24
+                       : CodeKey(code);
   for (std::size_t i = 0; i < keys.size(); ++i)
-    if (keys[i] == key) return &MethodCatalogue()[i];
+    if (keys[i] == key) return &rows[i];
   return nullptr;
 }
 
-namespace {
-int ParseIndex(const std::string& text) {
+int ReadIndexText(const std::string& text) {
   // The usual text, a few digits with blanks around them, is read in place.
   std::size_t b = 0, e = text.size();
   while (b < e && text[b] == ' ') ++b;
@@ -75,10 +80,7 @@ int ParseIndex(const std::string& text) {
   long v = std::strtol(t.c_str(), &end, 10);
   return *end == '\0' ? static_cast<int>(v) : -1;
 }
-}  // namespace
 
-int AdviceStepRecord::CellIndex() const { return ParseIndex(cell); }
-int AdviceStepRecord::ZoneIndex() const { return ParseIndex(zone); }
 std::string AdviceStepRecord::TrimmedValue() const { return Trim(value); }
 
 GroupDetectors DetectorsForGroup(std::string_view code) {

@@ -28,6 +28,21 @@ const std::vector<MethodInfo>& MethodCatalogue();
 // The catalogue row of an internal code, or nullptr ("??").
 const MethodInfo* FindMethodByCode(std::string_view code);
 
+// The number a step record's text holds: the usual one or two digits are read
+// in place, anything else (blanks around it, a sign) by the full reading;
+// -1 when the text holds no number.
+int ReadIndexText(const std::string& text);
+inline int ReadIndex(const std::string& text) {
+  const char* p = text.data();
+  const unsigned a = static_cast<unsigned char>(p[0]) - '0';
+  if (text.size() == 1 && a < 10) return static_cast<int>(a);
+  if (text.size() == 2) {
+    const unsigned b = static_cast<unsigned char>(p[1]) - '0';
+    if (a < 10 && b < 10) return static_cast<int>(10 * a + b);
+  }
+  return ReadIndexText(text);
+}
+
 // The step record. Every field is text, as the detectors write it; readers
 // trim and convert (CellIndex, ZoneIndex).
 struct AdviceStepRecord {
@@ -42,8 +57,8 @@ struct AdviceStepRecord {
   std::vector<int> fishRanges;
 
   void Clear() { *this = AdviceStepRecord{}; }
-  int CellIndex() const;  // -1 when empty
-  int ZoneIndex() const;  // -1 when empty
+  int CellIndex() const { return ReadIndex(cell); }  // -1 when empty
+  int ZoneIndex() const { return ReadIndex(zone); }  // -1 when empty
   std::string TrimmedValue() const;
   bool IsPlacement() const { return TrimmedValue().size() == 1; }
 };
