@@ -22,7 +22,8 @@ void Form1::FindAdviceStep(DetectorMemory* memory) {
   // again would change nothing. The detectors only record here, and leave
   // the backgrounds alone, except the Swordfish, which tints cells as it
   // searches; At a glance over a range of values paints every cell white.
-  bool white = false;
+  // A loop of walks knows it from the walk before (DetectorMemory).
+  bool white = memory && memory->BacksWhite();
   for (int k = 1; k <= advice.PriorityCount; ++k) {
     const std::string& row = advice.PriorityList[k];
     if (row.size() < 2 || (row[0] == ' ' && row[1] == ' ')) break;
@@ -48,6 +49,7 @@ void Form1::FindAdviceStep(DetectorMemory* memory) {
   }
   methods.Checking = false;
   methods.RecordOnly = false;
+  if (memory) memory->SetBacksWhite(white);
 }
 
 void Form1::mOpzio_click() {

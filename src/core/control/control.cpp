@@ -527,6 +527,8 @@ void Form1::Replay(bool trialUsed) {
     }
     if (w.Sugge1.selected == showing) memory.LabelsChangedAt(cell, showing);
     else memory.BoardChanged();
+    // A contradiction the propagation met tints cells.
+    if (!board.Consistent) memory.SetBacksWhite(false);
     DoEvents();
   }
   control.Replaying = false;

@@ -191,7 +191,7 @@ void DetectorMemory::Found(const Form1& f, bool notedFills) {
 
 void DetectorMemory::RunGlance(Form1& f) {
   ReadCodes(f);
-  FindAtGlanceRemembered(f, glance_, codes_, glanceAll_ ? nullptr : glanceCells_);
+  FindAtGlanceRemembered(f, glance_, codes_, glanceAll_ ? nullptr : glanceCells_, backsWhite_);
   glanceAll_ = false;
   glanceCells_[0] = glanceCells_[1] = 0;
   if (f.methods.Progress) Found(f, false);

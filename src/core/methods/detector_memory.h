@@ -34,8 +34,12 @@ class DetectorMemory {
   // A memory that is switched off runs every detector plainly.
   explicit DetectorMemory(bool on = true) : on_(on) {}
 
-  // The board may have changed: it is looked at again before the next run.
-  void BoardChanged() { Stale(); }
+  // The board may have changed: it is looked at again before the next run
+  // (and the backgrounds are no longer known to be white).
+  void BoardChanged() {
+    Stale();
+    backsWhite_ = false;
+  }
   // Only the captions and sizes of the labels of `cell` and, with `peers`,
   // of the cells sharing a zone with it may have changed, and any
   // candidates: the values are read again at those cells only.
@@ -43,11 +47,19 @@ class DetectorMemory {
   // The board was replaced as a whole: nothing remembered is worth comparing.
   void Forget() {
     Stale();
+    backsWhite_ = false;
     for (Entry& e : entries_) e.used = false;
     glance_.Forget();
   }
   // Runs detector d with set size k, as d(f, k) would.
   void Run(Form1& f, Detector d, int k);
+  // Whether every cell's background is white: the owner says so when it
+  // knows (the priority walk ends with every background white), and nothing
+  // changes the backgrounds between walks but what makes the owner call
+  // BoardChanged. "At a glance" over a range of values then need not paint
+  // them white again.
+  void SetBacksWhite(bool white) { backsWhite_ = white; }
+  bool BacksWhite() const { return backsWhite_; }
 
  private:
   struct Image {
@@ -95,6 +107,7 @@ class DetectorMemory {
   static std::uint32_t AllUnits(UnitKind kind);
 
   bool on_;
+  bool backsWhite_ = false;
   Image now_{}, previous_{};
   int looks_ = 0;  // number of the current look
   bool looked_ = false;

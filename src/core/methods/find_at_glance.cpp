@@ -175,8 +175,10 @@ void RecordFinding(MethodState& m, int v, int z, int cell, bool oneEmpty) {
 // What the scan leaves behind once over: GlanceCells and the backgrounds.
 // lastZone, lastValue and lastCell: the zone where the scan of the value
 // examined last ended, that value and the cell found there (-1: none);
-// free: that value's free cells.
-void FinishScan(Form1& f, int lastZone, int lastValue, int lastCell, const std::uint16_t* free) {
+// free: that value's free cells. backsWhite: every cell's background is
+// known to be white already.
+void FinishScan(Form1& f, int lastZone, int lastValue, int lastCell, const std::uint16_t* free,
+                bool backsWhite = false) {
   MethodState& m = f.methods;
   // GlanceCells holds the free cells of the last zone examined, in zone
   // order: the one cell found, or the free cells of row 0.
@@ -197,7 +199,7 @@ void FinishScan(Form1& f, int lastZone, int lastValue, int lastCell, const std::
   if (m.GlanceTo == m.GlanceFrom && lastValue) {
     for (int r = 0; r < 9; ++r)
       for (int c = 0; c < 9; ++c) cells[9 * r + c].back = (free[r] >> c) & 1u ? colour::White : colour::Grey;
-  } else {
+  } else if (!backsWhite) {
 #pragma GCC unroll 9
     for (int c = 0; c < kCells; ++c) cells[c].back = colour::White;
   }
@@ -334,7 +336,8 @@ void FindAtGlance(Form1& f, int) {
   FinishScan(f, lastZone, lastValue, lastCell, free);
 }
 
-void FindAtGlanceRemembered(Form1& f, GlanceMemory& memory, const GlanceCodes& codes, const std::uint64_t* changed) {
+void FindAtGlanceRemembered(Form1& f, GlanceMemory& memory, const GlanceCodes& codes, const std::uint64_t* changed,
+                            bool backsWhite) {
   MethodState& m = f.methods;
   // The memory serves the walk's scan: recording, stopping at the first
   // finding, over values within 1..9.
@@ -371,7 +374,7 @@ void FindAtGlanceRemembered(Form1& f, GlanceMemory& memory, const GlanceCodes& c
     RecordFinding(m, v, z, lastCell, OneEmptyCell(memory.emptyRows.data(), z));
     break;
   }
-  FinishScan(f, lastZone, lastValue, lastCell, memory.free[lastValue].data());
+  FinishScan(f, lastZone, lastValue, lastCell, memory.free[lastValue].data(), backsWhite);
 }
 
 }  // namespace tessora

@@ -42,8 +42,10 @@ struct GlanceMemory {
 // memory brought up to that board first; `changed` (bit c of word c / 64)
 // names the only cells where that board can differ from the memory's, or is
 // null. The plain scan serves the runs that do not record or do not stop at
-// the first finding, and ranges of values beyond 1..9.
+// the first finding, and ranges of values beyond 1..9. backsWhite: every
+// cell's background is known to be white, so the scan over a range of values
+// need not paint them white again.
 void FindAtGlanceRemembered(Form1& f, GlanceMemory& memory, const GlanceCodes& codes,
-                            const std::uint64_t* changed);
+                            const std::uint64_t* changed, bool backsWhite = false);
 
 }  // namespace tessora
