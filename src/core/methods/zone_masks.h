@@ -88,18 +88,18 @@ inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) {
   unsigned any = 0, many = 0, boxes = 0;
   for (int band = 0; band < 3; ++band) {
     const unsigned a = rows[3 * band], b = rows[3 * band + 1], c = rows[3 * band + 2];
-    for (int i = 0; i < 3; ++i) {
-      const unsigned m = rows[3 * band + i];
-      zones |= static_cast<std::uint32_t>((m != 0) & ((m & (m - 1)) == 0)) << (3 * band + i);
-    }
+    zones |= static_cast<std::uint32_t>(Count9(a) == 1) << (3 * band) |
+             static_cast<std::uint32_t>(Count9(b) == 1) << (3 * band + 1) |
+             static_cast<std::uint32_t>(Count9(c) == 1) << (3 * band + 2);
     // The three boxes of a band at once, per column: selected in some row
     // of the band (once) or in two or more (crowded). A box holds exactly one
     // when exactly one of its three columns is selected, and only once;
     // read at the box's first column (bits 0, 3 and 6).
-    const unsigned once = a | b | c, crowded = (a & b) | (a & c) | (b & c);
-    const unsigned odd = once ^ (once >> 1) ^ (once >> 2), all = once & (once >> 1) & (once >> 2);
+    const unsigned once = a | b | c, crowded = (a & b) | ((a | b) & c);
+    const unsigned next = once >> 1, last = once >> 2;
+    const unsigned odd = once ^ next ^ last, all = once & next & last;
     const unsigned crowdedBox = crowded | (crowded >> 1) | (crowded >> 2);
-    const unsigned single = odd & ~all & ~crowdedBox & 0x49u;
+    const unsigned single = odd & ~(all | crowdedBox) & 0x49u;
     boxes |= ((single & 1u) | ((single >> 2) & 2u) | ((single >> 4) & 4u)) << (3 * band);
     // Columns: selected in one row of the board only.
     many |= (any & once) | crowded;
