@@ -67,8 +67,13 @@ void DetectorMemory::Look(const Form1& f) {
   } else {
     zonemask::EmptyRows(f, now_.emptyRows);
   }
-  unsigned any = 0;
-  for (std::uint16_t m : now_.masks) any |= m;
+  // Whether any candidate or empty cell is left, four masks at a time.
+  std::uint64_t any = now_.masks[kCells - 1];
+  for (int c = 0; c + 4 <= kCells; c += 4) {
+    std::uint64_t x;
+    std::memcpy(&x, &now_.masks[c], sizeof x);
+    any |= x;
+  }
   for (std::uint16_t m : now_.emptyRows) any |= m;
   bare_ = any == 0;
   looked_ = true;
