@@ -372,7 +372,11 @@ void Form1::Gioca_Click() {
         // unless that character is a blank.
         const std::size_t n = static_cast<std::size_t>((caption.size() == 1) & (caption.data()[0] != ' '));
         const bool same = (entry.size() == n) & ((n == 0) | (entry.data()[0] == caption.data()[0]));
-        if (!same) entry.assign(caption.data(), n);
+        if (!same) {
+          // At most one character, written in place.
+          entry.clear();
+          if (n) entry.push_back(caption.data()[0]);
+        }
         continue;
       }
       entry = TrimView(caption);
