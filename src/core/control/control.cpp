@@ -27,16 +27,36 @@ std::string FormatSeconds(double seconds) {
   return std::string(buf, r.ptr);
 }
 
-// Nine lines, one per row: each entry followed by a blank, one more blank at the end.
+// Nine lines, one per row: each entry followed by a blank, one more blank at
+// the end. A line is put together in place and stored whole; the entries are
+// a character or two.
 std::vector<std::string> SolutionLines(const std::array<std::string, kCells>& entries) {
-  std::vector<std::string> lines(9);
+  std::vector<std::string> lines;
+  lines.reserve(9);
   for (int r = 0; r < 9; ++r) {
-    std::string& line = lines[r];
+    char buf[128];
+    std::size_t length = 0;
+    bool fits = true;
+    for (int c = 0; c < 9 && fits; ++c) {
+      const std::string& e = entries[9 * r + c];
+      fits = length + e.size() + 2 <= sizeof buf;
+      if (!fits) break;
+      for (char ch : e) buf[length++] = ch;
+      buf[length++] = ' ';
+    }
+    if (fits) {
+      buf[length++] = ' ';
+      lines.emplace_back(buf, length);
+      continue;
+    }
+    // Long entries: the plain way.
+    std::string line;
     for (int c = 0; c < 9; ++c) {
       line += entries[9 * r + c];
       line += ' ';
     }
     line += ' ';
+    lines.push_back(std::move(line));
   }
   return lines;
 }
