@@ -169,15 +169,21 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
     }
     // 18. Tidy the board and take the caption snapshot, in one pass; then,
     // unless all candidates are shown, the empty cells lose their captions
-    // (after the repaint, and only when one of them holds any).
+    // (after the repaint, and only when one of them holds any). The usual
+    // cell needs nothing: an empty one whose entry and caption are both
+    // empty, a filled one whose entry already reads as its caption.
     bool emptyWithCaption = false;
-#pragma GCC unroll 9
     for (int i = 0; i < kCells; ++i) {
       CellLabel& l = w.caN[i];
       l.back = colour::White;
       l.border = false;
-      SnapshotCaption(i);
-      emptyWithCaption |= !Filled(i) & !l.caption.empty();
+      std::string& entry = board.CaptionSnapshot[i];
+      if (Filled(i)) {
+        if (!SameText(entry, l.caption)) entry = l.caption;
+      } else if ((entry.size() | l.caption.size()) != 0) {
+        if (!entry.empty()) entry.clear();
+        emptyWithCaption |= !l.caption.empty();
+      }
     }
     board.CursorBack = colour::White;
     RepaintPanels();
