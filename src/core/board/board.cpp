@@ -18,7 +18,7 @@ const std::string& NumberText(int n) {
   return texts[n];
 }
 
-void SetNumberText(std::string& s, int n) {
+void SetNumberTextAny(std::string& s, int n) {
   char buf[16];
   const auto end = std::to_chars(buf, buf + sizeof buf, n).ptr;
   const auto size = static_cast<std::size_t>(end - buf);

@@ -43,8 +43,20 @@ std::string CellName(int cell);
 // written often (tooltips, step records).
 const std::string& NumberText(int n);
 // s = the decimal text of n (as std::to_string writes it), leaving a text
-// that already reads so untouched.
-void SetNumberText(std::string& s, int n);
+// that already reads so untouched. The usual numbers, 0..99 (cells, counts of
+// cells), are compared in place.
+void SetNumberTextAny(std::string& s, int n);
+inline void SetNumberText(std::string& s, int n) {
+  if (n >= 0 && n < 10) {
+    if (s.size() != 1 || s[0] != '0' + n) SetNumberTextAny(s, n);
+    return;
+  }
+  if (n >= 10 && n < 100) {
+    if (s.size() != 2 || s[0] != '0' + n / 10 || s[1] != '0' + n % 10) SetNumberTextAny(s, n);
+    return;
+  }
+  SetNumberTextAny(s, n);
+}
 
 // The text without the blanks at both ends.
 std::string Trim(const std::string& s);
@@ -61,6 +73,7 @@ inline bool SameText(const std::string& a, const std::string& b) {
   if (n != b.size()) return false;
   const char *p = a.data(), *q = b.data();
   if (n == 1) return p[0] == q[0];
+  if (n == 2) return p[0] == q[0] && p[1] == q[1];
   if (n >= 8 && n <= 16) {
     std::uint64_t x, y, u, v;
     std::memcpy(&x, p, 8);

@@ -128,7 +128,7 @@ void Form1::Azzera_Click() {
     c.border = false;
     c.size = 9;
     c.ink = colour::Red;
-    AssignText(c.tooltip, NumberText(i));
+    SetNumberText(c.tooltip, i);
     c.visible = false;
   }
   // 5. The cursor.
