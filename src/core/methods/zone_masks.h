@@ -84,29 +84,34 @@ inline void EmptyRows(const Form1& f, std::array<std::uint16_t, 9>& rows) {
 // number exactly one. The tests combine without branching: which rows are
 // empty follows no pattern.
 inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) {
-  std::uint32_t zones = 0;
-  unsigned any = 0, many = 0, boxes = 0;
-  for (int band = 0; band < 3; ++band) {
-    const unsigned a = rows[3 * band], b = rows[3 * band + 1], c = rows[3 * band + 2];
-    zones |= static_cast<std::uint32_t>(Count9(a) == 1) << (3 * band) |
-             static_cast<std::uint32_t>(Count9(b) == 1) << (3 * band + 1) |
-             static_cast<std::uint32_t>(Count9(c) == 1) << (3 * band + 2);
-    // The three boxes of a band at once, per column: selected in some row
-    // of the band (once) or in two or more (crowded). A box holds exactly one
-    // when exactly one of its three columns is selected, and only once;
-    // read at the box's first column (bits 0, 3 and 6).
-    const unsigned once = a | b | c, crowded = (a & b) | ((a | b) & c);
-    const unsigned next = once >> 1, last = once >> 2;
-    const unsigned odd = once ^ next ^ last, all = once & next & last;
-    const unsigned crowdedBox = crowded | (crowded >> 1) | (crowded >> 2);
-    const unsigned single = odd & ~(all | crowdedBox) & 0x49u;
-    boxes |= ((single & 1u) | ((single >> 2) & 2u) | ((single >> 4) & 4u)) << (3 * band);
-    // Columns: selected in one row of the board only.
-    many |= (any & once) | crowded;
-    any |= once;
-  }
-  zones |= (any & ~many & kAllPositions) << 9;
-  return zones | boxes << 18;
+  // The three bands side by side, one per 16-bit lane: top, middle and
+  // bottom rows of every band in one word each.
+  auto lanes = [&](int i) {
+    return std::uint64_t{rows[i]} | std::uint64_t{rows[3 + i]} << 16 | std::uint64_t{rows[6 + i]} << 32;
+  };
+  const std::uint64_t a = lanes(0), b = lanes(1), c = lanes(2);
+  // Per column of a band: selected in some row (once), in two or more
+  // (crowded). A box holds exactly one when exactly one of its three columns
+  // is selected, and only once; read at the box's first column (bits 0, 3
+  // and 6 of each lane, where the bits a shift brings in from the next lane
+  // never reach).
+  const std::uint64_t once = a | b | c, crowded = (a & b) | ((a | b) & c);
+  const std::uint64_t next = once >> 1, last = once >> 2;
+  const std::uint64_t odd = once ^ next ^ last, all = once & next & last;
+  const std::uint64_t crowdedBox = crowded | (crowded >> 1) | (crowded >> 2);
+  const std::uint64_t single = odd & ~(all | crowdedBox) & 0x0000004900490049u;
+  const std::uint64_t box = (single & 0x0000000100010001u) | ((single >> 2) & 0x0000000200020002u) |
+                            ((single >> 4) & 0x0000000400040004u);
+  const std::uint32_t boxes = static_cast<std::uint32_t>((box & 7u) | ((box >> 13) & 0x38u) | ((box >> 26) & 0x1C0u));
+  // Columns: selected in one row of the board only.
+  const unsigned o0 = once & 0x1FFu, o1 = (once >> 16) & 0x1FFu, o2 = (once >> 32) & 0x1FFu;
+  const unsigned many = static_cast<unsigned>((crowded | crowded >> 16 | crowded >> 32) & 0x1FFu) | (o0 & o1) |
+                        ((o0 | o1) & o2);
+  const unsigned columns = (o0 | o1 | o2) & ~many & kAllPositions;
+  // Rows: one selected cell.
+  std::uint32_t rowsWithOne = 0;
+  for (int r = 0; r < 9; ++r) rowsWithOne |= static_cast<std::uint32_t>(Count9(rows[r]) == 1) << r;
+  return rowsWithOne | columns << 9 | boxes << 18;
 }
 
 // The one cell of zone z selected by per-row masks (the zone holds exactly one).
