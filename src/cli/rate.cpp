@@ -48,11 +48,23 @@ bool ReadPuzzles(std::istream& in, const std::string& name, std::vector<Puzzle>&
   return true;
 }
 
+// The moves and the report are read from the window in place: they stay as
+// they are until the next scheme runs.
 struct Outcome {
   std::string result, difficulty, solution;
   int suggestions = 0, trials = 0;
-  std::vector<std::string> moves, report;
+  const std::string* moves = nullptr;
+  std::size_t moveCount = 0;
+  const std::vector<std::string>* report = nullptr;
   long long micros = 0;
+};
+
+// A run of texts as a range, for the JSON writer.
+struct TextRun {
+  const std::string* first;
+  std::size_t count;
+  const std::string* begin() const { return first; }
+  const std::string* end() const { return first + count; }
 };
 
 Outcome RunOne(Form1& f, const std::string& grid) {
@@ -69,9 +81,9 @@ Outcome RunOne(Form1& f, const std::string& grid) {
   auto t1 = std::chrono::steady_clock::now();
   Outcome o;
   o.micros = std::chrono::duration_cast<std::chrono::microseconds>(t1 - t0).count();
-  o.report = f.w.ListCons.items;
+  o.report = &f.w.ListCons.items;
   o.trials = f.control.TrialCount;
-  const bool duplicate = !o.report.empty() && o.report[0] == "ERROR IN CURRENT DATA!";
+  const bool duplicate = !o.report->empty() && (*o.report)[0] == "ERROR IN CURRENT DATA!";
   if (duplicate || f.control.ContradictionSeen) {
     o.result = "invalid";
   } else if (f.control.ControlFailed || !f.board.PlayPhase) {
@@ -89,7 +101,10 @@ Outcome RunOne(Form1& f, const std::string& grid) {
     }
     const auto& list = f.control.MoveList;
     const std::size_t count = std::min<std::size_t>(f.control.MoveCount, list.empty() ? 0 : list.size() - 1);
-    if (count > 0) o.moves.assign(list.begin() + 1, list.begin() + 1 + static_cast<std::ptrdiff_t>(count));
+    if (count > 0) {
+      o.moves = list.data() + 1;
+      o.moveCount = count;
+    }
   }
   if (o.result != "solved") o.trials = f.control.TrialCount;
   return o;
@@ -175,8 +190,8 @@ int Rate(const std::vector<std::string>& args) {
       j.Key("suggestions").Int(o.suggestions);
       j.Key("trials").Int(o.trials);
       j.Key("solution").String(o.solution);
-      j.Key("moves").Strings(o.moves);
-      j.Key("report").Strings(o.report);
+      j.Key("moves").Strings(TextRun{o.moves, o.moveCount});
+      j.Key("report").Strings(*o.report);
       j.Key("micros").Int(o.micros);
       j.EndObject();
       j.EndLine();
