@@ -30,18 +30,26 @@ void RecountCandidates(Form1& f) {
   // leaves a candidate; only a cell whose peers show all nine values is
   // pruned value by value. CellArg and ZoneArg name the last empty cell and
   // its box, as the pruning leaves them.
+  // Row by row, so that a cell's row, its box's row of boxes and its filled
+  // neighbours are at hand.
   int lastEmpty = -1;
-  for (int c = 0; c < kCells; ++c) {
-    const bool isFilled = (filled >> c) & 1;
-    const auto left = static_cast<std::uint16_t>(0x3FE & ~(held[RowZone(c)] | held[ColZone(c)] | held[BoxZone(c)]));
-    f.board.Can[c] = CandText::FromMask(isFilled ? 0 : left);
-    lastEmpty = isFilled ? lastEmpty : c;
-    if (isFilled || left) continue;
-    f.methods.CellArg = c;
-    f.board.Can[c] = CandText::Fresh();
-    for (int z : {RowZone(c), ColZone(c), BoxZone(c)}) {
-      f.methods.ZoneArg = z;
-      PruneFromZone(f);
+  for (int r = 0; r < 9; ++r) {
+    const unsigned rowFilled = static_cast<unsigned>(filled >> (9 * r)) & 0x1FFu;
+    const unsigned rowHeld = held[r];
+    const std::uint16_t* boxHeld = held + 18 + 3 * (r / 3);
+    for (int col = 0; col < 9; ++col) {
+      const int c = 9 * r + col;
+      const bool isFilled = (rowFilled >> col) & 1u;
+      const auto left = static_cast<std::uint16_t>(0x3FE & ~(rowHeld | held[9 + col] | boxHeld[col / 3]));
+      f.board.Can[c] = CandText::FromMask(isFilled ? 0 : left);
+      lastEmpty = isFilled ? lastEmpty : c;
+      if (isFilled || left) continue;
+      f.methods.CellArg = c;
+      f.board.Can[c] = CandText::Fresh();
+      for (int z : {RowZone(c), ColZone(c), BoxZone(c)}) {
+        f.methods.ZoneArg = z;
+        PruneFromZone(f);
+      }
     }
   }
   if (lastEmpty >= 0) {
