@@ -65,6 +65,8 @@ struct TextRun {
   std::size_t count;
   const std::string* begin() const { return first; }
   const std::string* end() const { return first + count; }
+  const std::string* data() const { return first; }
+  std::size_t size() const { return count; }
 };
 
 Outcome RunOne(Form1& f, const std::string& grid) {

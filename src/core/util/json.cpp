@@ -153,6 +153,35 @@ JsonWriter& JsonWriter::Bool(bool b) {
   out_ += b ? "true" : "false";
   return *this;
 }
+JsonWriter& JsonWriter::StringRun(const std::string* items, std::size_t count) {
+  BeginArray();
+  char buf[512];
+  std::size_t used = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string& s = items[i];
+    const std::size_t n = s.size();
+    if (n + 3 > sizeof buf || !Plain(s.data(), n)) {
+      out_.append(buf, used);
+      used = 0;
+      String(s);
+      continue;
+    }
+    if (used + n + 3 > sizeof buf) {
+      out_.append(buf, used);
+      used = 0;
+    }
+    // The separator as Comma() writes it inside an array.
+    if (!first_.back()) buf[used++] = ',';
+    first_.back() = 0;
+    buf[used++] = '"';
+    std::memcpy(buf + used, s.data(), n);
+    used += n;
+    buf[used++] = '"';
+  }
+  out_.append(buf, used);
+  return EndArray();
+}
+
 JsonWriter& JsonWriter::StringArray(const std::vector<std::string>& items) { return Strings(items); }
 
 }  // namespace tessora
