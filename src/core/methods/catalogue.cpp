@@ -83,40 +83,4 @@ int ReadIndexText(const std::string& text) {
 
 std::string AdviceStepRecord::TrimmedValue() const { return Trim(value); }
 
-GroupDetectors DetectorsForGroup(std::string_view code) {
-  if (code.size() != 2 || code[0] < '0' || code[0] > '1' || code[1] < '0' || code[1] > '9') return {};
-  switch (10 * (code[0] - '0') + (code[1] - '0')) {
-    case 1: return {&FindAtGlance, 0, nullptr};
-    case 2: return {&FillLoneCells, 0, &NakedSingleRecord};
-    case 4: return {&FindHiddenSet, 1, nullptr};
-    case 5: return {&FindNakedSet, 2, nullptr};
-    case 6: return {&FindHiddenSet, 2, nullptr};
-    case 7: return {&FindBoxLock, 0, nullptr};
-    case 8: return {&FindLineLock, 0, nullptr};
-    case 9: return {&FindNakedSet, 3, nullptr};
-    case 10: return {&FindNakedSetLarge, 4, nullptr};
-    case 11: return {&FindNakedSetLarge, 3, nullptr};
-    case 12: return {&FindHiddenSet, 3, nullptr};
-    case 13: return {&FindXWing, 0, nullptr};
-    case 14: return {&FindSwordfish, 0, nullptr};
-    case 15: return {&FindNakedSetLarge, 5, nullptr};
-    case 16: return {&FindHiddenSet, 4, nullptr};
-    default: return {};
-  }
-}
-
-ScopedInfo ScopedForm(Detector d) {
-  if (d == &FillLoneCells) return {&FillLoneCellsWithin, UnitKind::Zones, false, 0};
-  if (d == &NakedSingleApply) return {&NakedSingleApplyWithin, UnitKind::Zones, false, 1};
-  if (d == &NakedSingleRecord) return {&NakedSingleRecordWithin, UnitKind::Zones, false, 2};
-  if (d == &FindHiddenSet) return {&FindHiddenSetWithin, UnitKind::Zones, true, 3};
-  if (d == &FindNakedSet) return {&FindNakedSetWithin, UnitKind::Zones, true, 4};
-  if (d == &FindNakedSetLarge) return {&FindNakedSetLargeWithin, UnitKind::Zones, true, 5};
-  if (d == &FindBoxLock) return {&FindBoxLockWithin, UnitKind::Boxes, true, 6};
-  if (d == &FindLineLock) return {&FindLineLockWithin, UnitKind::Lines, true, 7};
-  if (d == &FindXWing) return {&FindXWingWithin, UnitKind::Digits, true, 8};
-  if (d == &FindSwordfish) return {&FindSwordfishWithin, UnitKind::Digits, true, 9};
-  return {};
-}
-
 }  // namespace tessora

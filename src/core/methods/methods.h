@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "methods/scope.h"
+
 namespace tessora {
 
 class Form1;
@@ -104,8 +106,6 @@ void FindSwordfish(Form1& f, int k = 0);
 // a zone, box, line or digit left out of the scope is passed over as one
 // that yields nothing. With the whole board in scope they are the plain
 // detectors above.
-struct Scope;
-enum class UnitKind;
 using ScopedDetector = void (*)(Form1& f, int k, const Scope& scope);
 void FillLoneCellsWithin(Form1& f, int k, const Scope& scope);
 void NakedSingleApplyWithin(Form1& f, int k, const Scope& scope);
@@ -124,7 +124,6 @@ struct ScopedInfo {
   bool narrows = true;  // false: it always examines the whole board
   int slot = 0;         // 0..9, one per detector
 };
-ScopedInfo ScopedForm(Detector d);
 
 // The detectors run by one priority group of the advice walk, in order.
 struct GroupDetectors {
@@ -132,8 +131,45 @@ struct GroupDetectors {
   int k = 0;
   Detector second = nullptr;  // group 02: the naked-single scan after FillLoneCells
 };
-// The detectors of a group code ("01", "02", "04".."16"); first is null for any other code.
-GroupDetectors DetectorsForGroup(std::string_view groupCode);
+// The detectors of a group code ("01", "02", "04".."16"); first is null for
+// any other code. Inline, as ScopedForm below: the loops of walks look them up
+// on every run.
+inline GroupDetectors DetectorsForGroup(std::string_view code) {
+  if (code.size() != 2 || code[0] < '0' || code[0] > '1' || code[1] < '0' || code[1] > '9') return {};
+  switch (10 * (code[0] - '0') + (code[1] - '0')) {
+    case 1: return {&FindAtGlance, 0, nullptr};
+    case 2: return {&FillLoneCells, 0, &NakedSingleRecord};
+    case 4: return {&FindHiddenSet, 1, nullptr};
+    case 5: return {&FindNakedSet, 2, nullptr};
+    case 6: return {&FindHiddenSet, 2, nullptr};
+    case 7: return {&FindBoxLock, 0, nullptr};
+    case 8: return {&FindLineLock, 0, nullptr};
+    case 9: return {&FindNakedSet, 3, nullptr};
+    case 10: return {&FindNakedSetLarge, 4, nullptr};
+    case 11: return {&FindNakedSetLarge, 3, nullptr};
+    case 12: return {&FindHiddenSet, 3, nullptr};
+    case 13: return {&FindXWing, 0, nullptr};
+    case 14: return {&FindSwordfish, 0, nullptr};
+    case 15: return {&FindNakedSetLarge, 5, nullptr};
+    case 16: return {&FindHiddenSet, 4, nullptr};
+    default: return {};
+  }
+}
+
+// ScopedForm (see ScopedInfo above), inline too.
+inline ScopedInfo ScopedForm(Detector d) {
+  if (d == &FillLoneCells) return {&FillLoneCellsWithin, UnitKind::Zones, false, 0};
+  if (d == &NakedSingleApply) return {&NakedSingleApplyWithin, UnitKind::Zones, false, 1};
+  if (d == &NakedSingleRecord) return {&NakedSingleRecordWithin, UnitKind::Zones, false, 2};
+  if (d == &FindHiddenSet) return {&FindHiddenSetWithin, UnitKind::Zones, true, 3};
+  if (d == &FindNakedSet) return {&FindNakedSetWithin, UnitKind::Zones, true, 4};
+  if (d == &FindNakedSetLarge) return {&FindNakedSetLargeWithin, UnitKind::Zones, true, 5};
+  if (d == &FindBoxLock) return {&FindBoxLockWithin, UnitKind::Boxes, true, 6};
+  if (d == &FindLineLock) return {&FindLineLockWithin, UnitKind::Lines, true, 7};
+  if (d == &FindXWing) return {&FindXWingWithin, UnitKind::Digits, true, 8};
+  if (d == &FindSwordfish) return {&FindSwordfishWithin, UnitKind::Digits, true, 9};
+  return {};
+}
 
 // Candidate bookkeeping.
 void RecountCandidates(Form1& f);
