@@ -543,7 +543,10 @@ void Form1::Replay(bool trialUsed) {
     text[length++] = '\'';
     text[length++] = ' ';
     text[length++] = '=';
-    if (length + value.size() <= sizeof text) {
+    if (value.size() == 1) {
+      text[length] = value[0];
+      control.MoveList.emplace_back(text, length + 1);
+    } else if (length + value.size() <= sizeof text) {
       std::memcpy(text + length, value.data(), value.size());
       control.MoveList.emplace_back(text, length + value.size());
     } else {

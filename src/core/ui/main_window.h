@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/board.h"
@@ -57,6 +58,8 @@ struct MainWindow {
   // Blackboard helpers: one message at a time.
   void BoardClear() { ListCons.items.clear(); }
   void BoardAdd(const std::string& line) { ListCons.items.push_back(line); }
+  // A line made for the board (a literal, a text put together) moves in.
+  void BoardAdd(std::string&& line) { ListCons.items.push_back(std::move(line)); }
 
  private:
   Control& Add(Control& c, const std::string& name, Kind kind, const std::string& parent,
