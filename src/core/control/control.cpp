@@ -41,7 +41,8 @@ std::vector<std::string> SolutionLines(const std::array<std::string, kCells>& en
       const std::string& e = entries[9 * r + c];
       fits = length + e.size() + 2 <= sizeof buf;
       if (!fits) break;
-      for (char ch : e) buf[length++] = ch;
+      if (e.size() == 1) buf[length++] = e[0];
+      else for (char ch : e) buf[length++] = ch;
       buf[length++] = ' ';
     }
     if (fits) {
@@ -240,9 +241,10 @@ void Form1::Gioca_Click() {
     for (int r = 0; r < 9; ++r) {
       std::string& row = files.SchemeLines[r];
       row.clear();
+      const unsigned rowFilled = static_cast<unsigned>(filled >> (9 * r)) & 0x1FFu;
       for (int cell : ZoneCells[r]) {
         const std::string& caption = w.caN[cell].caption;
-        const bool isFilled = (filled >> cell) & 1;
+        const bool isFilled = (rowFilled >> (cell - 9 * r)) & 1u;
         if (caption.size() <= 1) {
           // A caption of one character or none, told without branching.
           const char ch = caption.data()[0];
@@ -402,8 +404,11 @@ void Form1::Gioca_Click() {
       entry = TrimView(caption);
     }
   w.Peri.items = SolutionLines(!board.TrialSolution[0].empty() ? board.TrialSolution : board.Solution);
-  CellSet own = 0;
-  for (int i = 0; i < kCells; ++i) own |= static_cast<CellSet>(w.caN[i].ink == control.ValueColor) << i;
+  // Read a word of 64 cells at a time, as FilledCells reads the sizes.
+  std::uint64_t ownLow = 0, ownHigh = 0;
+  for (int i = 0; i < 64; ++i) ownLow |= static_cast<std::uint64_t>(w.caN[i].ink == control.ValueColor) << i;
+  for (int i = 64; i < kCells; ++i) ownHigh |= static_cast<std::uint64_t>(w.caN[i].ink == control.ValueColor) << (i - 64);
+  const CellSet own = static_cast<CellSet>(ownHigh) << 64 | ownLow;
   ForEachCell(own, [&](int i) { ShowEmpty(i); });
   board.FilledCount = s0;
   if (!(trialUsed && files.LastLine >= 18)) RecountCandidates(*this);
