@@ -38,14 +38,12 @@ void DisableDigitButtons(Form1& f, bool includingCombo) {
 
 // Filled cells show their snapshot captions, empty cells nothing.
 void SnapshotCaptions(Form1& f) {
-  const CellSet filled = FilledCells(f);
-  for (int i = 0; i < kCells; ++i) {
-    const bool isFilled = (filled >> i) & 1;
+  ForEachCellBit(FilledCells(f), [&](int i, bool isFilled) {
     std::string& caption = f.w.caN[i].caption;
-    if (SurelyHolds(caption, f.board.CaptionSnapshot[i], isFilled)) continue;
+    if (SurelyHolds(caption, f.board.CaptionSnapshot[i], isFilled)) return;
     if (isFilled) caption = f.board.CaptionSnapshot[i];
     else caption.clear();
-  }
+  });
 }
 
 // A menu mirror: toggles its option and runs the option's action.
@@ -74,13 +72,12 @@ void Form1::Sugge1_Click() {
   WhiteNoBorder(*this);
   CommonViewPart(*this, w.mSugge1);
   ShowCandidates();
-  const CellSet filled = FilledCells(*this);
-  for (int i = 0; i < kCells; ++i) {
+  ForEachCellBit(FilledCells(*this), [&](int i, bool isFilled) {
     std::string& caption = w.caN[i].caption;
     // Only a filled cell whose caption is empty or starts with a blank may show nothing.
-    const bool maybe = static_cast<bool>((filled >> i) & 1) & ((caption.size() == 0) | (caption.data()[0] == ' '));
+    const bool maybe = isFilled & ((caption.size() == 0) | (caption.data()[0] == ' '));
     if (maybe && AllBlanks(caption)) caption = board.CaptionSnapshot[i];
-  }
+  });
   DisableDigitButtons(*this, true);
   RepaintPanels();
 }

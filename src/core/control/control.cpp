@@ -564,14 +564,13 @@ void Form1::Replay(bool trialUsed) {
     DoEvents();
   }
   control.Replaying = false;
-  for (int i = 0; i < kCells; ++i) {
+  ForEachCellBit(kept, [&](int i, bool filled) {
     CellLabel& l = w.caN[i];
-    const bool filled = (kept >> i) & 1;
     l.size = filled ? 18 : 9;
     l.ink = filled ? (saved[i].keyed ? colour::DarkBlue : colour::ButtonText) : colour::Red;
     board.Can[i] = saved[i].can;
     if (!control.Creating) l.visible = true;
-  }
+  });
   ForEachCell(~kept & kAllCells, [&](int i) { w.caN[i].caption.clear(); });
   ForEachCell(kept, [&](int i) {
     if (!SameText(w.caN[i].caption, saved[i].caption)) w.caN[i].caption = saved[i].caption;

@@ -33,6 +33,15 @@ inline void ForEachCell(CellSet cells, Fn fn) {
   for (auto m = static_cast<std::uint64_t>(cells >> 64); m; m &= m - 1) fn(64 + std::countr_zero(m));
 }
 
+// Calls fn(cell, in) for every cell in ascending order, in: the cell belongs
+// to the set. The set is read a word of 64 cells at a time.
+template <typename Fn>
+inline void ForEachCellBit(CellSet cells, Fn fn) {
+  const auto low = static_cast<std::uint64_t>(cells), high = static_cast<std::uint64_t>(cells >> 64);
+  for (int c = 0; c < 64; ++c) fn(c, static_cast<bool>((low >> c) & 1u));
+  for (int c = 64; c < kCells; ++c) fn(c, static_cast<bool>((high >> (c - 64)) & 1u));
+}
+
 // The row, column and box of every cell as one word: bit r, 9 + c, 18 + b.
 inline constexpr std::array<std::uint32_t, kCells> kCellLines = [] {
   std::array<std::uint32_t, kCells> t{};

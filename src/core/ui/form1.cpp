@@ -334,9 +334,9 @@ void Form1::ShowErrorCount(const std::string& plural) {
 }
 
 void Form1::TakeCaptionSnapshot() {
-  const CellSet filled = FilledCells(*this);
-  for (int i = 0; i < kCells; ++i)
-    if (!SurelyHolds(board.CaptionSnapshot[i], w.caN[i].caption, static_cast<bool>((filled >> i) & 1))) SnapshotCaption(i);
+  ForEachCellBit(FilledCells(*this), [&](int i, bool isFilled) {
+    if (!SurelyHolds(board.CaptionSnapshot[i], w.caN[i].caption, isFilled)) SnapshotCaption(i);
+  });
 }
 
 int Form1::CountFilled() const {
