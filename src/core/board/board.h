@@ -48,11 +48,13 @@ const std::string& NumberText(int n);
 void SetNumberTextAny(std::string& s, int n);
 inline void SetNumberText(std::string& s, int n) {
   if (n >= 0 && n < 10) {
-    if (s.size() != 1 || s[0] != '0' + n) SetNumberTextAny(s, n);
+    const char digit = static_cast<char>('0' + n);
+    if (s.size() != 1 || s[0] != digit) s.assign(1, digit);
     return;
   }
   if (n >= 10 && n < 100) {
-    if (s.size() != 2 || s[0] != '0' + n / 10 || s[1] != '0' + n % 10) SetNumberTextAny(s, n);
+    const char digits[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+    if (s.size() != 2 || s[0] != digits[0] || s[1] != digits[1]) s.assign(digits, 2);
     return;
   }
   SetNumberTextAny(s, n);
@@ -74,6 +76,14 @@ inline bool SameText(const std::string& a, const std::string& b) {
   const char *p = a.data(), *q = b.data();
   if (n == 1) return p[0] == q[0];
   if (n == 2) return p[0] == q[0] && p[1] == q[1];
+  if (n >= 4 && n < 8) {
+    std::uint32_t x, y, u, v;
+    std::memcpy(&x, p, 4);
+    std::memcpy(&y, q, 4);
+    std::memcpy(&u, p + n - 4, 4);
+    std::memcpy(&v, q + n - 4, 4);
+    return x == y && u == v;
+  }
   if (n >= 8 && n <= 16) {
     std::uint64_t x, y, u, v;
     std::memcpy(&x, p, 8);
