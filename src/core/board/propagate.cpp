@@ -52,6 +52,7 @@ void Form1::PropagateValue(int cell, int value) {
   const bool showing = w.Sugge1.selected;
   if (value < 1 || value > 9) return;  // no candidate text holds it
   const unsigned bit = 1u << value;
+#pragma GCC unroll 21
   for (int c : kPeers[cell].cells) {
     CandText& t = board.Can[c];
     if (!(t.Mask() & bit)) continue;
