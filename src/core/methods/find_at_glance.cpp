@@ -32,31 +32,7 @@ inline constexpr std::array<std::uint32_t, kCells> kLines = [] {
 
 // The zones where a value has exactly one free cell (free: the row masks of
 // its free cells): bit r for row r, 9 + c for column c, 18 + b for box b.
-inline std::uint32_t SinglesOf(const std::uint16_t* free) {
-  // A box has one free cell when exactly one of its three columns holds free
-  // cells and that column only one: per band, the columns with one free row
-  // (once) and with more (many), then the three columns of each box at once,
-  // read at the box's first column (bits 0, 3 and 6).
-  unsigned boxSingles = 0;
-#pragma GCC unroll 3
-  for (int band = 0; band < 3; ++band) {
-    const unsigned a = free[3 * band], b = free[3 * band + 1], c = free[3 * band + 2];
-    const unsigned any = a | b | c, many = (a & b) | (a & c) | (b & c);
-    const unsigned odd = any ^ (any >> 1) ^ (any >> 2), all = any & (any >> 1) & (any >> 2);
-    const unsigned crowded = many | (many >> 1) | (many >> 2);
-    const unsigned single = odd & ~all & ~crowded & 0x49u;  // bits 0, 3, 6
-    boxSingles |= ((single & 1u) | ((single >> 2) & 2u) | ((single >> 4) & 4u)) << (3 * band);
-  }
-  // Columns where exactly one row has a free cell, and rows with one free cell.
-  unsigned any = 0, many = 0, rowSingles = 0;
-#pragma GCC unroll 9
-  for (int r = 0; r < 9; ++r) {
-    many |= any & free[r];
-    any |= free[r];
-    rowSingles |= static_cast<unsigned>(Single(free[r])) << r;
-  }
-  return rowSingles | (any & ~many & 0x1FFu) << 9 | boxSingles << 18;
-}
+inline std::uint32_t SinglesOf(const std::uint16_t* free) { return zonemask::ZonesWithOne(free); }
 
 // The one free cell of zone z (free: row masks; the zone holds exactly one).
 int OnlyFreeCell(const std::uint16_t* free, int z) {

@@ -83,7 +83,7 @@ inline void EmptyRows(const Form1& f, std::array<std::uint16_t, 9>& rows) {
 // The zones (bit z) whose cells selected by per-row masks (bit = column)
 // number exactly one. The tests combine without branching: which rows are
 // empty follows no pattern.
-inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) {
+inline std::uint32_t ZonesWithOne(const std::uint16_t* rows) {
   // The three bands side by side, one per 16-bit lane: top, middle and
   // bottom rows of every band in one word each.
   auto lanes = [&](int i) {
@@ -113,6 +113,7 @@ inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) {
   for (int r = 0; r < 9; ++r) rowsWithOne |= static_cast<std::uint32_t>(Count9(rows[r]) == 1) << r;
   return rowsWithOne | columns << 9 | boxes << 18;
 }
+inline std::uint32_t ZonesWithOne(const std::array<std::uint16_t, 9>& rows) { return ZonesWithOne(rows.data()); }
 
 // The one cell of zone z selected by per-row masks (the zone holds exactly one).
 inline int OnlyCell(const std::array<std::uint16_t, 9>& rows, int z) {
