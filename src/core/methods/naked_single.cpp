@@ -23,6 +23,7 @@ int FirstNakedSingle(const Form1& f, const Scope& scope) {
     const auto& masks = *scope.masks;
     constexpr std::uint64_t kOnes = 0x0001000100010001, kTops = 0x8000800080008000;
     int c = 0;
+#pragma GCC unroll 5
     for (; c + 4 <= kCells; c += 4) {
       std::uint64_t x;
       std::memcpy(&x, &masks[c], sizeof x);
