@@ -37,6 +37,13 @@ constexpr int RowZone(int cell) { return cell / 9; }
 constexpr int ColZone(int cell) { return 9 + cell % 9; }
 constexpr int BoxZone(int cell) { return 18 + 3 * (cell / 9 / 3) + (cell % 9) / 3; }
 
+// The row, column and box of every cell as one word: bit r, 9 + c, 18 + b.
+inline constexpr std::array<std::uint32_t, kCells> kCellLines = [] {
+  std::array<std::uint32_t, kCells> t{};
+  for (int c = 0; c < kCells; ++c) t[c] = 1u << RowZone(c) | 1u << ColZone(c) | 1u << BoxZone(c);
+  return t;
+}();
+
 // "Aa" for cell 0 .. "Ii" for cell 80.
 std::string CellName(int cell);
 // The text of a number 0..80 ("7", "80"), from a table: cell numbers are
@@ -69,6 +76,17 @@ inline std::string_view TrimView(const std::string& s) {
   while (e > b && s[e - 1] == ' ') --e;
   return std::string_view(s.data() + b, e - b);
 }
+// The first and the last sizeof(Word) of the n characters at p and q agree
+// (n between sizeof(Word) and twice that: together they cover all of them).
+template <typename Word>
+inline bool SameEnds(const char* p, const char* q, std::size_t n) {
+  Word x, y, u, v;
+  std::memcpy(&x, p, sizeof x);
+  std::memcpy(&y, q, sizeof y);
+  std::memcpy(&u, p + n - sizeof u, sizeof u);
+  std::memcpy(&v, q + n - sizeof v, sizeof v);
+  return x == y && u == v;
+}
 // a == b, with the short texts of the cells and fonts compared in place.
 inline bool SameText(const std::string& a, const std::string& b) {
   const std::size_t n = a.size();
@@ -76,22 +94,8 @@ inline bool SameText(const std::string& a, const std::string& b) {
   const char *p = a.data(), *q = b.data();
   if (n == 1) return p[0] == q[0];
   if (n == 2) return p[0] == q[0] && p[1] == q[1];
-  if (n >= 4 && n < 8) {
-    std::uint32_t x, y, u, v;
-    std::memcpy(&x, p, 4);
-    std::memcpy(&y, q, 4);
-    std::memcpy(&u, p + n - 4, 4);
-    std::memcpy(&v, q + n - 4, 4);
-    return x == y && u == v;
-  }
-  if (n >= 8 && n <= 16) {
-    std::uint64_t x, y, u, v;
-    std::memcpy(&x, p, 8);
-    std::memcpy(&y, q, 8);
-    std::memcpy(&u, p + n - 8, 8);
-    std::memcpy(&v, q + n - 8, 8);
-    return x == y && u == v;
-  }
+  if (n >= 4 && n < 8) return SameEnds<std::uint32_t>(p, q, n);
+  if (n >= 8 && n <= 16) return SameEnds<std::uint64_t>(p, q, n);
   return n == 0 || std::memcmp(p, q, n) == 0;
 }
 // to = from, leaving a text that already reads so untouched.

@@ -404,12 +404,8 @@ void Form1::Gioca_Click() {
       entry = TrimView(caption);
     }
   w.Peri.items = SolutionLines(!board.TrialSolution[0].empty() ? board.TrialSolution : board.Solution);
-  // Read a word of 64 cells at a time, as FilledCells reads the sizes.
-  std::uint64_t ownLow = 0, ownHigh = 0;
-  for (int i = 0; i < 64; ++i) ownLow |= static_cast<std::uint64_t>(w.caN[i].ink == control.ValueColor) << i;
-  for (int i = 64; i < kCells; ++i) ownHigh |= static_cast<std::uint64_t>(w.caN[i].ink == control.ValueColor) << (i - 64);
-  const CellSet own = static_cast<CellSet>(ownHigh) << 64 | ownLow;
-  ForEachCell(own, [&](int i) { ShowEmpty(i); });
+  ForEachCell(CellsWhere([&](int i) { return w.caN[i].ink == control.ValueColor; }),
+              [&](int i) { ShowEmpty(i); });
   board.FilledCount = s0;
   if (!(trialUsed && files.LastLine >= 18)) RecountCandidates(*this);
 

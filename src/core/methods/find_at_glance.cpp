@@ -22,14 +22,6 @@ constexpr std::uint16_t kStackColumns[8] = {0x000, 0x007, 0x038, 0x03F, 0x1C0, 0
 // Exactly one bit set, told without branching.
 constexpr bool Single(unsigned m) { return (m != 0) & ((m & (m - 1)) == 0); }
 
-// The row, column and box of every cell as one word: bit r, bit 9 + c and
-// bit 18 + b.
-inline constexpr std::array<std::uint32_t, kCells> kLines = [] {
-  std::array<std::uint32_t, kCells> t{};
-  for (int c = 0; c < kCells; ++c) t[c] = 1u << (c / 9) | 1u << (9 + c % 9) | 1u << BoxZone(c);
-  return t;
-}();
-
 // The zones where a value has exactly one free cell (free: the row masks of
 // its free cells): bit r for row r, 9 + c for column c, 18 + b for box b.
 inline std::uint32_t SinglesOf(const std::uint16_t* free) { return zonemask::ZonesWithOne(free); }
@@ -96,27 +88,15 @@ inline void SetText(std::string& s, const char* p, std::size_t n) {
 
 // The same for short texts given as characters, compared one by one (a
 // text just built in memory a character at a time reads back slowly whole).
-inline void SetChars(std::string& s, char a) {
-  if (s.size() != 1 || s[0] != a) s.assign(1, a);
-}
-inline void SetChars(std::string& s, char a, char b) {
-  if (s.size() != 2 || s[0] != a || s[1] != b) s.assign({a, b});
-}
 inline void SetChars(std::string& s, char a, char b, char c) {
   if (s.size() != 3 || s[0] != a || s[1] != b || s[2] != c) s.assign({a, b, c});
-}
-
-// The number of a cell or zone as text ("7", "80").
-inline void NumberText(std::string& s, int n) {
-  if (n < 10) SetChars(s, static_cast<char>('0' + n));
-  else SetChars(s, static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10));
 }
 
 // The board as the scan needs it: the empty cells of every row, and for every
 // value the rows, columns and boxes that hold it.
 struct GlanceBoard {
   std::uint16_t emptyRow[9] = {};
-  std::uint32_t lines[10] = {};  // per value: kLines of the cells holding it
+  std::uint32_t lines[10] = {};  // per value: kCellLines of the cells holding it
 
   explicit GlanceBoard(const Form1& f) {
     for (int r = 0; r < 9; ++r) {
@@ -128,7 +108,7 @@ struct GlanceBoard {
           empty |= 1u << c;
           continue;
         }
-        lines[f.Value(cell)] |= kLines[cell];  // value 0: a caption that holds no digit
+        lines[f.Value(cell)] |= kCellLines[cell];  // value 0: a caption that holds no digit
       }
       emptyRow[r] = static_cast<std::uint16_t>(empty);
     }
@@ -139,11 +119,11 @@ struct GlanceBoard {
 void RecordFinding(MethodState& m, int v, int z, int cell, bool oneEmpty) {
   AdviceStepRecord& s = m.AdviceStep;
   m.Progress = true;
-  NumberText(s.cell, cell);
+  SetNumberText(s.cell, cell);
   SetChars(s.value, ' ', static_cast<char>('0' + v), ' ');
   s.removed.clear();
   s.detail.clear();
-  NumberText(s.zone, z);
+  SetNumberText(s.zone, z);
   // The free cell is also the only empty cell of the zone: a Single Cell.
   SetText(s.code, oneEmpty ? "USO" : z < 18 ? "ZOC" : "ZOB", 3);
 }
@@ -162,10 +142,10 @@ void FinishScan(Form1& f, int lastZone, int lastValue, int lastCell, const std::
     auto& g = m.GlanceCells;
     for (auto& t : g) t.clear();
     if (lastCell >= 0) {
-      NumberText(g[0], lastCell);
+      SetNumberText(g[0], lastCell);
     } else {
       int n = 0;
-      for (unsigned row = free[0]; row; row &= row - 1) NumberText(g[n++], std::countr_zero(row));
+      for (unsigned row = free[0]; row; row &= row - 1) SetNumberText(g[n++], std::countr_zero(row));
     }
   }
   // With a range of values every cell turns white; with one value its
@@ -206,7 +186,7 @@ void Update(GlanceMemory& mem, const GlanceCodes& codes, const std::uint64_t* ch
       for (int c = 0; c < 9; ++c) {
         const int cell = 9 * r + c;
         if (!codes[cell]) empty |= 1u << c;
-        else mem.lines[codes[cell] - 1] |= kLines[cell];
+        else mem.lines[codes[cell] - 1] |= kCellLines[cell];
       }
       mem.emptyRows[r] = static_cast<std::uint16_t>(empty);
     }
@@ -254,7 +234,7 @@ void Update(GlanceMemory& mem, const GlanceCodes& codes, const std::uint64_t* ch
     mem.codes[cell] = codes[cell];
     mem.emptyRows[r] = static_cast<std::uint16_t>(mem.emptyRows[r] & ~bit);
     const int value = codes[cell] - 1;
-    mem.lines[value] |= kLines[cell];
+    mem.lines[value] |= kCellLines[cell];
     // The value placed blocks its row, column and box: it is worked out anew.
     if (value >= 1) mem.known = static_cast<std::uint16_t>(mem.known & ~(1u << value));
     // Every other value loses the cell; only the zones through it can change.
@@ -263,7 +243,7 @@ void Update(GlanceMemory& mem, const GlanceCodes& codes, const std::uint64_t* ch
       std::uint16_t* free = mem.free[v].data();
       if (!(free[r] & bit)) continue;
       free[r] = static_cast<std::uint16_t>(free[r] & ~bit);
-      mem.singles[v] = (mem.singles[v] & ~kLines[cell]) | SinglesThrough(free, cell);
+      mem.singles[v] = (mem.singles[v] & ~kCellLines[cell]) | SinglesThrough(free, cell);
       if (mem.singles[v]) mem.withSingles = static_cast<std::uint16_t>(mem.withSingles | 1u << v);
       else mem.withSingles = static_cast<std::uint16_t>(mem.withSingles & ~(1u << v));
     }

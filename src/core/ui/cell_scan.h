@@ -16,14 +16,20 @@
 
 namespace tessora {
 
-// The filled cells (a label of size 18).
-inline CellSet FilledCells(const Form1& f) {
+// The cells c for which test(c) holds, gathered a word of 64 cells at a time.
+template <typename Test>
+inline CellSet CellsWhere(Test test) {
   std::uint64_t lo = 0, hi = 0;
 #pragma GCC unroll 16
-  for (int c = 0; c < 64; ++c) lo |= static_cast<std::uint64_t>(f.Filled(c)) << c;
+  for (int c = 0; c < 64; ++c) lo |= static_cast<std::uint64_t>(test(c)) << c;
 #pragma GCC unroll 17
-  for (int c = 64; c < kCells; ++c) hi |= static_cast<std::uint64_t>(f.Filled(c)) << (c - 64);
+  for (int c = 64; c < kCells; ++c) hi |= static_cast<std::uint64_t>(test(c)) << (c - 64);
   return static_cast<CellSet>(hi) << 64 | lo;
+}
+
+// The filled cells (a label of size 18).
+inline CellSet FilledCells(const Form1& f) {
+  return CellsWhere([&](int c) { return f.Filled(c); });
 }
 
 // Calls fn(cell) for every cell of the set, in ascending order.
@@ -41,13 +47,6 @@ inline void ForEachCellBit(CellSet cells, Fn fn) {
   for (int c = 0; c < 64; ++c) fn(c, static_cast<bool>((low >> c) & 1u));
   for (int c = 64; c < kCells; ++c) fn(c, static_cast<bool>((high >> (c - 64)) & 1u));
 }
-
-// The row, column and box of every cell as one word: bit r, 9 + c, 18 + b.
-inline constexpr std::array<std::uint32_t, kCells> kCellLines = [] {
-  std::array<std::uint32_t, kCells> t{};
-  for (int c = 0; c < kCells; ++c) t[c] = 1u << RowZone(c) | 1u << ColZone(c) | 1u << BoxZone(c);
-  return t;
-}();
 
 // The values the filled cells show.
 struct ShownValues {

@@ -11,48 +11,6 @@ namespace tessora {
 
 Form1::Form1(Platform& p) : platform(p) {}
 
-namespace {
-
-// to = from, but for the name, which to keeps. The elements made again on
-// every "Clear All" mostly hold what they would be given already, so every
-// text and list is compared before it is written.
-void CopyAllButName(Control& to, const Control& from) {
-  // A field added to Control must be copied here too (the size is checked
-  // where it is known: 64-bit builds with the usual 32-byte string).
-  static_assert(sizeof(std::string) != 32 || sizeof(void*) != 8 || sizeof(Control) == 336,
-                "CopyAllButName copies every field of Control");
-  to.kind = from.kind;
-  AssignText(to.parent, from.parent);
-  AssignText(to.caption, from.caption);
-  AssignText(to.text, from.text);
-  AssignText(to.tooltip, from.tooltip);
-  to.enabled = from.enabled;
-  to.visible = from.visible;
-  to.checked = from.checked;
-  to.selected = from.selected;
-  to.back = from.back;
-  to.fore = from.fore;
-  AssignText(to.fontName, from.fontName);
-  to.fontSize = from.fontSize;
-  to.bold = from.bold;
-  to.centred = from.centred;
-  to.left = from.left;
-  to.top = from.top;
-  to.width = from.width;
-  to.height = from.height;
-  to.borderWidth = from.borderWidth;
-  to.x1 = from.x1;
-  to.y1 = from.y1;
-  to.x2 = from.x2;
-  to.y2 = from.y2;
-  to.interval = from.interval;
-  AssignText(to.shortcut, from.shortcut);
-  if (to.items != from.items) to.items = from.items;
-  to.listIndex = from.listIndex;
-}
-
-}  // namespace
-
 void Form1::StartUpTables() {
   // ZoneCells is a compile-time table; the method tags and the priority list are filled here.
   for (int k = 0; k < kMethodRows; ++k)
@@ -113,7 +71,10 @@ void Form1::Azzera_Click() {
     for (std::vector<Control>* array : {&w.liO, &w.liV, &w.ri, &w.co})
       for (std::size_t i = 1; i < array->size(); ++i) {
         // The element keeps its name, which the layout gives it again.
-        CopyAllButName((*array)[i], (*array)[0]);
+        Control& element = (*array)[i];
+        std::string name = std::move(element.name);
+        element = (*array)[0];
+        element.name = std::move(name);
       }
     w.cM.resize(1);
   }
