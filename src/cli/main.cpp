@@ -9,6 +9,7 @@
 #include "ui/scripted_platform.h"
 #include "ui/session.h"
 #include "generate.h"
+#include "print.h"
 #include "rate.h"
 
 using namespace tessora;
@@ -18,13 +19,15 @@ namespace {
 int Usage() {
   std::cerr << "usage: tessora-cli session [SCRIPT]\n"
                "       tessora-cli rate [--json] [FILE...]\n"
-               "       tessora-cli generate [-n N] [--json] | generate --batch DIR\n";
+               "       tessora-cli generate [-n N] [--json] | generate --batch DIR\n"
+               "       tessora-cli print SCHEME | print --pdf FILE SCHEME\n";
   return 2;
 }
 
 int Session(const std::vector<std::string>& args) {
   if (args.size() > 1) return Usage();
   ScriptedPlatform platform;
+  platform.pdfRenderer = cli::RenderPdfWithModule;  // "Export PDF..." loads the module when used
   Form1 form(platform);
   form.Form_Load();
   int failures = 0;
@@ -51,5 +54,6 @@ int main(int argc, char** argv) {
   if (cmd == "session") return Session(args);
   if (cmd == "rate") return cli::Rate(args);
   if (cmd == "generate") return cli::Generate(args);
+  if (cmd == "print") return cli::Print(args);
   return Usage();
 }

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "print_pdf.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 
@@ -166,6 +167,10 @@ void QtPlatform::SetMousePointer(Pointer pointer) {
   busyPointer_ = busy;
   if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
   else QApplication::restoreOverrideCursor();
+}
+
+bool QtPlatform::RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) {
+  return RenderPrintPdf(page, pdf, error);
 }
 
 void QtPlatform::Quit() {

@@ -60,6 +60,7 @@ class QtPlatform : public Platform {
   bool StartProgram(const std::string& path) override;
   bool ShowHelp(const std::string& file, int topic) override;
   void SetMousePointer(Pointer pointer) override;
+  bool RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) override;
   void Quit() override;
 
  private:

@@ -78,7 +78,7 @@ TEST(WindowLoad, EnabledStateOfTheEmptyPhase) {
   Harness h;
   MainWindow& w = h.form.w;
   for (const char* name : {"Apri", "mApri", "mCrea", "DatIniz", "Azzera", "mAzzer", "mChiudi", "mFunzAva", "mOpzio",
-                           "mCreaDoc", "mUsaSS", "mGuida", "mInfo"})
+                           "mCreaDoc", "mEspPdf", "mUsaSS", "mGuida", "mInfo"})
     EXPECT_TRUE(w.Find(name)->enabled) << name;
   for (const char* name : {"Salva", "mSalva", "Gioca", "mSoluz", "mApplica", "mCanMoss", "mNuoVal", "mRicMan",
                            "mPerSuCom", "mMosRiso", "mRicFla", "mValuta", "mSugge0", "mSugge1", "mSugge2", "mSugge6",
@@ -102,7 +102,8 @@ TEST(MenuBar, MenusItemsAndShortcuts) {
     if (c->parent == "mFile") fileItems.push_back(c->caption);
     if (c->parent == "mStrumenti") toolItems.push_back(c->caption);
   }
-  EXPECT_EQ(fileItems, (std::vector<std::string>{"Open", "New (create)", "Clear All", "Save", "-", "Exit"}));
+  EXPECT_EQ(fileItems,
+            (std::vector<std::string>{"Open", "New (create)", "Clear All", "Save", "Export PDF...", "-", "Exit"}));
   EXPECT_EQ(toolItems, (std::vector<std::string>{"Apply Suggestion or Trial", "-", "Clear Moves (blue cells)",
                                                   "Verifiy Solvability", "Redo Candidates", "-",
                                                   "For Sudoku with Trials:", "-", "Enable Advanced Functions",

@@ -204,8 +204,9 @@ class ViewTest : public QObject {
     QCOMPARE(guide->actions().size(), 22);
     QCOMPARE(guide->actions().first()->text(),
              QStringLiteral("1 - To build a Sudoku: click on \"Initial data\", write all known"));
-    QCOMPARE(view->Menu("mFile")->actions().size(), 6);
-    QVERIFY(view->Menu("mFile")->actions().at(4)->isSeparator());
+    QCOMPARE(view->Menu("mFile")->actions().size(), 7);
+    QCOMPARE(view->Menu("mFile")->actions().at(4)->text(), QStringLiteral("Export PDF..."));
+    QVERIFY(view->Menu("mFile")->actions().at(5)->isSeparator());
     QCOMPARE(view->menuBar()->actions().size(), 4);
 
     // A check mark follows the core: "Save as *.ss File" toggles it.

@@ -8,13 +8,6 @@ namespace tessora {
 
 namespace {
 
-// The folder the file operations return to: the current folder the first
-// time, then always the same one.
-void EnterWorkFolder(Form1& f) {
-  if (f.files.WorkFolder.empty()) f.files.WorkFolder = f.platform.CurrentFolder();
-  f.platform.SetCurrentFolder(f.files.WorkFolder);
-}
-
 void ShowFileCaption(Form1& f, const std::string& path) {
   f.w.caption = kProductTitle + " - Sudoku file=" + path;
 }
@@ -25,10 +18,15 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 
 }  // namespace
 
+void Form1::EnterWorkFolder() {
+  if (files.WorkFolder.empty()) files.WorkFolder = platform.CurrentFolder();
+  platform.SetCurrentFolder(files.WorkFolder);
+}
+
 void Form1::Salva_Click() {
   files.SavingScheme = true;
   TakeBoardText();
-  EnterWorkFolder(*this);
+  EnterWorkFolder();
 
   std::string base;
   if (!Trim(files.SchemeFile).empty()) {
@@ -67,7 +65,7 @@ void Form1::Salva_Click() {
 
 void Form1::Apri_Click() {
   Azzera_Click();
-  EnterWorkFolder(*this);
+  EnterWorkFolder();
   if (!control.Creating)
     for (auto& c : w.caN) c.visible = true;
 

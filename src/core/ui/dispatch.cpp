@@ -34,6 +34,8 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"mOpzio", &Form1::mOpzio_click},
       {"mValuta", &Form1::mValuta_Click},
       {"mUsaSS", &Form1::mUsaSS_Click},
+      {"mCreaDoc", &Form1::mCreaDoc_Click},
+      {"mEspPdf", &Form1::mEspPdf_Click},
   };
   return table;
 }

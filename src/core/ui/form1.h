@@ -131,6 +131,13 @@ class Form1 {
   void Salva_Click();
   void ShowLoadedText();  // the board from SchemeLines2, after Open
   void mUsaSS_Click() { w.mUsaSS.checked = !w.mUsaSS.checked; }
+  // The folder the file operations return to: the current folder the first
+  // time, then always the same one; made the current folder.
+  void EnterWorkFolder();
+
+  // ---- print arrangement ---------------------------------------------------
+  void mCreaDoc_Click();
+  void mEspPdf_Click();  // "Export PDF...": the same sheet drawn as a PDF
 
   // ---- priority order ------------------------------------------------------
   void FindAdviceStep();

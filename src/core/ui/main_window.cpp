@@ -176,6 +176,7 @@ MainWindow::MainWindow() {
   Add(mCrea, "mCrea", Kind::Menu, "mFile", "New (create)");
   Add(mAzzer, "mAzzer", Kind::Menu, "mFile", "Clear All");
   Add(mSalva, "mSalva", Kind::Menu, "mFile", "Save");
+  Add(mEspPdf, "mEspPdf", Kind::Menu, "mFile", "Export PDF...");
   Add(msp1, "msp1", Kind::Separator, "mFile", "-");
   Add(mChiudi, "mChiudi", Kind::Menu, "mFile", "Exit");
   Add(mAzio, "mAzio", Kind::Menu, "", "View");

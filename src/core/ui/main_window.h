@@ -34,7 +34,7 @@ struct MainWindow {
   Control ImaCompl, Peri, APeri, Poss2, Poss3;
   Control TempEr, TempCons;
   // Menus.
-  Control mFile, mApri, mCrea, mAzzer, mSalva, msp1, mChiudi;
+  Control mFile, mApri, mCrea, mAzzer, mSalva, mEspPdf, msp1, mChiudi;
   Control mAzio, mSugge0, mSugge1, mSugge2, mSugge6, mSugge8, msp2, mSoluz;
   Control mStrumenti, mApplica, msp3, mCanMoss, mNuoVal, mRicMan, msp4, mPerSuCom, mMosRiso, mRicFla,
       msp9, mFunzAva, mOpzio, mValuta, msp11, mCreaDoc, msp5, mUsaSS;

@@ -24,6 +24,8 @@ using FileFilter = std::pair<std::string, std::string>;
 
 enum class Pointer { Default, Busy };
 
+struct PrintPage;
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -52,6 +54,10 @@ class Platform {
   virtual bool StartProgram(const std::string& path) = 0;
   virtual bool ShowHelp(const std::string& file, int topic) = 0;
   virtual void SetMousePointer(Pointer pointer) = 0;
+  // Draws the print arrangement sheet as a one-page (or, for a very long move
+  // list, longer) PDF document into `pdf`; false, with a reason in `error`,
+  // when it cannot.
+  virtual bool RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) = 0;
   // The main window was unloaded: the program ends (after the closing window, when there is one).
   virtual void Quit() = 0;
 };

@@ -98,4 +98,10 @@ bool ScriptedPlatform::ShowHelp(const std::string& file, int topic) {
   return true;
 }
 
+bool ScriptedPlatform::RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) {
+  if (pdfRenderer) return pdfRenderer(page, pdf, error);
+  error = "This program was built without the PDF writer (it comes with the Qt build).";
+  return false;
+}
+
 }  // namespace tessora

@@ -39,6 +39,12 @@ class ScriptedPlatform : public Platform {
   bool quit = false;
   Pointer pointer = Pointer::Default;
 
+  // Draws the print sheet as PDF (the command-line tool sets it when it has
+  // the PDF module); without one, RenderPdf reports that it cannot.
+  std::function<bool(const PrintPage&, std::string&, std::string&)> pdfRenderer;
+  // Runs at every Repaint, to look at the window as it is redrawn.
+  std::function<void()> onRepaint;
+
   // The clock; the real time of day unless a test replaces it.
   std::function<double()> clock;
   // Fixes the random sequence (tests); otherwise Randomize seeds from the clock.
@@ -51,7 +57,10 @@ class ScriptedPlatform : public Platform {
                           const std::string& folder, const std::string& defaultName) override;
   void TimerChanged(const std::string& name, bool enabled, int intervalMs) override;
   void DoEvents() override { ++doEventsCalls; }
-  void Repaint() override { ++repaints; }
+  void Repaint() override {
+    ++repaints;
+    if (onRepaint) onRepaint();
+  }
   double SecondsSinceMidnight() override;
   double Rnd() override;
   void Randomize() override;
@@ -61,6 +70,7 @@ class ScriptedPlatform : public Platform {
   bool StartProgram(const std::string& path) override;
   bool ShowHelp(const std::string& file, int topic) override;
   void SetMousePointer(Pointer p) override { pointer = p; }
+  bool RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) override;
   void Quit() override { quit = true; }
 
  private:

@@ -1,0 +1,129 @@
+// tessora-cli print: the print arrangement of a scheme file, headless; as an
+// RTF document beside the scheme, or with --pdf as a PDF drawn by Qt.
+#include "print.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "files/print_document.h"
+#include "ui/form1.h"
+#include "ui/scripted_platform.h"
+
+#ifdef TESSORA_PDF_MODULE
+#include <dlfcn.h>
+
+#include "pdf_module.h"
+#endif
+
+namespace tessora::cli {
+
+namespace {
+
+#ifdef TESSORA_PDF_MODULE
+// The module's entry point, loaded once; null with the reason in `why`.
+TessoraRenderPdf LoadPdfModule(std::string& why) {
+  static TessoraRenderPdf entry = nullptr;
+  static std::string failure;
+  static bool tried = false;
+  if (!tried) {
+    tried = true;
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::string path = (ec ? std::filesystem::path(".") : self.parent_path()) / TESSORA_PDF_MODULE;
+    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) failure = std::string("The PDF module cannot be loaded: ") + ::dlerror();
+    else if (!(entry = reinterpret_cast<TessoraRenderPdf>(::dlsym(handle, TESSORA_PDF_ENTRY))))
+      failure = "The PDF module " + path + " has no entry point " + TESSORA_PDF_ENTRY + ".";
+  }
+  why = failure;
+  return entry;
+}
+#endif
+
+}  // namespace
+
+bool HavePdfWriter(std::string& why) {
+#ifdef TESSORA_PDF_MODULE
+  return LoadPdfModule(why) != nullptr;
+#else
+  why = "tessora-cli was built without Qt (TESSORA_BUILD_QT=OFF), so it cannot draw PDF files.";
+  return false;
+#endif
+}
+
+bool RenderPdfWithModule(const PrintPage& page, std::string& pdf, std::string& error) {
+#ifdef TESSORA_PDF_MODULE
+  const TessoraRenderPdf render = LoadPdfModule(error);
+  if (!render) return false;
+  std::vector<TessoraPdfLine> lines;
+  for (const PrintLine& line : page.lines) lines.push_back({line.text.c_str(), line.bold ? 1 : 0});
+  const TessoraPdfPage in{page.heading.c_str(), page.grid.c_str(), lines.data(), static_cast<int>(lines.size())};
+  std::string out;
+  const int ok = render(
+      &in, [](void* context, const char* data, size_t size) { static_cast<std::string*>(context)->assign(data, size); },
+      &out);
+  (ok ? pdf : error) = std::move(out);
+  return ok != 0;
+#else
+  (void)page;
+  (void)pdf;
+  return HavePdfWriter(error);
+#endif
+}
+
+int Print(const std::vector<std::string>& args) {
+  std::string pdfPath, scheme;
+  if (args.size() == 1 && args[0] != "--pdf") {
+    scheme = args[0];
+  } else if (args.size() == 3 && args[0] == "--pdf") {
+    pdfPath = args[1];
+    scheme = args[2];
+  } else {
+    std::cerr << "usage: tessora-cli print SCHEME | print --pdf FILE SCHEME\n";
+    return 2;
+  }
+  std::string why;
+  if (!pdfPath.empty() && !HavePdfWriter(why)) {
+    std::cerr << "tessora-cli print: " << why << "\n";
+    return 2;
+  }
+
+  ScriptedPlatform platform;
+  platform.pdfRenderer = RenderPdfWithModule;
+  Form1 form(platform);
+  form.Form_Load();
+  // The last message box shown, for the reason of a failure.
+  auto lastMessage = [&] {
+    if (platform.messages.empty()) return std::string("unknown failure");
+    std::string text;  // on one line
+    for (char c : platform.messages.back().text)
+      if (c != '\r') text += c == '\n' ? ' ' : c;
+    return text;
+  };
+
+  platform.fileAnswers.push_back(scheme);
+  form.Apri_Click();
+  if (Trim(form.files.SchemeFile).empty()) {
+    std::cerr << "tessora-cli print: " << lastMessage() << "\n";
+    return 1;
+  }
+  const std::size_t shown = platform.messages.size();
+  if (pdfPath.empty()) {
+    form.Click("mCreaDoc");
+  } else {
+    platform.fileAnswers.push_back(pdfPath);
+    form.Click("mEspPdf");
+  }
+  if (platform.messages.size() > shown) {
+    std::cerr << "tessora-cli print: " << lastMessage() << "\n";
+    return 1;
+  }
+  // The path written, as the PDF export names it on the blackboard.
+  std::string written = PrintDocumentPath(form.files.SchemeFile, platform.CurrentFolder());
+  for (const std::string& line : form.w.ListCons.items)
+    if (!pdfPath.empty() && line.rfind("  file ", 0) == 0) written = line.substr(7);
+  std::cout << written << "\n";
+  return 0;
+}
+
+}  // namespace tessora::cli
