@@ -7,7 +7,9 @@
 #include <unistd.h>
 #include <vector>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -111,4 +113,61 @@ TEST(CliRate, ReadsSchemeFiles) {
   EXPECT_TRUE(Has(r.out, "{\"n\":3,"));
   EXPECT_EQ(Cli("rate " + dir + "binary.sud", "").status, 2);
 }
+}  // namespace
+
+namespace {
+
+// A folder of its own holding a copy of a fixture scheme.
+struct SchemeCopy {
+  std::filesystem::path dir, scheme;
+  explicit SchemeCopy(const std::string& name) {
+    dir = std::filesystem::path(::testing::TempDir()) / ("cli-print-" + name + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    scheme = dir / "easy.sud";
+    std::filesystem::copy_file(TESSORA_FIXTURES "/schemes/easy.sud", scheme);
+  }
+  ~SchemeCopy() { std::filesystem::remove_all(dir); }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(dir / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+};
+
+TEST(CliPrint, WritesTheDocumentBesideTheScheme) {
+  SchemeCopy copy("doc");
+  CliRun r = Cli("print " + copy.scheme.string(), "");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out, (copy.dir / "easy.doc").string() + "\n");
+  const std::string doc = copy.Read("easy.doc");
+  EXPECT_EQ(doc.rfind("{\\rtf1", 0), 0u);
+  EXPECT_TRUE(Has(doc, "\\b MOVES\\par"));
+  EXPECT_TRUE(Has(doc, " XX-Q: 'Ac' =3\\par"));  // the first move of this scheme
+}
+
+TEST(CliPrint, PdfOfTheSameSheetOrAClearRefusal) {
+  SchemeCopy copy("pdf");
+  const std::string out = (copy.dir / "sheet.pdf").string();
+  CliRun r = Cli("print --pdf " + out + " " + copy.scheme.string(), "");
+#ifdef TESSORA_HAS_PDF
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out, out + "\n");
+  const std::string pdf = copy.Read("sheet.pdf");
+  EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+  EXPECT_TRUE(Has(pdf, "/MediaBox [0 0 547.200000 676.800000]"));
+#else
+  // Built without Qt: no PDF, and a status that says the request cannot be met.
+  EXPECT_EQ(r.status, 2);
+  EXPECT_FALSE(std::filesystem::exists(out));
+#endif
+}
+
+TEST(CliPrint, BadArgumentsAndSchemesThatCannotBeOpened) {
+  EXPECT_EQ(Cli("print", "").status, 2);
+  EXPECT_EQ(Cli("print a b", "").status, 2);
+  EXPECT_EQ(Cli("print --pdf x.pdf", "").status, 2);
+  EXPECT_EQ(Cli("print /no/such/scheme.sud", "").status, 1);
+  EXPECT_EQ(Cli("print " TESSORA_FIXTURES "/schemes/binary.sud", "").status, 1);
+}
+
 }  // namespace

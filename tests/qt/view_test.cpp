@@ -13,14 +13,18 @@
 #include <QtTest>
 #include <memory>
 
+#include <QTemporaryDir>
+
 #include "app_setup.h"
 #include "board_widgets.h"
 #include "key_codes.h"
 #include "main_view.h"
+#include "files/print_document.h"
 #include "priority_dialog.h"
 #include "qt_platform.h"
 #include "style.h"
 #include "ui/form1.h"
+#include "ui/scripted_platform.h"
 
 using namespace tessora;
 using tessora::qt::MainView;
@@ -30,6 +34,9 @@ namespace {
 
 const QColor kLightYellow(255, 255, 192);
 const QColor kPink(255, 192, 255);
+
+// The pages of a PDF from Qt's writer: one "/Type /Page" object each.
+qsizetype PageCount(const QByteArray& pdf) { return pdf.count("/Type /Page\n"); }
 
 }  // namespace
 
@@ -422,6 +429,48 @@ class ViewTest : public QObject {
     dialog->close();
     QVERIFY(!form->form3.open);
     QVERIFY(!dialog->isVisible());
+  }
+
+  // The print sheet drawn as PDF: the sheet's page size exactly, the fonts of
+  // the document, one page, and a further page only for a very long move list.
+  void printSheetIsDrawnAsPdf() {
+    const std::vector<std::string> rows(9, "123456789");
+    std::string pdf, error;
+    QVERIFY(platform->RenderPdf(MakePrintPage("File: x.sud", rows, {"XX-Q: 'Ac' =3"}), pdf, error));
+    const QByteArray bytes = QByteArray::fromStdString(pdf);
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QVERIFY(bytes.contains("/MediaBox [0 0 547.200000 676.800000]"));
+    QCOMPARE(PageCount(bytes), 1);
+    QVERIFY(bytes.contains("/BaseFont /ComicNeue"));
+    QVERIFY(bytes.contains("/BaseFont /LiberationSans"));
+    QVERIFY(bytes.contains("/BaseFont /LiberationSans-Bold"));
+
+    QVERIFY(platform->RenderPdf(MakePrintPage("File: x.sud", rows, std::vector<std::string>(60, "XX-Q: 'Ac' =3")),
+                                pdf, error));
+    QCOMPARE(PageCount(QByteArray::fromStdString(pdf)), 1);
+    QVERIFY(platform->RenderPdf(MakePrintPage("File: x.sud", rows, std::vector<std::string>(300, "XX-Q: 'Ac' =3")),
+                                pdf, error));
+    QCOMPARE(PageCount(QByteArray::fromStdString(pdf)), 2);
+  }
+
+  void exportPdfMenuItemWritesTheFile() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    form->files.WorkFolder = dir.path().toStdString();
+    ClickInitialData();  // the scheme gets its name
+    ScriptedPlatform answers;
+    const std::string path = dir.filePath(QStringLiteral("sheet.pdf")).toStdString();
+    answers.fileAnswers.push_back(path);
+    platform->SetAnswerSource(&answers);
+    view->MenuAction("mEspPdf")->trigger();
+    platform->SetAnswerSource(nullptr);
+    QCOMPARE(answers.dialogDefaultNames, std::vector<std::string>{"Nuovo1.pdf"});
+    QFile file(QString::fromStdString(path));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
+    QCOMPARE(Blackboard(), (QStringList{QStringLiteral("PDF EXPORT IS COMPLETED"),
+                                        QString::fromStdString("  file " + path)}));
+    QVERIFY(!QApplication::overrideCursor());  // the busy pointer is gone
   }
 
   void closeBoxUnloadsTheWindow_data() {
