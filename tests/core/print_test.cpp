@@ -450,6 +450,21 @@ TEST(PrintArrangement, KeyedSchemeBeforePlayGoesIntoTheWorkFolder) {
   EXPECT_EQ(fs::current_path(), tmp.path);  // the work folder became the current folder
 }
 
+TEST(PrintArrangement, AFinishedGameIsNotInvitedToPlayOn) {
+  TempFolder tmp("finished");
+  fs::copy_file(fs::path(TESSORA_FIXTURES) / "schemes/easy.sud", tmp.path / "x.sud");
+  Harness h;
+  OpenScheme(h, tmp.path / "x.sud");
+  for (int c = 0; c < kCells; ++c)
+    if (!h.form.Filled(c)) {
+      h.form.caN_Click(c);
+      h.form.KeyDown(h.form.board.Solution[c][0], 0);
+    }
+  ASSERT_EQ(h.form.board.FilledCount, kCells);
+  h.form.Click("mCreaDoc");
+  EXPECT_EQ(h.form.w.ListCons.items, (std::vector<std::string>{"PRINT PREPARATION IS COMPLETED"}));
+}
+
 TEST(PrintArrangement, NothingToPrintWithoutASchemeName) {
   for (const std::string& name : {std::string(" "), std::string()}) {
     TempFolder tmp("nothing");
