@@ -39,8 +39,8 @@ class ScriptedPlatform : public Platform {
   bool quit = false;
   Pointer pointer = Pointer::Default;
 
-  // Draws the print sheet as PDF (the command-line tool sets it when it has
-  // the PDF module); without one, RenderPdf reports that it cannot.
+  // Draws the print sheet as PDF (the command-line tool sets one that loads
+  // its PDF module); without one, RenderPdf reports that it cannot.
   std::function<bool(const PrintPage&, std::string&, std::string&)> pdfRenderer;
   // Runs at every Repaint, to look at the window as it is redrawn.
   std::function<void()> onRepaint;
