@@ -16,12 +16,34 @@ using namespace tessora;
 
 namespace {
 
+const char kUsage[] =
+    "usage: tessora-cli session [SCRIPT]\n"
+    "       tessora-cli rate [--json] [FILE...]\n"
+    "       tessora-cli generate [-n N] [--json] | generate --batch DIR\n"
+    "       tessora-cli print SCHEME | print --pdf FILE SCHEME\n"
+    "       tessora-cli --help | --version\n";
+
 int Usage() {
-  std::cerr << "usage: tessora-cli session [SCRIPT]\n"
-               "       tessora-cli rate [--json] [FILE...]\n"
-               "       tessora-cli generate [-n N] [--json] | generate --batch DIR\n"
-               "       tessora-cli print SCHEME | print --pdf FILE SCHEME\n";
+  std::cerr << kUsage;
   return 2;
+}
+
+int Help() {
+  std::cout << "tessora-cli: the Tessora Sudoku tutor without its window.\n\n"
+            << kUsage
+            << "\n"
+               "  session   plays the window headless from a script (standard input when no\n"
+               "            SCRIPT is given): click, press, release, key, type, move,\n"
+               "            cellclick, dblclick, mousedown, pointer, pick, answer, file, tick,\n"
+               "            fail and dump, one command a line\n"
+               "  rate      runs each puzzle of the files (or standard input) through Play and\n"
+               "            prints its rating; --json gives one object a line\n"
+               "  generate  creates N schemes with \"New (create)\"; --batch DIR writes the ten\n"
+               "            schemes of the F11 batch into DIR\n"
+               "  print     writes the print arrangement document of a scheme beside it, or\n"
+               "            with --pdf the same page as a PDF file\n"
+               "\nSee tessora-cli(1) for the details.\n";
+  return 0;
 }
 
 int Session(const std::vector<std::string>& args) {
@@ -51,6 +73,11 @@ int main(int argc, char** argv) {
   if (args.empty()) return Usage();
   std::string cmd = args[0];
   args.erase(args.begin());
+  if (cmd == "--help" || cmd == "-h" || cmd == "help") return Help();
+  if (cmd == "--version") {
+    std::cout << "tessora-cli " << kVersion << "\n";
+    return 0;
+  }
   if (cmd == "session") return Session(args);
   if (cmd == "rate") return cli::Rate(args);
   if (cmd == "generate") return cli::Generate(args);

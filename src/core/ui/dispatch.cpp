@@ -36,6 +36,12 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"mUsaSS", &Form1::mUsaSS_Click},
       {"mCreaDoc", &Form1::mCreaDoc_Click},
       {"mEspPdf", &Form1::mEspPdf_Click},
+      {"mGuida", &Form1::mGuida_Click},
+      {"mInfo", &Form1::mInfo_Click},
+      {"mZoom100", &Form1::mZoom100_Click},
+      {"mZoom125", &Form1::mZoom125_Click},
+      {"mZoom150", &Form1::mZoom150_Click},
+      {"mZoom200", &Form1::mZoom200_Click},
   };
   return table;
 }
@@ -70,6 +76,11 @@ bool Form1::Click(const std::string& name) {
     for (Control* c : form3.Controls())
       if (c->name == name && !c->enabled) return false;
     (this->*it->second)();
+    return true;
+  }
+  // The information window is modeless: its button beside the main window's controls.
+  if (form4.open && name == "Command1") {
+    Form4_Command1_Click();
     return true;
   }
   Control* c = w.Find(name);
@@ -131,6 +142,14 @@ bool Form1::Tick(const std::string& name) {
 
 void Form1::KeyDown(int keyCode, int shiftState) {
   if (unloaded || form3.open) return;
+  if (keyCode == key::F1) {
+    F1Help("");
+    return;
+  }
+  if (shiftState == shift::Ctrl && (keyCode == 'O' || keyCode == 'S' || keyCode == 'Q')) {
+    Click(keyCode == 'O' ? "mApri" : keyCode == 'S' ? "mSalva" : "mChiudi");
+    return;
+  }
   Form_KeyDown(keyCode, shiftState);
   if (shiftState != 0) return;
   if (keyCode == key::F2) Click("mApplica");

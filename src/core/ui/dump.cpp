@@ -112,6 +112,15 @@ std::string DumpState(Form1& f) {
   j.EndObject();
   j.EndObject();
 
+  j.Key("form4").BeginObject();
+  j.Key("open").Bool(f.form4.open);
+  j.Key("caption").String(f.form4.caption);
+  j.Key("raised").Int(f.form4.raised);
+  j.Key("controls").BeginObject();
+  for (const Control* c : f.form4.Controls()) WriteControl(j, *c);
+  j.EndObject();
+  j.EndObject();
+
   j.Key("drawing").BeginArray();
   for (const Figure& g : w.drawing) {
     j.BeginObject();
@@ -201,6 +210,7 @@ std::string DumpState(Form1& f) {
   j.Key("SymmetryKind").Int(f.gen.SymmetryKind);
   j.Key("RemovedCount").Int(f.gen.RemovedCount);
   j.Key("Unloaded").Bool(f.unloaded);
+  j.Key("Zoom").Int(w.zoom);
   j.EndObject();
 
   j.Key("messages").BeginArray();

@@ -12,6 +12,7 @@
 #include "control/control.h"
 #include "files/files.h"
 #include "methods/methods.h"
+#include "ui/about.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
 
@@ -25,7 +26,7 @@ inline const std::string kVersion = "2.2";
 // Key codes of the window's key-down event.
 namespace key {
 constexpr int Enter = 13, Esc = 27, Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
-constexpr int F2 = 113, F3 = 114, F4 = 115, F11 = 122, F12 = 123;
+constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F11 = 122, F12 = 123;
 }  // namespace key
 // Shift mask of key and mouse events.
 namespace shift {
@@ -42,6 +43,7 @@ class Form1 {
   Platform& platform;
   MainWindow w;
   PriorityWindow form3;
+  AboutWindow form4;
   BoardState board;
   MethodState methods;
   ControlState control;
@@ -81,7 +83,9 @@ class Form1 {
 
   // ---- move entry ----------------------------------------------------------
   void Form_KeyDown(int keyCode, int shiftState);
-  // A key-down as the window receives it: the handler, then the menu shortcuts F2 and F12.
+  // A key-down as the window receives it: F1 and the Ctrl shortcuts of the
+  // File menu go to their commands only; any other key to the handler, then
+  // the menu shortcuts F2 and F12.
   void KeyDown(int keyCode, int shiftState);
 
   // ---- candidate correction ------------------------------------------------
@@ -164,6 +168,20 @@ class Form1 {
   void mFunzAva_Click();
   void EndTrialView();
   void RemoveCorrectionButtons();
+
+  // ---- about, help and zoom ------------------------------------------------
+  void mInfo_Click();
+  void Form4_Command1_Click();
+  void mGuida_Click();
+  // F1: the guide in the help viewer, at the topic of the highlighted menu
+  // item (a control name; empty when no menu is open).
+  void F1Help(const std::string& highlighted);
+  // View > Zoom; false (and nothing changes) for a scale the menu does not offer.
+  bool SetZoom(int percent);
+  void mZoom100_Click() { SetZoom(100); }
+  void mZoom125_Click() { SetZoom(125); }
+  void mZoom150_Click() { SetZoom(150); }
+  void mZoom200_Click() { SetZoom(200); }
 
   // ---- generic dispatch by control name (scripts, the Qt front end) ------
   // A click on a button, option, check box or menu item; false when the name

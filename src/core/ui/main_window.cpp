@@ -172,13 +172,13 @@ MainWindow::MainWindow() {
 
   // Menu bar.
   Add(mFile, "mFile", Kind::Menu, "", "File");
-  Add(mApri, "mApri", Kind::Menu, "mFile", "Open");
+  Add(mApri, "mApri", Kind::Menu, "mFile", "Open").shortcut = "Ctrl+O";
   Add(mCrea, "mCrea", Kind::Menu, "mFile", "New (create)");
   Add(mAzzer, "mAzzer", Kind::Menu, "mFile", "Clear All");
-  Add(mSalva, "mSalva", Kind::Menu, "mFile", "Save");
+  Add(mSalva, "mSalva", Kind::Menu, "mFile", "Save").shortcut = "Ctrl+S";
   Add(mEspPdf, "mEspPdf", Kind::Menu, "mFile", "Export PDF...");
   Add(msp1, "msp1", Kind::Separator, "mFile", "-");
-  Add(mChiudi, "mChiudi", Kind::Menu, "mFile", "Exit");
+  Add(mChiudi, "mChiudi", Kind::Menu, "mFile", "Exit").shortcut = "Ctrl+Q";
   Add(mAzio, "mAzio", Kind::Menu, "", "View");
   Add(mSugge0, "mSugge0", Kind::Menu, "mAzio", "No Candidates");
   Add(mSugge1, "mSugge1", Kind::Menu, "mAzio", "All Candidates");
@@ -188,6 +188,12 @@ MainWindow::MainWindow() {
   Add(msp2, "msp2", Kind::Separator, "mAzio", "-");
   Add(mSoluz, "mSoluz", Kind::Menu, "mAzio", "Final Solution").shortcut = "F12";
   mSoluz.enabled = false;
+  Add(msp12, "msp12", Kind::Separator, "mAzio", "-");
+  Add(mZoom, "mZoom", Kind::Menu, "mAzio", "Zoom");
+  Add(mZoom100, "mZoom100", Kind::Menu, "mZoom", "100 %").checked = true;
+  Add(mZoom125, "mZoom125", Kind::Menu, "mZoom", "125 %");
+  Add(mZoom150, "mZoom150", Kind::Menu, "mZoom", "150 %");
+  Add(mZoom200, "mZoom200", Kind::Menu, "mZoom", "200 %");
   Add(mStrumenti, "mStrumenti", Kind::Menu, "", "Tools");
   Add(mApplica, "mApplica", Kind::Menu, "mStrumenti", "Apply Suggestion or Trial").shortcut = "F2";
   mApplica.enabled = false;

@@ -19,6 +19,7 @@ struct MainWindow {
 
   std::string caption;
   int width = 0, height = 0;  // client area, twips
+  int zoom = 100;             // percent: the scale the view draws at (View > Zoom)
 
   // Command buttons.
   Control Apri, DatIniz, Gioca, Salva, Azzera;
@@ -36,6 +37,7 @@ struct MainWindow {
   // Menus.
   Control mFile, mApri, mCrea, mAzzer, mSalva, mEspPdf, msp1, mChiudi;
   Control mAzio, mSugge0, mSugge1, mSugge2, mSugge6, mSugge8, msp2, mSoluz;
+  Control msp12, mZoom, mZoom100, mZoom125, mZoom150, mZoom200;
   Control mStrumenti, mApplica, msp3, mCanMoss, mNuoVal, mRicMan, msp4, mPerSuCom, mMosRiso, mRicFla,
       msp9, mFunzAva, mOpzio, mValuta, msp11, mCreaDoc, msp5, mUsaSS;
   Control mAiuto, mGuida, mRapida, msp8, mInfo;

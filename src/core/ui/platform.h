@@ -52,7 +52,11 @@ class Platform {
   virtual bool SetCurrentFolder(const std::string& folder) = 0;
   // Starts a program by file name with a hidden window; false when it cannot be started.
   virtual bool StartProgram(const std::string& path) = 0;
+  // The help viewer with the program's guide, at a numbered topic (0: its start).
   virtual bool ShowHelp(const std::string& file, int topic) = 0;
+  // Opens a document installed with the program (by its file name) in the
+  // desktop's browser; false when it is not installed or cannot be opened.
+  virtual bool OpenGuide(const std::string& file) = 0;
   virtual void SetMousePointer(Pointer pointer) = 0;
   // Draws the print arrangement sheet as a one-page (or, for a very long move
   // list, longer) PDF document into `pdf`; false, with a reason in `error`,

@@ -89,11 +89,13 @@ bool ScriptedPlatform::SetCurrentFolder(const std::string& folder) {
 }
 
 bool ScriptedPlatform::StartProgram(const std::string& path) {
+  if (startProgramFails) return false;
   startedPrograms.push_back(path);
   return true;
 }
 
 bool ScriptedPlatform::ShowHelp(const std::string& file, int topic) {
+  if (helpFails) return false;
   helpShown.emplace_back(file, topic);
   return true;
 }
@@ -102,6 +104,12 @@ bool ScriptedPlatform::RenderPdf(const PrintPage& page, std::string& pdf, std::s
   if (pdfRenderer) return pdfRenderer(page, pdf, error);
   error = "This program was built without the PDF writer (it comes with the Qt build).";
   return false;
+}
+
+bool ScriptedPlatform::OpenGuide(const std::string& file) {
+  if (guideFails) return false;
+  guidesOpened.push_back(file);
+  return true;
 }
 
 }  // namespace tessora

@@ -33,6 +33,11 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> dialogDefaultNames;
   std::vector<std::string> startedPrograms;
   std::vector<std::pair<std::string, int>> helpShown;
+  std::vector<std::string> guidesOpened;
+  // Services that answer failure from then on (a test of the failure paths).
+  bool startProgramFails = false;
+  bool helpFails = false;
+  bool guideFails = false;
   int doEventsCalls = 0;
   int repaints = 0;
   int beeps = 0;
@@ -69,6 +74,7 @@ class ScriptedPlatform : public Platform {
   bool SetCurrentFolder(const std::string& folder) override;
   bool StartProgram(const std::string& path) override;
   bool ShowHelp(const std::string& file, int topic) override;
+  bool OpenGuide(const std::string& file) override;
   void SetMousePointer(Pointer p) override { pointer = p; }
   bool RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) override;
   void Quit() override { quit = true; }

@@ -149,6 +149,18 @@ bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::
     if (!need(1, 1)) return false;
     return f.Tick(args[0]) || refused(args[0]);
   }
+  if (cmd == "fail") {
+    // From here on the named service of the desktop answers failure.
+    if (!need(1, 1)) return false;
+    if (args[0] == "guide") p.guideFails = true;
+    else if (args[0] == "help") p.helpFails = true;
+    else if (args[0] == "program") p.startProgramFails = true;
+    else {
+      error = "fail: expected guide, help or program";
+      return false;
+    }
+    return true;
+  }
   if (cmd == "dump") {
     out << DumpState(f) << "\n";
     return true;
