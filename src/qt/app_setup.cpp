@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QToolTip>
 
 #include "style.h"
 
@@ -20,7 +21,24 @@ class WindowStyle : public QProxyStyle {
     switch (metric) {
       case PM_RadioButtonLabelSpacing:
       case PM_CheckBoxLabelSpacing:
-        return 3;
+        return Scaled(3);
+      // The marks, frames and scroll bars grow with the window's scale.
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+      case PM_ScrollBarExtent:
+      case PM_ButtonMargin:
+      case PM_DefaultFrameWidth:
+      case PM_ComboBoxFrameWidth:
+      case PM_MenuHMargin:
+      case PM_MenuVMargin:
+      case PM_MenuBarItemSpacing:
+      case PM_MenuBarHMargin:
+      case PM_MenuBarVMargin:
+      case PM_MenuBarPanelWidth:
+      case PM_SmallIconSize:
+        return Scaled(QProxyStyle::pixelMetric(metric, option, widget));
       default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -33,6 +51,13 @@ void SetUpApplication(QApplication& app) {
   QApplication::setStyle(new WindowStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
   app.setPalette(QApplication::style()->standardPalette());
   app.setFont(DefaultFont());
+}
+
+void ApplyZoomToApplication(int percent) {
+  SetZoom(percent);
+  // Menus, message boxes, dialogs and tool tips take the scaled default font.
+  QApplication::setFont(DefaultFont());
+  QToolTip::setFont(DefaultFont());
 }
 
 }  // namespace tessora::qt

@@ -7,5 +7,7 @@ class QApplication;
 namespace tessora::qt {
 
 void SetUpApplication(QApplication& app);
+// Sets the scale of the view (percent) and the application's default fonts with it.
+void ApplyZoomToApplication(int percent);
 
 }  // namespace tessora::qt

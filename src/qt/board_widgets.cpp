@@ -59,12 +59,23 @@ void CellWidget::Apply(const CellLabel& c) {
   drawn_ = true;
 }
 
+void CellWidget::Invalidate() {
+  drawn_ = false;
+  update();
+}
+
 void CellWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), back_);
   if (border_) {
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int w = Scaled(1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const QRect r = rect();
+    p.drawRect(QRect(r.left(), r.top(), r.width(), w));
+    p.drawRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w));
+    p.drawRect(QRect(r.left(), r.top(), w, r.height()));
+    p.drawRect(QRect(r.right() - w + 1, r.top(), w, r.height()));
   }
   if (caption_.isEmpty()) return;
   p.setFont(font_);
@@ -132,21 +143,20 @@ void Overlay::paintEvent(QPaintEvent*) {
   // Grid lines: crisp, square ends so that the thick lines meet in full corners.
   for (const LineShape& l : lines_) {
     if (!l.visible) continue;
-    p.setPen(QPen(ToQColor(l.colour, palette), std::max(1, l.width), Qt::SolidLine, Qt::SquareCap));
+    p.setPen(QPen(ToQColor(l.colour, palette), Scaled(std::max(1, l.width)), Qt::SolidLine, Qt::SquareCap));
     p.drawLine(Px(l.x1), Px(l.y1), Px(l.x2), Px(l.y2));
   }
   if (figures_.empty()) return;
   p.setRenderHint(QPainter::Antialiasing);
   for (const Figure& g : figures_) {
     const QColor c = ToQColor(g.colour, palette);
-    p.setPen(QPen(c, std::max(1, g.widthPx)));
+    p.setPen(QPen(c, Scaled(std::max(1, g.widthPx))));
     if (g.type == Figure::Circle) {
       p.setBrush(g.filled ? QBrush(c) : QBrush(Qt::NoBrush));
-      const double r = g.radius / double(kTwipsPerPixel);
-      p.drawEllipse(QPointF(g.x1 / double(kTwipsPerPixel), g.y1 / double(kTwipsPerPixel)), r, r);
+      const double r = PxF(g.radius);
+      p.drawEllipse(QPointF(PxF(g.x1), PxF(g.y1)), r, r);
     } else {
-      p.drawLine(QPointF(g.x1 / double(kTwipsPerPixel), g.y1 / double(kTwipsPerPixel)),
-                 QPointF(g.x2 / double(kTwipsPerPixel), g.y2 / double(kTwipsPerPixel)));
+      p.drawLine(QPointF(PxF(g.x1), PxF(g.y1)), QPointF(PxF(g.x2), PxF(g.y2)));
     }
   }
 }

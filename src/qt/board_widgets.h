@@ -19,6 +19,8 @@ class CellWidget : public QWidget {
   CellWidget(MainView* view, int index, QWidget* parent);
   // Draws the cell's state; only a change repaints.
   void Apply(const CellLabel& cell);
+  // The next Apply draws everything again (after a change of scale).
+  void Invalidate();
 
   QString Caption() const { return caption_; }
   QColor Background() const { return back_; }
@@ -52,6 +54,7 @@ class Overlay : public QWidget {
   // Each returns true when something changed (and schedules a repaint).
   bool SetLines(const std::vector<Control>& horizontal, const std::vector<Control>& vertical);
   bool SetFigures(const std::vector<Figure>& figures);
+  void Invalidate() { update(); }
 
  protected:
   void paintEvent(QPaintEvent*) override;

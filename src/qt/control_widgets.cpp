@@ -280,7 +280,7 @@ void LightWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-  p.setPen(QPen(colour_.darker(170), 1.2));
+  p.setPen(QPen(colour_.darker(170), 1.2 * Zoom() / 100.0));
   p.setBrush(colour_);
   p.drawEllipse(r);
 }
@@ -305,9 +305,9 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     p.setPen(Qt::black);
     p.setFont(font());
     const QFontMetrics fm(font());
-    int y = inner.top() + 2 + fm.ascent();
+    int y = inner.top() + Scaled(2) + fm.ascent();
     for (const QString& line : lines_) {
-      p.drawText(inner.left() + 3, y, line);
+      p.drawText(inner.left() + Scaled(3), y, line);
       y += fm.height();
     }
   }
@@ -335,7 +335,7 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
   p.drawRect(box.translated(1, 1));
   if (caption_.isEmpty()) return;
   const int textWidth = fm.horizontalAdvance(caption_);
-  const QRect text(7, 0, textWidth + 4, fm.height());
+  const QRect text(Scaled(7), 0, textWidth + Scaled(4), fm.height());
   p.fillRect(text, palette().color(QPalette::Window));
   p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   p.drawText(text, Qt::AlignCenter, caption_);
@@ -346,21 +346,22 @@ CompletedImage::CompletedImage(QWidget* parent) : QWidget(parent) {}
 void CompletedImage::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+  const qreal z = Zoom() / 100.0;
+  const QRectF r = QRectF(rect()).adjusted(1.5 * z, 1.5 * z, -1.5 * z, -1.5 * z);
   QLinearGradient g(r.topLeft(), r.bottomLeft());
   g.setColorAt(0, QColor(0x5C, 0xC8, 0x5C));
   g.setColorAt(1, QColor(0x1E, 0x8A, 0x3A));
-  p.setPen(QPen(QColor(0x14, 0x5A, 0x26), 2));
+  p.setPen(QPen(QColor(0x14, 0x5A, 0x26), 2 * z));
   p.setBrush(g);
-  p.drawRoundedRect(r, 12, 12);
+  p.drawRoundedRect(r, 12 * z, 12 * z);
 
   // A small board of nine boxes, all filled, on the left.
   const qreal side = r.height() * 0.56;
-  const QRectF board(r.left() + 12, r.center().y() - side / 2 - 8, side, side);
+  const QRectF board(r.left() + 12 * z, r.center().y() - side / 2 - 8 * z, side, side);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 235));
   p.drawRect(board);
-  p.setPen(QPen(QColor(0x14, 0x5A, 0x26), 1));
+  p.setPen(QPen(QColor(0x14, 0x5A, 0x26), z));
   for (int i = 1; i < 3; ++i) {
     const qreal x = board.left() + board.width() * i / 3, y = board.top() + board.height() * i / 3;
     p.drawLine(QPointF(x, board.top()), QPointF(x, board.bottom()));
@@ -372,19 +373,19 @@ void CompletedImage::paintEvent(QPaintEvent*) {
   tick.lineTo(board.left() + side * 0.42, board.top() + side * 0.78);
   tick.lineTo(board.left() + side * 0.95, board.top() + side * 0.12);
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QColor(0xD9, 0x2B, 0x2B), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(QColor(0xD9, 0x2B, 0x2B), 5 * z, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPath(tick);
 
   // The words.
   QFont f = ToQFont(font::Sans, 11, true);
   p.setFont(f);
   p.setPen(Qt::white);
-  const QRectF text(board.right() + 6, r.top() + 6, r.right() - board.right() - 10, r.height() - 30);
+  const QRectF text(board.right() + 6 * z, r.top() + 6 * z, r.right() - board.right() - 10 * z, r.height() - 30 * z);
   p.drawText(text, Qt::AlignCenter, QStringLiteral("SUDOKU\nSOLVED"));
   QFont small = ToQFont(font::Sans, 8.25, true);
   p.setFont(small);
   p.setPen(QColor(0xE8, 0xFF, 0xE8));
-  p.drawText(QRectF(r.left(), r.bottom() - 22, r.width(), 18), Qt::AlignCenter, QStringLiteral("COMPLETED!"));
+  p.drawText(QRectF(r.left(), r.bottom() - 22 * z, r.width(), 18 * z), Qt::AlignCenter, QStringLiteral("COMPLETED!"));
 }
 
 }  // namespace tessora::qt

@@ -1,37 +1,71 @@
 // tessora: the Sudoku tutor's window. The core holds the logic and the
 // window's state; this program draws it and forwards the events.
 //
-//   tessora [--script FILE] [--screenshot FILE.png [--delay MS]]
+//   tessora [FILE] [--script FILE] [--screenshot FILE.png [--delay MS] [--window NAME]]
 //
-// --script runs a session script (the commands of tessora-cli session) on the
-// window before it shows; message boxes and file dialogs raised meanwhile take
-// the script's queued answers. --screenshot saves the whole window, menu bar
-// included, to a PNG file (and the priority dialog, when it is open, to
-// FILE-form3.png) and ends the program.
+// FILE is a scheme (.sud or .ss) opened as Open would. --script runs a
+// session script (the commands of tessora-cli session) on the window before
+// it shows; message boxes and file dialogs raised meanwhile take the script's
+// queued answers. --screenshot saves the whole window, menu bar included, to
+// a PNG file (and each other window that is open beside it: the priority
+// dialog to FILE-form3.png, the information window to FILE-form4.png, the
+// guide to FILE-guide.png) and ends the program; with --window start or
+// closing it saves the start-up or the closing window instead, over a
+// desktop colour. Script and screenshot runs skip the start-up window and
+// neither read nor keep the zoom of earlier runs.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QPixmap>
-#include <QStyleFactory>
 #include <QTimer>
 #include <fstream>
 #include <iostream>
 
+#include "about_dialog.h"
 #include "app_setup.h"
-#include "main_view.h"
+#include "artwork.h"
+#include "help_viewer.h"
 #include "priority_dialog.h"
-#include "qt_platform.h"
-#include "ui/form1.h"
+#include "program.h"
 #include "ui/scripted_platform.h"
 #include "ui/session.h"
+
+namespace {
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(tessora::qt::IconPicture(size)));
+  return icon;
+}
+
+// NAME.png -> NAME-suffix.png
+QString Beside(const QString& out, const char* suffix) {
+  QString path = out;
+  path.insert(out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? out.size() - 4 : out.size(),
+              QLatin1Char('-') + QLatin1String(suffix));
+  return path;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tessora"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Tessora"));
+  QApplication::setApplicationVersion(QString::fromStdString(tessora::kVersion));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.tessora.Tessora"));
+  QApplication::setQuitOnLastWindowClosed(false);  // the closing window ends the run
   tessora::qt::SetUpApplication(app);
+  app.setWindowIcon(ProgramIcon());
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Tessora, the Sudoku tutor"));
+  parser.setApplicationDescription(QStringLiteral(
+      "Tessora, the Sudoku tutor: key in, open or create a scheme, and play it with a tutor that checks every\n"
+      "move, keeps the candidates and explains the next step. Press F1 in the window for the guide."));
   parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A scheme file (.sud or .ss) to open."),
+                               QStringLiteral("[FILE]"));
   const QCommandLineOption scriptOption(QStringLiteral("script"),
                                         QStringLiteral("Runs a session script before the window shows."),
                                         QStringLiteral("FILE"));
@@ -41,14 +75,34 @@ int main(int argc, char** argv) {
   const QCommandLineOption delayOption(QStringLiteral("delay"),
                                        QStringLiteral("Waits this long before the screenshot (default 300)."),
                                        QStringLiteral("MS"), QStringLiteral("300"));
-  parser.addOptions({scriptOption, shotOption, delayOption});
+  const QCommandLineOption windowOption(QStringLiteral("window"),
+                                        QStringLiteral("The window of the screenshot: main (default), start or "
+                                                       "closing."),
+                                        QStringLiteral("NAME"), QStringLiteral("main"));
+  parser.addOptions({scriptOption, shotOption, delayOption, windowOption});
   parser.process(app);
 
-  tessora::qt::QtPlatform platform;
-  tessora::Form1 form(platform);
-  tessora::qt::MainView view(form, platform);
-  form.Form_Load();
-  view.Sync();
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) {
+    std::cerr << "tessora: one scheme file at a time\n";
+    return 2;
+  }
+  const QString shotWindow = parser.value(windowOption);
+  if (shotWindow != QLatin1String("main") && shotWindow != QLatin1String("start") &&
+      shotWindow != QLatin1String("closing")) {
+    std::cerr << "tessora: --window takes main, start or closing\n";
+    return 2;
+  }
+  const bool scripted = parser.isSet(scriptOption) || parser.isSet(shotOption);
+
+  tessora::qt::Program::Options options;
+  options.startWindow = !scripted;
+  options.settings = !scripted;
+  if (!files.isEmpty()) options.scheme = files.first();
+  tessora::qt::Program program(options);
+  program.onEnd = [&app](int status) { app.exit(status); };
+  tessora::Form1& form = program.form();
+  tessora::qt::MainView& view = program.view();
 
   int failures = 0;
   if (parser.isSet(scriptOption)) {
@@ -59,7 +113,7 @@ int main(int argc, char** argv) {
       return 2;
     }
     tessora::ScriptedPlatform answers;  // holds the script's queued answers only
-    platform.SetAnswerSource(&answers);
+    program.platform().SetAnswerSource(&answers);
     int number = 0;
     for (std::string line; std::getline(in, line);) {
       ++number;
@@ -71,29 +125,44 @@ int main(int argc, char** argv) {
       view.Sync();
       if (form.unloaded) return failures ? 1 : 0;
     }
-    platform.SetAnswerSource(nullptr);
+    program.platform().SetAnswerSource(nullptr);
   }
 
-  view.show();
+  if (parser.isSet(shotOption) && shotWindow != QLatin1String("main")) {
+    // The picture window alone, as it stands on a desktop of a plain colour.
+    if (shotWindow == QLatin1String("start")) {
+      program.windows().Form0_Load();
+    } else {
+      program.windows().Form9_Load();
+    }
+    program.Start();
+  } else {
+    program.Start();
+  }
 
   if (parser.isSet(shotOption)) {
     const QString out = parser.value(shotOption);
     const int delay = parser.value(delayOption).toInt();
-    QTimer::singleShot(std::max(0, delay), &view, [&view, &app, out, &failures] {
+    QTimer::singleShot(std::max(0, delay), &view, [&, out] {
       view.Sync();
-      auto save = [&failures](QWidget* window, const QString& path) {
-        if (window->grab().save(path, "PNG")) return;
+      auto save = [&failures](const QImage& image, const QString& path) {
+        if (image.save(path, "PNG")) return;
         std::cerr << "tessora: cannot write " << path.toStdString() << "\n";
         failures += 1;
       };
-      save(&view, out);
-      // The priority dialog, when open, goes beside it: NAME-form3.png.
-      if (view.Form3() && view.Form3()->isVisible()) {
-        QString dialogOut = out;
-        dialogOut.insert(out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? out.size() - 4 : out.size(),
-                         QLatin1String("-form3"));
-        save(view.Form3(), dialogOut);
+      if (shotWindow == QLatin1String("start") || shotWindow == QLatin1String("closing")) {
+        auto* window = shotWindow == QLatin1String("start") ? program.StartWindow() : program.ClosingWindow();
+        if (window) save(window->OnDesktop(QColor(0x3A, 0x6E, 0x8F)), out);
+        else failures += 1;
+        app.exit(failures ? 1 : 0);
+        return;
       }
+      save(view.grab().toImage(), out);
+      // The other windows open beside it.
+      if (view.Form3() && view.Form3()->isVisible()) save(view.Form3()->grab().toImage(), Beside(out, "form3"));
+      if (view.Form4() && view.Form4()->isVisible()) save(view.Form4()->grab().toImage(), Beside(out, "form4"));
+      if (auto* help = program.platform().Help(); help && help->isVisible())
+        save(help->grab().toImage(), Beside(out, "guide"));
       app.exit(failures ? 1 : 0);
     });
   }

@@ -7,12 +7,16 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <map>
 #include <set>
 
+#include "about_dialog.h"
+#include "app_setup.h"
 #include "board_widgets.h"
 #include "key_codes.h"
 #include "priority_dialog.h"
@@ -29,8 +33,25 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 // Buttons that act while held down: pressed and released, never clicked.
 const std::set<std::string> kHeldButtons = {"Cons1", "Cons2", "Cons3", "Sugge3b", "Sugge3c", "Sugge3d"};
 
+// The letter of each menu and menu item that Alt (in the menu bar) or the
+// letter alone (in an open menu) chooses; unique within its menu.
+const std::map<std::string, char> kMnemonics = {
+    {"mFile", 'F'},     {"mApri", 'O'},     {"mCrea", 'N'},     {"mAzzer", 'C'},      {"mSalva", 'S'},
+    {"mChiudi", 'x'},   {"mAzio", 'V'},     {"mSugge0", 'N'},   {"mSugge1", 'A'},     {"mSugge2", 'O'},
+    {"mSugge6", 'C'},   {"mSugge8", 'T'},   {"mSoluz", 'F'},    {"mZoom", 'Z'},       {"mZoom100", '1'},
+    {"mZoom125", '2'},  {"mZoom150", '5'},  {"mZoom200", '0'},  {"mStrumenti", 'T'},  {"mApplica", 'A'},
+    {"mCanMoss", 'C'},  {"mNuoVal", 'V'},   {"mRicMan", 'R'},   {"mPerSuCom", 'F'},   {"mMosRiso", 'S'},
+    {"mRicFla", 'R'},   {"mFunzAva", 'E'},  {"mOpzio", 'P'},    {"mValuta", 'D'},     {"mCreaDoc", 'n'},
+    {"mUsaSS", 'S'},    {"mAiuto", 'H'},    {"mGuida", 'G'},    {"mRapida", 'Q'},     {"mInfo", 'A'},
+};
+
 QString MenuText(const Control& c) {
   QString text = Q(c.caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+  auto mnemonic = kMnemonics.find(c.name);
+  if (mnemonic != kMnemonics.end()) {
+    const int at = text.indexOf(QLatin1Char(mnemonic->second));
+    if (at >= 0) text.insert(at, QLatin1Char('&'));
+  }
   if (!c.shortcut.empty()) text += QLatin1Char('\t') + Q(c.shortcut);  // shown, not registered
   return text;
 }
@@ -39,6 +60,8 @@ QString MenuText(const Control& c) {
 
 MainView::MainView(Form1& form, QtPlatform& platform) : form_(form), platform_(platform) {
   setObjectName(QStringLiteral("MainView"));
+  drawnZoom_ = form_.w.zoom;
+  ApplyZoomToApplication(drawnZoom_);
   surface_ = new tessora::qt::Surface(this, this);
   surface_->setFixedSize(Px(form_.w.width), Px(form_.w.height));
   setCentralWidget(surface_);
@@ -60,6 +83,7 @@ MainView::MainView(Form1& form, QtPlatform& platform) : form_(form), platform_(p
   };
   platform_.onQuit = [this] {
     if (form3_) form3_->hide();
+    if (form4_) form4_->hide();
     hide();
   };
   qApp->installEventFilter(this);
@@ -205,7 +229,57 @@ void MainView::Sync() {
 
   SyncMenus();
   SyncForm3();
+  SyncForm4();
   syncing_ = false;
+  if (w.zoom != drawnZoom_) {
+    drawnZoom_ = w.zoom;
+    ApplyZoom();
+    if (onZoomChanged) onZoomChanged(w.zoom);
+  }
+}
+
+void MainView::ApplyZoom() {
+  ApplyZoomToApplication(form_.w.zoom);
+  // Everything is drawn again at the new scale: positions, sizes and fonts.
+  for (auto& [c, slot] : controls_) slot.drawn = false;
+  for (auto* arr : {&ri_, &co_, &cM_, &cv1_})
+    for (ControlSlot& slot : *arr) slot.drawn = false;
+  for (CellWidget* cell : cells_) cell->Invalidate();
+  for (MenuSlot& m : menuSlots_) m.drawn = false;
+  menuBar()->setFont(DefaultFont());
+  for (auto& [name, menu] : menus_) menu->setFont(DefaultFont());
+  surface_->setFixedSize(Px(form_.w.width), Px(form_.w.height));
+  overlay_->setGeometry(surface_->rect());
+  overlay_->Invalidate();
+  if (form3_) form3_->Rescale();
+  if (form4_) form4_->Rescale();
+  const bool wasSyncing = syncing_;
+  syncing_ = false;
+  Sync();
+  syncing_ = wasSyncing;
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  if (layout()) layout()->activate();
+  setFixedSize(sizeHint());
+}
+
+void MainView::SyncForm4() {
+  AboutWindow& state = form_.form4;
+  if (state.open && !form_.unloaded) {
+    if (!form4_) form4_ = new AboutDialog(this);
+    form4_->Sync(state);
+    if (!form4_->isVisible()) {
+      form4_->show();
+      drawnRaise_ = state.raised;
+    } else if (state.raised != drawnRaise_) {
+      // "About" again: the same window comes forward.
+      drawnRaise_ = state.raised;
+      form4_->raise();
+      form4_->activateWindow();
+    }
+  } else if (form4_ && form4_->isVisible()) {
+    form4_->hide();
+  }
 }
 
 void MainView::SyncArray(std::vector<ControlSlot>& elements, std::vector<Control>& controls, QWidget* parent) {
@@ -326,6 +400,7 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainView::HandleKey(QObject* watched, QEvent* event) {
+  if (auto* menu = qobject_cast<QMenu*>(watched)) return HandleMenuKey(menu, event);
   // The window sees every key before its controls, and its controls see none.
   if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) return false;
   if (event->type() == QEvent::KeyPress) {
@@ -334,6 +409,18 @@ bool MainView::HandleKey(QObject* watched, QEvent* event) {
     const int shiftState = ShiftMask(key->modifiers());
     if (code) Forward([this, code, shiftState] { form_.KeyDown(code, shiftState); });
   }
+  return true;
+}
+
+bool MainView::HandleMenuKey(QMenu* menu, QEvent* event) {
+  // F1 in an open menu of this window: the guide at the highlighted item's topic.
+  if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) return false;
+  if (menus_.find(menu->objectName().toStdString()) == menus_.end()) return false;
+  const QAction* active = menu->activeAction();
+  const std::string highlighted =
+      (active && !active->objectName().isEmpty() ? active->objectName() : menu->objectName()).toStdString();
+  while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  Forward([this, highlighted] { form_.F1Help(highlighted); });
   return true;
 }
 

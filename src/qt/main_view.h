@@ -23,6 +23,7 @@ namespace tessora::qt {
 
 class QtPlatform;
 class PriorityDialog;
+class AboutDialog;
 class CellWidget;
 class Overlay;
 class Surface;
@@ -48,6 +49,9 @@ class MainView : public QMainWindow {
   QAction* MenuAction(const std::string& name) const;
   QMenu* Menu(const std::string& name) const;
   PriorityDialog* Form3() const { return form3_; }
+  AboutDialog* Form4() const { return form4_; }
+  // Called after the view has changed its scale (View > Zoom).
+  std::function<void(int)> onZoomChanged;
   QWidget* Surface() const;
 
   // Events of the parts of the window.
@@ -67,6 +71,9 @@ class MainView : public QMainWindow {
   void SyncArray(std::vector<ControlSlot>& elements, std::vector<Control>& controls, QWidget* parent);
   void SyncMenus();
   void SyncForm3();
+  void SyncForm4();
+  void ApplyZoom();
+  bool HandleMenuKey(QMenu* menu, QEvent* event);
   void WireControl(const Control& c, QWidget* w);
   void WireArrayElement(Kind kind, QWidget* w, const std::string& arrayName, std::size_t index);
   bool HandleKey(QObject* watched, QEvent* event);
@@ -92,6 +99,9 @@ class MainView : public QMainWindow {
   std::map<QObject*, std::string> heldButtons_;  // buttons that act while held
   std::string heldNow_;                           // the held button pressed now
   PriorityDialog* form3_ = nullptr;
+  AboutDialog* form4_ = nullptr;
+  int drawnRaise_ = 0;
+  int drawnZoom_ = 100;
   std::string drawnCaption_;
   int depth_ = 0;
   bool syncing_ = false;

@@ -40,6 +40,12 @@ PriorityDialog::PriorityDialog(MainView* view) : QDialog(view), view_(view) {
   Sync(state);
 }
 
+void PriorityDialog::Rescale() {
+  setFixedSize(Px(view_->form().form3.width), Px(view_->form().form3.height));
+  for (ControlSlot& slot : slots_) slot.drawn = false;
+  Sync(view_->form().form3);
+}
+
 void PriorityDialog::Sync(PriorityWindow& state) {
   const QString caption = QString::fromStdString(state.caption);
   if (caption != drawnCaption_) {

@@ -24,6 +24,8 @@ class PriorityDialog : public QDialog {
   explicit PriorityDialog(MainView* view);
   // Draws the dialog's state, touching only what changed.
   void Sync(PriorityWindow& state);
+  // Sizes and fonts again at the view's current scale.
+  void Rescale();
 
   QListWidget* List() const;
   QPushButton* Button(const std::string& name) const;

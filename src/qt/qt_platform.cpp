@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "help_viewer.h"
 #include "print_pdf.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
@@ -45,6 +46,7 @@ QtPlatform::QtPlatform() : rng_(ClockSeed()) {}
 
 QtPlatform::~QtPlatform() {
   for (auto& [name, timer] : timers_) delete timer;
+  delete help_;
   if (busyPointer_) QApplication::restoreOverrideCursor();
 }
 
@@ -90,6 +92,11 @@ MsgResult QtPlatform::MessageBox(const MessageBoxRequest& request) {
 
 std::string QtPlatform::AskOpenFile(const std::string& title, const std::vector<FileFilter>& filters,
                                     const std::string& folder) {
+  if (!openAnswer_.empty()) {
+    std::string path;
+    path.swap(openAnswer_);
+    return path;
+  }
   if (answers_) return answers_->AskOpenFile(title, filters, folder);
   Redraw();
   // The open dialog only accepts an existing file.
@@ -126,6 +133,11 @@ bool QtPlatform::TimerActive(const std::string& name) const {
   return it != timers_.end() && it->second->isActive();
 }
 
+QTimer* QtPlatform::Timer(const std::string& name) const {
+  auto it = timers_.find(name);
+  return it == timers_.end() ? nullptr : it->second;
+}
+
 void QtPlatform::DoEvents() {
   // The core calls this very often in long loops: process at most every few milliseconds.
   if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kDoEventsIntervalMs) return;
@@ -154,11 +166,28 @@ bool QtPlatform::StartProgram(const std::string& path) {
   return QProcess::startDetached(Q(path), {});
 }
 
-bool QtPlatform::ShowHelp(const std::string& file, int /*topic*/) {
-  // Topics are not addressable in a plain file: the whole help opens.
-  const QFileInfo info(Q(file));
-  if (!info.exists()) return false;
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+bool QtPlatform::ShowHelp(const std::string& /*file*/, int topic) {
+  // The guide built into the program, in its own viewer.
+  if (!help_) help_ = new HelpViewer;
+  return help_->ShowTopic(topic);
+}
+
+QString QtPlatform::InstalledGuide(const std::string& file) {
+  // Beside the program as installed (bin/ and share/tessora/ under one
+  // prefix), then under the prefix it was built for. Never the current folder.
+  const QStringList folders = {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/tessora")),
+                               QStringLiteral(TESSORA_DATADIR)};
+  for (const QString& folder : folders) {
+    const QFileInfo info(QDir(folder).filePath(Q(file)));
+    if (info.isFile()) return info.canonicalFilePath();
+  }
+  return QString();
+}
+
+bool QtPlatform::OpenGuide(const std::string& file) {
+  const QString path = InstalledGuide(file);
+  if (path.isEmpty()) return false;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void QtPlatform::SetMousePointer(Pointer pointer) {
@@ -176,8 +205,9 @@ bool QtPlatform::RenderPdf(const PrintPage& page, std::string& pdf, std::string&
 void QtPlatform::Quit() {
   quitRequested_ = true;
   for (auto& [name, timer] : timers_) timer->stop();
+  if (help_) help_->hide();
   if (onQuit) onQuit();
-  QCoreApplication::quit();
+  if (quitsAtOnce) QCoreApplication::quit();
 }
 
 }  // namespace tessora::qt

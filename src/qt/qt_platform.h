@@ -21,6 +21,8 @@ class ScriptedPlatform;
 
 namespace tessora::qt {
 
+class HelpViewer;
+
 class QtPlatform : public Platform {
  public:
   QtPlatform();
@@ -38,8 +40,21 @@ class QtPlatform : public Platform {
   // from the script's queues instead of asking (nullptr: ask the user).
   void SetAnswerSource(ScriptedPlatform* source) { answers_ = source; }
 
+  // The next open-file dialog is answered with this path without asking
+  // (a scheme named on the command line goes through Open like a chosen one).
+  void QueueOpenAnswer(const std::string& path) { openAnswer_ = path; }
+  // Whether Quit ends the event loop at once; false when a closing window
+  // ends the program later.
+  bool quitsAtOnce = true;
+  // The help viewer, once F1 has opened it.
+  HelpViewer* Help() const { return help_; }
+  // Where the guide installed with the program lies; empty when it is not installed.
+  static QString InstalledGuide(const std::string& file);
+
   bool QuitRequested() const { return quitRequested_; }
   bool TimerActive(const std::string& name) const;
+  // The Qt timer behind a timer of the core (null before it was first switched on).
+  QTimer* Timer(const std::string& name) const;
   // Minimum time between two real event-processing passes of DoEvents.
   static constexpr int kDoEventsIntervalMs = 15;
 
@@ -59,6 +74,7 @@ class QtPlatform : public Platform {
   bool SetCurrentFolder(const std::string& folder) override;
   bool StartProgram(const std::string& path) override;
   bool ShowHelp(const std::string& file, int topic) override;
+  bool OpenGuide(const std::string& file) override;
   void SetMousePointer(Pointer pointer) override;
   bool RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) override;
   void Quit() override;
@@ -66,6 +82,8 @@ class QtPlatform : public Platform {
  private:
   void Redraw();
   ScriptedPlatform* answers_ = nullptr;
+  std::string openAnswer_;
+  HelpViewer* help_ = nullptr;
   std::map<std::string, QTimer*> timers_;
   QElapsedTimer sinceEvents_;
   std::mt19937 rng_;

@@ -48,13 +48,15 @@ QFont ToQFont(const std::string& name, double points, bool bold) {
   if (points <= 0) points = 8.25;
   QFont f(family);
   f.setStyleHint(hint);
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * Zoom() / 100.0))));
   f.setBold(bold);
   f.setItalic(false);
   return f;
 }
 
 QFont DefaultFont() { return ToQFont(font::Sans, 8.25); }
+
+void SetZoom(int percent) { gZoomPercent = std::clamp(percent, 50, 400); }
 
 QPalette WindowPalette() {
   QPalette p = QApplication::style()->standardPalette();

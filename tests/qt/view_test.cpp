@@ -182,7 +182,7 @@ class ViewTest : public QObject {
     QMenu* file = view->Menu("mFile");
     QAction* clear = view->MenuAction("mAzzer");
     QVERIFY(file && clear);
-    QCOMPARE(clear->text(), QStringLiteral("Clear All"));
+    QCOMPARE(clear->text(), QStringLiteral("&Clear All"));
     file->popup(view->mapToGlobal(QPoint(10, 10)));
     QVERIFY(QTest::qWaitForWindowExposed(file));
     QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(clear).center());
@@ -198,8 +198,9 @@ class ViewTest : public QObject {
   void menuShowsTheCoreState() {
     QAction* solution = view->MenuAction("mSoluz");
     QAction* apply = view->MenuAction("mApplica");
-    QCOMPARE(solution->text(), QStringLiteral("Final Solution\tF12"));
-    QCOMPARE(apply->text(), QStringLiteral("Apply Suggestion or Trial\tF2"));
+    QCOMPARE(solution->text(), QStringLiteral("&Final Solution\tF12"));
+    QCOMPARE(apply->text(), QStringLiteral("&Apply Suggestion or Trial\tF2"));
+    QCOMPARE(view->MenuAction("mChiudi")->text(), QStringLiteral("E&xit\tCtrl+Q"));
     QVERIFY(!solution->isEnabled());
     QVERIFY(!apply->isEnabled());
     // The shortcuts are shown only: the core's key handler runs them.

@@ -1,0 +1,284 @@
+// The program's run on the window system: the start-up window giving way to
+// the main window, Exit through the closing window, a scheme named on the
+// command line, the information window, F1 and the guide, the zoom, the
+// menus' keys.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "about_dialog.h"
+#include "app_setup.h"
+#include "artwork.h"
+#include "board_widgets.h"
+#include "help_viewer.h"
+#include "picture_window.h"
+#include "program.h"
+#include "style.h"
+#include "ui/form1.h"
+#include "ui/scripted_platform.h"
+
+using namespace tessora;
+using tessora::qt::Program;
+
+namespace {
+
+QSettings Settings() { return QSettings(QStringLiteral("tessora"), QStringLiteral("tessora")); }
+
+// Makes a running timer of the platform fire now instead of after its interval.
+void Hurry(qt::QtPlatform& platform, const std::string& name) {
+  QTimer* timer = platform.Timer(name);
+  QVERIFY(timer && timer->isActive());
+  timer->start(1);
+}
+
+}  // namespace
+
+class ProgramTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    qt::SetUpApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    QApplication::setQuitOnLastWindowClosed(false);
+  }
+
+  void init() { Settings().clear(); }
+
+  void startWindowGivesWayToTheMainWindow() {
+    Program program(Program::Options{});
+    int ended = -1;
+    program.onEnd = [&](int status) { ended = status; };
+    program.Start();
+
+    qt::PictureWindowView* start = program.StartWindow();
+    QVERIFY(start && start->isVisible());
+    QVERIFY(!program.view().isVisible());
+    QCOMPARE(start->size(), QSize(271, 311));
+    QVERIFY(start->windowFlags() & Qt::FramelessWindowHint);
+    // Shaped: the picture's pure white corners are not part of the window, its middle is.
+    const QRegion outline = start->mask();
+    QVERIFY(!outline.isEmpty());
+    QVERIFY(!outline.contains(QPoint(0, 0)));
+    QVERIFY(!outline.contains(QPoint(270, 310)));
+    QVERIFY(outline.contains(QPoint(135, 30)));
+    QCOMPARE(program.platform().Timer("Form0.Timer10")->interval(), 5000);
+
+    Hurry(program.platform(), "Form0.Timer10");
+    QTRY_VERIFY(program.view().isVisible());
+    QVERIFY(!start->isVisible());
+    QVERIFY(!program.platform().Timer("Form0.Timer10")->isActive());
+    QCOMPARE(ended, -1);
+  }
+
+  void closingTheStartWindowShowsTheMainWindowAtOnce() {
+    Program program(Program::Options{});
+    program.Start();
+    QVERIFY(program.StartWindow()->isVisible());
+    program.StartWindow()->close();
+    QVERIFY(program.view().isVisible());
+    QVERIFY(!program.platform().Timer("Form0.Timer10")->isActive());
+  }
+
+  void exitShowsTheClosingWindowAndEnds_data() {
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("File > Exit") << true;
+    QTest::newRow("close box") << false;
+  }
+
+  void exitShowsTheClosingWindowAndEnds() {
+    QFETCH(bool, fromMenu);
+    Program::Options options;
+    options.startWindow = false;
+    Program program(options);
+    int ended = -1;
+    program.onEnd = [&](int status) { ended = status; };
+    program.Start();
+    QVERIFY(program.view().isVisible());
+    QVERIFY(!program.StartWindow());
+
+    if (fromMenu) program.view().MenuAction("mChiudi")->trigger();
+    else program.view().close();
+    QVERIFY(program.form().unloaded);
+    QVERIFY(!program.view().isVisible());
+    qt::PictureWindowView* closing = program.ClosingWindow();
+    QVERIFY(closing && closing->isVisible());
+    QCOMPARE(closing->size(), QSize(190, 115));
+    QVERIFY(!closing->mask().isEmpty());
+    QCOMPARE(program.platform().Timer("Form9.Timer10")->interval(), 2000);
+    QCOMPARE(ended, -1);
+
+    Hurry(program.platform(), "Form9.Timer10");
+    QTRY_COMPARE(ended, 0);
+    QVERIFY(!closing->isVisible());
+    QVERIFY(program.Ended());
+  }
+
+  void schemeOnTheCommandLineOpensLikeOpen() {
+    Program::Options options;
+    options.startWindow = false;
+    options.scheme = QStringLiteral(TESSORA_FIXTURES "/schemes/compact.ss");
+    Program program(options);
+    program.Start();
+    QTRY_VERIFY(program.form().board.PlayPhase);
+    const Form1& f = program.form();
+    QCOMPARE(QString::fromStdString(f.w.caption),
+             QStringLiteral("Tessora - Sudoku file=") + QStringLiteral(TESSORA_FIXTURES "/schemes/compact.ss"));
+    QCOMPARE(f.w.caN[1].caption, std::string("7"));
+    QCOMPARE(f.w.ListCons.items.front(), std::string("SCHEME RELOADED & CONTROLLED"));
+    QCOMPARE(program.view().Cell(1)->Caption(), QStringLiteral("7"));
+  }
+
+  void unreadableSchemeOnTheCommandLineIsReported() {
+    Program::Options options;
+    options.startWindow = false;
+    options.scheme = QStringLiteral("/nonexistent/folder/none.sud");
+    Program program(options);
+    ScriptedPlatform answers;  // takes the message box instead of a user
+    program.platform().SetAnswerSource(&answers);
+    program.Start();
+    QTRY_COMPARE(answers.messages.size(), std::size_t(1));
+    QVERIFY(answers.messages[0].text.find("cannot be opened") != std::string::npos);
+    QVERIFY(!program.form().board.DataStarted);
+    program.platform().SetAnswerSource(nullptr);
+  }
+
+  void aboutTwiceGivesOneWindow() {
+    Program::Options options;
+    options.startWindow = false;
+    Program program(options);
+    program.Start();
+    qt::MainView& view = program.view();
+    view.MenuAction("mInfo")->trigger();
+    qt::AboutDialog* about = view.Form4();
+    QVERIFY(about && about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->windowTitle(), QStringLiteral("Information - Tessora"));
+    QCOMPARE(about->size(), QSize(312, 140));
+    QCOMPARE(qobject_cast<QLabel*>(about->Control("Label2"))->text(), QStringLiteral("Tessora Versione 2.2"));
+    view.MenuAction("mInfo")->trigger();
+    QCOMPARE(view.findChildren<qt::AboutDialog*>().size(), 1);
+    QVERIFY(about->isVisible());
+    // The main window takes clicks meanwhile.
+    QTest::mouseClick(qobject_cast<QPushButton*>(view.ControlWidget("DatIniz")), Qt::LeftButton);
+    QVERIFY(program.form().board.DataStarted);
+    QTest::mouseClick(qobject_cast<QPushButton*>(about->Control("Command1")), Qt::LeftButton);
+    QVERIFY(!program.form().form4.open);
+    QVERIFY(!about->isVisible());
+  }
+
+  void f1OpensTheGuideAndNothingElse() {
+    Program::Options options;
+    options.startWindow = false;
+    Program program(options);
+    program.Start();
+    qt::MainView& view = program.view();
+    QTest::mouseClick(qobject_cast<QPushButton*>(view.ControlWidget("DatIniz")), Qt::LeftButton);
+    QTest::keyClick(&view, Qt::Key_F1);
+    qt::HelpViewer* help = program.platform().Help();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->Browser()->source(), qt::GuideUrl(0));
+    QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Entire Guide")));
+    QCOMPARE(program.form().board.CurCell, 0);  // the cursor did not move
+
+    // With the Help menu open: at topic 1000.
+    help->hide();
+    QMenu* helpMenu = view.Menu("mAiuto");
+    helpMenu->popup(view.mapToGlobal(QPoint(200, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(helpMenu));
+    QTest::keyClick(helpMenu, Qt::Key_F1);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->Browser()->source(), qt::GuideUrl(1000));
+    QTRY_VERIFY(!helpMenu->isVisible());
+  }
+
+  void zoomScalesTheWholeWindowAndIsKept() {
+    Program::Options options;
+    options.startWindow = false;
+    {
+      Program program(options);
+      program.Start();
+      qt::MainView& view = program.view();
+      const QSize small = view.size();
+      QWidget* open = view.ControlWidget("Apri");
+      QCOMPARE(open->geometry(), QRect(8, 16, 89, 25));
+      const int fontAt100 = open->font().pixelSize();
+
+      view.MenuAction("mZoom200")->trigger();
+      QCOMPARE(program.form().w.zoom, 200);
+      QCOMPARE(open->geometry(), QRect(16, 32, 178, 50));
+      QCOMPARE(open->font().pixelSize(), 2 * fontAt100);
+      QCOMPARE(view.Cell(0)->size(), QSize(82, 82));
+      QVERIFY(view.width() >= 2 * small.width() - 2 && view.height() > small.height() * 3 / 2);
+      QVERIFY(view.MenuAction("mZoom200")->isChecked());
+      // The mouse over the window still speaks twips to the core.
+      QTest::mouseClick(qobject_cast<QPushButton*>(view.ControlWidget("DatIniz")), Qt::LeftButton);
+      QTest::mouseMove(view.Cell(40), view.Cell(40)->rect().center());
+      QTRY_COMPARE(program.form().board.CurCell, 40);
+      QCOMPARE(Settings().value("view/zoom").toInt(), 200);
+    }
+    // The next run starts at the kept scale.
+    Program program(options);
+    QCOMPARE(program.form().w.zoom, 200);
+    QCOMPARE(program.view().ControlWidget("Apri")->geometry(), QRect(16, 32, 178, 50));
+    program.view().MenuAction("mZoom100")->trigger();
+    QCOMPARE(program.view().ControlWidget("Apri")->geometry(), QRect(8, 16, 89, 25));
+    QCOMPARE(Settings().value("view/zoom").toInt(), 100);
+  }
+
+  void runsWithoutSettingsNeitherReadNorKeepTheZoom() {
+    Settings().setValue("view/zoom", 150);
+    Program::Options options;
+    options.startWindow = false;
+    options.settings = false;
+    Program program(options);
+    QCOMPARE(program.form().w.zoom, 100);
+    program.view().MenuAction("mZoom125")->trigger();
+    QCOMPARE(Settings().value("view/zoom").toInt(), 150);
+  }
+
+  void altLetterOpensItsMenu() {
+    Program::Options options;
+    options.startWindow = false;
+    Program program(options);
+    program.Start();
+    qt::MainView& view = program.view();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(view.Menu("mFile")->menuAction()->text(), QStringLiteral("&File"));
+    QTest::keyClick(&view, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(view.Menu("mFile")->isVisible());
+    // In the open menu the letter alone chooses its item: N is "New (create)", C "Clear All".
+    QCOMPARE(view.MenuAction("mCrea")->text(), QStringLiteral("&New (create)"));
+    view.Menu("mFile")->close();
+  }
+
+  void shapeOfThePicturesFollowsTheArtwork() {
+    for (int percent : {100, 200}) {
+      const QImage picture = qt::StartPicture(percent);
+      QCOMPARE(picture.size(), QSize(271, 311) * percent / 100);
+      const QRegion outline = qt::PictureOutline(picture);
+      // Every pixel of the outline is a pixel of the artwork, and every pixel outside it is pure white.
+      int inside = 0;
+      for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+          const bool white = (picture.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+          QCOMPARE(outline.contains(QPoint(x, y)), !white);
+          inside += !white;
+        }
+      // Mostly artwork, but with its corners and the gaps between the tiles cut.
+      QVERIFY(inside > picture.width() * picture.height() * 6 / 10);
+      QVERIFY(inside < picture.width() * picture.height() * 95 / 100);
+    }
+  }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"
