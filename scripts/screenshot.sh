@@ -2,13 +2,18 @@
 # Screenshots of the tessora window under a virtual X server.
 #
 #   scripts/screenshot.sh OUT.png [SCRIPT] [DELAY_MS]
+#   scripts/screenshot.sh --window start|closing OUT.png
 #   scripts/screenshot.sh --all
 #
 # OUT.png without a folder goes to screenshots/ in the repository. SCRIPT is a
 # session script (the commands of tessora-cli session) played on the window
-# before it shows. --all takes start.png and one picture per script in
-# scripts/screens/ (NAME.txt gives NAME.png). The program is built first when
-# needed (build directory: $TESSORA_BUILD_DIR, default build-qt).
+# before it shows; windows it leaves open beside the main one (the priority
+# dialog, the information window, the guide) are saved as OUT-form3.png,
+# OUT-form4.png, OUT-guide.png. --window takes the start-up or the closing
+# window over a plain desktop colour. --all takes start.png, the two shaped
+# windows and one picture per script in scripts/screens/ (NAME.txt gives
+# NAME.png). The program is built first when needed (build directory:
+# $TESSORA_BUILD_DIR, default build-qt).
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,6 +24,12 @@ usage() {
   exit 2
 }
 [ $# -ge 1 ] && [ $# -le 3 ] || usage
+window=main
+if [ "$1" = "--window" ]; then
+  [ $# -eq 3 ] || usage
+  window=$2
+  shift 2
+fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$here" -B "$build" >/dev/null
@@ -31,16 +42,19 @@ shoot() {  # OUT [SCRIPT] [DELAY]
     */*) ;;
     *) mkdir -p "$here/screenshots"; out=$here/screenshots/$out ;;
   esac
-  set -- --screenshot "$out" --delay "${3:-300}" ${2:+--script "$2"}
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$build/src/qt/tessora" "$@"
+  set -- --screenshot "$out" --delay "${3:-300}" --window "${4:-main}" ${2:+--script "$2"}
+  # A screen large enough for the window at 200 %.
+  xvfb-run -a -s "-screen 0 2048x1536x24" "$build/src/qt/tessora" "$@"
   echo "$out"
 }
 
 if [ "$1" = "--all" ]; then
   shoot start.png
+  shoot start-window.png "" 300 start
+  shoot closing-window.png "" 300 closing
   for s in "$here"/scripts/screens/*.txt; do
     shoot "$(basename "$s" .txt).png" "$s"
   done
 else
-  shoot "$1" "${2:-}" "${3:-300}"
+  shoot "$1" "${2:-}" "${3:-300}" "$window"
 fi

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   fonts-liberation fonts-comic-neue fonts-dejavu-core
   xvfb xauth
+  desktop-file-utils appstream shared-mime-info groff-base
 )
 if [ "${TESSORA_WITH_PEERS:-0}" = 1 ]; then packages+=(qqwing); fi
 
