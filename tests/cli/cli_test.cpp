@@ -41,6 +41,41 @@ CliRun Cli(const std::string& args, const std::string& input) {
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+TEST(CliOptions, HelpAndVersion) {
+  struct Case {
+    const char* args;
+    const char* expected;
+  };
+  const Case cases[] = {{"--version", "tessora-cli 2.2\n"},
+                        {"--help", "usage: tessora-cli session [SCRIPT]"},
+                        {"-h", "  rate      runs each puzzle"}};
+  for (const Case& c : cases) {
+    CliRun r = Cli(c.args, "");
+    EXPECT_EQ(r.status, 0) << c.args;
+    EXPECT_TRUE(Has(r.out, c.expected)) << c.args << "\n" << r.out;
+  }
+  EXPECT_EQ(Cli("--nonsense", "").status, 2);
+}
+
+TEST(CliSession, GuideThatCannotBeOpenedSendsTheUserToF1) {
+  CliRun r = Cli("session", "click mGuida\ndump\nfail guide\nclick mGuida\ndump\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const std::size_t second = r.out.find('\n');
+  ASSERT_NE(second, std::string::npos);
+  EXPECT_TRUE(Has(r.out.substr(0, second), "\"messages\":[]"));
+  EXPECT_TRUE(Has(r.out.substr(second), "\"messages\":[{\"text\":\"Click F1 for the Guide\",\"title\":\"Attention\","
+                                        "\"buttons\":\"ok\",\"icon\":true"));
+  EXPECT_EQ(Cli("session", "fail nothing\n").status, 1);
+}
+
+TEST(CliSession, AboutWindowAndItsButton) {
+  CliRun r = Cli("session", "click mInfo\nclick mInfo\ndump\nclick Command1\ndump\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(Has(r.out, "\"form4\":{\"open\":true,\"caption\":\"Information - Tessora\",\"raised\":1"));
+  EXPECT_TRUE(Has(r.out, "\"form4\":{\"open\":false"));
+  EXPECT_EQ(Cli("session", "click Command1\n").status, 1);  // no window open
+}
+
 TEST(CliSession, KeysASchemeAndDumpsTheWindow) {
   CliRun r = Cli("session", "click DatIniz\ntype 53..7....\n# a comment\n\ndump\n");
   ASSERT_EQ(r.status, 0) << r.out;
