@@ -29,7 +29,12 @@ TessoraRenderPdf LoadPdfModule(std::string& why) {
     tried = true;
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const std::string path = (ec ? std::filesystem::path(".") : self.parent_path()) / TESSORA_PDF_MODULE;
+    const std::filesystem::path folder = ec ? std::filesystem::path(".") : self.parent_path();
+    std::string path = folder / TESSORA_PDF_MODULE;
+#ifdef TESSORA_PDF_MODULE_INSTALLED
+    // Installed, the module lies in the library folder, not beside the tool.
+    if (!std::filesystem::exists(path, ec)) path = folder / TESSORA_PDF_MODULE_INSTALLED / TESSORA_PDF_MODULE;
+#endif
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) failure = std::string("The PDF module cannot be loaded: ") + ::dlerror();
     else if (!(entry = reinterpret_cast<TessoraRenderPdf>(::dlsym(handle, TESSORA_PDF_ENTRY))))

@@ -37,7 +37,7 @@ const std::set<std::string> kHeldButtons = {"Cons1", "Cons2", "Cons3", "Sugge3b"
 // letter alone (in an open menu) chooses; unique within its menu.
 const std::map<std::string, char> kMnemonics = {
     {"mFile", 'F'},     {"mApri", 'O'},     {"mCrea", 'N'},     {"mAzzer", 'C'},      {"mSalva", 'S'},
-    {"mChiudi", 'x'},   {"mAzio", 'V'},     {"mSugge0", 'N'},   {"mSugge1", 'A'},     {"mSugge2", 'O'},
+    {"mChiudi", 'x'},   {"mEspPdf", 'E'},   {"mAzio", 'V'},     {"mSugge0", 'N'},   {"mSugge1", 'A'},     {"mSugge2", 'O'},
     {"mSugge6", 'C'},   {"mSugge8", 'T'},   {"mSoluz", 'F'},    {"mZoom", 'Z'},       {"mZoom100", '1'},
     {"mZoom125", '2'},  {"mZoom150", '5'},  {"mZoom200", '0'},  {"mStrumenti", 'T'},  {"mApplica", 'A'},
     {"mCanMoss", 'C'},  {"mNuoVal", 'V'},   {"mRicMan", 'R'},   {"mPerSuCom", 'F'},   {"mMosRiso", 'S'},

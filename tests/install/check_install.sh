@@ -3,10 +3,11 @@
 # the programs, the menu entry, the metadata, the MIME types, the icons, the
 # guide and the manual pages, each validated with its own tool.
 #
-#   check_install.sh BUILD_DIR APP_ID
+#   check_install.sh BUILD_DIR APP_ID FIXTURES
 set -eu
 build=$1
 id=$2
+fixtures=$3
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "check_install: $*" >&2; exit 1; }
@@ -53,4 +54,8 @@ done
 "$prefix/bin/tessora-cli" --help | grep -q 'usage: tessora-cli session' || fail "tessora-cli --help"
 QT_QPA_PLATFORM=offscreen "$prefix/bin/tessora" --version | grep -qx 'tessora 2.2' || fail "tessora --version"
 QT_QPA_PLATFORM=offscreen "$prefix/bin/tessora" --help | grep -q -- '--screenshot' || fail "tessora --help"
+# The installed tool finds its PDF module in the installed tree.
+QT_QPA_PLATFORM=offscreen "$prefix/bin/tessora-cli" print --pdf "$prefix/sheet.pdf" "$fixtures/schemes/easy.sud" >/dev/null \
+  || fail "tessora-cli print --pdf"
+head -c 5 "$prefix/sheet.pdf" | grep -q '%PDF-' || fail "print --pdf wrote no PDF"
 echo "install tree in order"

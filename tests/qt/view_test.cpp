@@ -213,7 +213,7 @@ class ViewTest : public QObject {
     QCOMPARE(guide->actions().first()->text(),
              QStringLiteral("1 - To build a Sudoku: click on \"Initial data\", write all known"));
     QCOMPARE(view->Menu("mFile")->actions().size(), 7);
-    QCOMPARE(view->Menu("mFile")->actions().at(4)->text(), QStringLiteral("Export PDF..."));
+    QCOMPARE(view->Menu("mFile")->actions().at(4)->text(), QStringLiteral("&Export PDF..."));
     QVERIFY(view->Menu("mFile")->actions().at(5)->isSeparator());
     QCOMPARE(view->menuBar()->actions().size(), 4);
 
