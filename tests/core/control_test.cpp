@@ -140,10 +140,64 @@ TEST(Control, EveryTrialFailing) {
             "if, instead, the Scheme comes from other\r\nsources, please check the Values you keyed in.");
   EXPECT_EQ(h.platform.messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(h.platform.messages[0].title, "");
-  EXPECT_TRUE(f.control.ControlFailed == false);  // Clear All followed and reset it
+  EXPECT_TRUE(f.control.ControlFailed);
   EXPECT_FALSE(f.board.PlayPhase);
-  EXPECT_EQ(f.w.ListCons.items[0], "- Click on 'Initial Data' to build a");
-  for (const CellLabel& c : f.w.caN) EXPECT_FALSE(c.visible);
+  EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"CONTROL-CREATION RESULT", "  retry or assess."}));
+}
+
+// A scheme with one solution that single-level trials cannot reach: the
+// failed control leaves the keyed givens in the data phase, as the check for
+// repeated values does, so the user can correct, save or try again.
+TEST(Control, FailedControlKeepsTheKeyedScheme) {
+  const std::string kBeyondTrials =
+      "8.9...3.....7.1...5.........7.....263...9.......1...4..6.2....4....8.5...........";
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kBeyondTrials);
+  const std::string caption = f.w.caption;
+  f.Click("Gioca");
+  ASSERT_EQ(h.platform.messages.size(), 1u);
+  EXPECT_EQ(h.platform.messages[0].text.substr(0, 22), "The Control has failed");
+  EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"CONTROL-CREATION RESULT", "  retry or assess."}));
+  EXPECT_TRUE(f.control.ControlFailed);
+  EXPECT_FALSE(f.board.PlayPhase);
+  EXPECT_TRUE(f.board.DataStarted);
+  EXPECT_TRUE(f.board.InputEnabled);
+  EXPECT_EQ(f.w.caption, caption);
+  EXPECT_EQ(f.files.SchemeFile, "Nuovo1");
+  for (int i = 0; i < kCells; ++i) {
+    SCOPED_TRACE(i);
+    const CellLabel& c = f.w.caN[i];
+    EXPECT_TRUE(c.visible);
+    if (kBeyondTrials[i] == '.') {
+      EXPECT_FALSE(f.Filled(i));
+      EXPECT_EQ(c.caption, "");
+    } else {
+      EXPECT_EQ(c.caption, std::string(1, kBeyondTrials[i]));
+      EXPECT_EQ(c.ink, colour::ButtonText);
+      EXPECT_EQ(c.size, 18);
+    }
+  }
+  EXPECT_EQ(f.board.FilledCount, 18);
+  EXPECT_EQ(f.w.Fatti.caption, "18");
+  for (const char* name : {"Gioca", "Salva", "mSalva"}) EXPECT_TRUE(f.w.Find(name)->enabled) << name;
+  for (const char* name : {"DatIniz", "Apri", "Cons1", "mSoluz", "mCanMoss", "mPerSuCom"})
+    EXPECT_FALSE(f.w.Find(name)->enabled) << name;
+  EXPECT_FALSE(f.w.Peri.visible);
+  EXPECT_EQ(f.w.SemaLab.caption, "GO!");
+  // The scheme can be played again, and fails the same way.
+  f.Click("Gioca");
+  EXPECT_EQ(h.platform.messages.size(), 2u);
+  EXPECT_EQ(f.board.FilledCount, 18);
+  // The same scheme in creation mode only sets the failure flag.
+  Harness c;
+  Form1& g = c.form;
+  test::KeyScheme(g, kBeyondTrials);
+  g.control.Creating = true;
+  g.Click("Gioca");
+  EXPECT_TRUE(g.control.ControlFailed);
+  EXPECT_TRUE(c.platform.messages.empty());
+  EXPECT_EQ(g.w.ListCons.items[0].substr(0, 19), "CREATION IS RUNNING");
 }
 
 TEST(Control, AlreadyCompleteBoard) {

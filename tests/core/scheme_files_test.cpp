@@ -400,6 +400,34 @@ TEST(SchemeOpen, SavedGameComesBackWithPlayedValuesAndCandidates) {
   EXPECT_EQ(f.board.FilledCount, saver.form.CountFilled());
 }
 
+// An opened scheme that the control cannot finish stays on the board with
+// its name, ready to be corrected or saved.
+TEST(SchemeOpen, SchemeTheControlCannotFinishStaysLoaded) {
+  TempDir dir;
+  const std::string rows[9] = {"8 9   3  ", "   7 1   ", "5        ", " 7     26", "3   9    ",
+                               "   1   4 ", " 6 2    4", "    8 5  ", "         "};
+  std::string text;
+  for (const std::string& r : rows) text += "\"" + r + "\"\r\n";
+  WriteBytes(dir.path / "hard.sud", text);
+  test::Harness h;
+  Form1& f = h.form;
+  Open(h, dir / "hard.sud");
+  ASSERT_EQ(h.platform.messages.size(), 1u);
+  EXPECT_EQ(h.platform.messages[0].text.substr(0, 22), "The Control has failed");
+  EXPECT_FALSE(f.board.PlayPhase);
+  EXPECT_TRUE(f.board.DataStarted);
+  EXPECT_FALSE(f.control.LoadingScheme);
+  EXPECT_EQ(f.files.SchemeFile, dir / "hard.sud");
+  EXPECT_EQ(f.w.caption, "Tessora - Sudoku file=" + (dir / "hard.sud"));
+  EXPECT_EQ(Values(f), "8.9...3.....7.1...5.........7.....263...9.......1...4..6.2....4....8.5...........");
+  EXPECT_EQ(Inks(f), "g.g...g.....g.g...g.........g.....ggg...g.......g...g..g.g....g....g.g...........");
+  // Save offers the file's own name.
+  h.platform.fileAnswers.push_back(dir / "again");
+  f.Salva_Click();
+  EXPECT_EQ(h.platform.dialogDefaultNames.back(), "hard.sud");
+  EXPECT_EQ(ReadBytes(dir.path / "again.sud"), text);
+}
+
 TEST(SchemeOpen, GameSavedWithoutCandidatesComesBackAsAPlainScheme) {
   test::Harness h;
   Form1& f = h.form;

@@ -340,7 +340,7 @@ void Form1::Gioca_Click() {
            "to create Scheme, submit a new request,\r\n"
            "if, instead, the Scheme comes from other\r\n"
            "sources, please check the Values you keyed in.");
-    Azzera_Click();
+    KeepSchemeAfterFailure();
     return;
   }
   // 9. Report.
@@ -438,6 +438,45 @@ void Form1::Gioca_Click() {
     w.BoardAdd("- click the buttons below for advice.");
     EnablePlayControls();
   }
+}
+
+void Form1::KeepSchemeAfterFailure() {
+  // The values the control started from: every filled cell but those the
+  // control wrote itself (its ink). Givens keep their ink, values keyed in
+  // play theirs.
+  struct Kept {
+    std::string caption;
+    Colour ink;
+  };
+  std::array<Kept, kCells> kept;
+  const CellSet scheme = CellsWhere([&](int i) { return Filled(i) && w.caN[i].ink != control.ValueColor; });
+  ForEachCell(scheme, [&](int i) { kept[i] = {w.caN[i].caption, w.caN[i].ink}; });
+  const std::vector<std::string> report = w.ListCons.items;
+  const std::string schemeFile = files.SchemeFile;
+  const std::string caption = w.caption;
+  const bool loading = control.LoadingScheme;
+
+  // Everything the control touched goes back to rest, then the data phase
+  // starts again with the same scheme, its name and the failure report.
+  Azzera_Click();
+  control.LoadingScheme = true;  // Initial Data keeps the scheme's name
+  DatIniz_Click();
+  control.LoadingScheme = loading;
+  ForEachCell(scheme, [&](int i) {
+    CellLabel& l = w.caN[i];
+    l.caption = kept[i].caption;
+    AssignText(l.font, font::Sans);
+    l.size = 18;
+    l.ink = kept[i].ink;
+    board.Can[i] = CandText::Filled();
+  });
+  board.FilledCount = CountFilled();
+  w.Fatti.caption = std::to_string(board.FilledCount);
+  files.SchemeFile = schemeFile;
+  w.caption = caption;
+  w.ListCons.items = report;
+  control.ControlFailed = true;
+  RepaintPanels();
 }
 
 void Form1::EnablePlayControls() {

@@ -119,6 +119,9 @@ class Form1 {
   // when every filled cell shows a single digit and no zone repeats one).
   bool HasRepeatedCaption() const;
   void EnablePlayControls();
+  // After a failed control outside creation: the window back in the data
+  // phase with the scheme it was given, the failure report kept.
+  void KeepSchemeAfterFailure();
   void Replay(bool trialUsed);
   void mNuoVal_Click();
   void AssessDifficulty(int listing);
