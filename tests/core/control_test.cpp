@@ -277,6 +277,53 @@ TEST(Control, ClearMovesRemovesKeyedValuesAndResetsErrors) {
   EXPECT_EQ(f.w.ListCons.items[0], "SOLVABILITY CONTROL REPORT");
 }
 
+// A scheme that needs one trial, in play, with a trial move in Bc that
+// differs from the trial solution (the trial solution holds 7 there).
+struct DeviatingTrialMove : Harness {
+  static constexpr int kBc = 11;
+  std::string canAfterPlay;
+  DeviatingTrialMove() {
+    test::KeyScheme(form, "59......7.4..1..83..8.349....14.2....69...82....1.93....467.2..98..4..3.7......16");
+    form.Click("Gioca");
+    canAfterPlay = test::AllCan(form);
+    form.caN_Click(kBc);
+    form.KeyDown('6', 0);
+  }
+};
+
+// Taking the trial move back, by Delete or by Clear Moves, runs the control on
+// the candidates of the values left, not on those the move had pruned.
+TEST(Control, TakingBackADeviatingTrialMoveLeavesNoError) {
+  for (bool clearMoves : {false, true}) {
+    SCOPED_TRACE(clearMoves ? "Clear Moves" : "Delete");
+    DeviatingTrialMove h;
+    Form1& f = h.form;
+    ASSERT_EQ(f.board.Solution[h.kBc], " ");
+    ASSERT_EQ(f.board.TrialSolution[h.kBc], "7");
+    ASSERT_EQ(f.w.ListCons.items[0], "- TRIAL MOVE");
+    ASSERT_TRUE(f.board.FlashTaken);
+    if (clearMoves) {
+      ASSERT_TRUE(f.Click("mCanMoss"));
+      EXPECT_EQ(f.w.ListCons.items[0], "SOLVABILITY CONTROL REPORT");
+    } else {
+      f.KeyDown(key::Delete, 0);
+      EXPECT_EQ(f.w.ListCons.items[0], "AFTER CANCELLATION");
+    }
+    EXPECT_FALSE(f.Filled(h.kBc));
+    EXPECT_EQ(f.board.ErrorCount, 0);
+    EXPECT_EQ(f.w.NErr.caption, "");
+    EXPECT_TRUE(f.board.InputEnabled);
+    EXPECT_EQ(test::AllCan(f), h.canAfterPlay);
+    EXPECT_EQ(f.board.TrialSolution[h.kBc], "7");
+    // The digit of the trial solution is taken.
+    f.caN_Click(h.kBc);
+    f.KeyDown('7', 0);
+    EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"- TRIAL MOVE", "  Value in Bc accepted."}));
+    EXPECT_EQ(f.w.caN[h.kBc].caption, "7");
+    EXPECT_EQ(f.board.ErrorCount, 0);
+  }
+}
+
 TEST(Difficulty, TableOfTheHighestMethodUsed) {
   struct Case {
     int method;

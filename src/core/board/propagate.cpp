@@ -155,6 +155,9 @@ void Form1::mCanMoss_click() {
   w.caN[0].back = colour::LightYellow;
   board.FilledCount = CountFilled();
   w.Fatti.caption = std::to_string(board.FilledCount);
+  // The cleared values' peers lost them when they were written: the control
+  // starts from candidates counted afresh from the values left.
+  RecountCandidates(*this);
   mNuoVal_Click();
 }
 

@@ -74,6 +74,9 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
     board.FilledCount -= 1;
     w.Fatti.caption = std::to_string(board.FilledCount);
     if (!board.PlayPhase) return;
+    // The peers of the emptied cell lost its value when it was written: the
+    // control starts from candidates counted afresh from the values left.
+    RecountCandidates(*this);
     control.AfterCancel = true;
     Gioca_Click();
     if (w.Sugge1.selected) ShowCandidates();
