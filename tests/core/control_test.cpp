@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
+#include <unistd.h>
 
 #include "test_support.h"
 #include "ui/dump.h"
@@ -282,10 +284,12 @@ TEST(Control, ClearMovesRemovesKeyedValuesAndResetsErrors) {
 struct DeviatingTrialMove : Harness {
   static constexpr int kBc = 11;
   std::string canAfterPlay;
+  std::array<std::string, kCells> canOfCell;
   DeviatingTrialMove() {
     test::KeyScheme(form, "59......7.4..1..83..8.349....14.2....69...82....1.93....467.2..98..4..3.7......16");
     form.Click("Gioca");
     canAfterPlay = test::AllCan(form);
+    for (int i = 0; i < kCells; ++i) canOfCell[i] = form.board.Can[i].Text();
     form.caN_Click(kBc);
     form.KeyDown('6', 0);
   }
@@ -321,6 +325,60 @@ TEST(Control, TakingBackADeviatingTrialMoveLeavesNoError) {
     EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"- TRIAL MOVE", "  Value in Bc accepted."}));
     EXPECT_EQ(f.w.caN[h.kBc].caption, "7");
     EXPECT_EQ(f.board.ErrorCount, 0);
+  }
+}
+
+// The values on the board ("." for an empty cell).
+std::string Values(const Form1& f) {
+  std::string s;
+  for (int i = 0; i < kCells; ++i) s += f.Filled(i) ? f.w.caN[i].caption : ".";
+  return s;
+}
+
+// The flash is the board before the deviating move, whatever writes the board
+// text image afterwards: a save cancelled or completed, the control run again.
+TEST(Flash, SurvivesSavesAndControlRunsUntilReloaded) {
+  enum Then { kCancelledSave, kCompletedSave, kDeleteLaterMove };
+  for (Then then : {kCancelledSave, kCompletedSave, kDeleteLaterMove}) {
+    SCOPED_TRACE(then);
+    DeviatingTrialMove h;
+    Form1& f = h.form;
+    ASSERT_TRUE(f.board.FlashTaken);
+    std::string before = Values(f);
+    before[h.kBc] = '.';
+    // A later move that the solution confirms.
+    int later = 0;
+    while (f.Filled(later) || Trim(f.board.Solution[later]).empty()) ++later;
+    f.caN_Click(later);
+    f.KeyDown(f.board.Solution[later][0], 0);
+    ASSERT_EQ(f.w.ListCons.items[0], "- CORRECT MOVE in " + CellName(later) + ".");
+    const std::string path = ::testing::TempDir() + "flash_" + std::to_string(::getpid()) + ".sud";
+    switch (then) {
+      case kCancelledSave:
+        h.platform.fileAnswers.push_back("");
+        f.Salva_Click();
+        break;
+      case kCompletedSave:
+        h.platform.answers.push_back(MsgResult::Yes);
+        h.platform.fileAnswers.push_back(path);
+        f.Salva_Click();
+        std::remove(path.c_str());
+        EXPECT_EQ(f.files.SchemeLines[(later / 9)][later % 9], f.board.Solution[later][0]);
+        break;
+      case kDeleteLaterMove:
+        // The control runs again on the board that holds the deviation (and
+        // finds that it contradicts itself).
+        f.KeyDown(key::Delete, 0);
+        EXPECT_EQ(f.w.ListCons.items[0], "- SOME WRONG MOVE ...");
+        break;
+    }
+    ASSERT_TRUE(f.Click("mRicFla"));
+    EXPECT_EQ(Values(f), before);
+    for (int i = 0; i < kCells; ++i)
+      if (!f.Filled(i)) {
+        EXPECT_EQ(f.board.Can[i].Text(), h.canOfCell[i]) << i;
+      }
+    EXPECT_EQ(f.board.FilledCount, 81 - static_cast<int>(std::count(before.begin(), before.end(), '.')));
   }
 }
 

@@ -115,11 +115,13 @@ void Form1::CheckEndOfGame() {
 void Form1::TakeFlash() {
   control.TrialTotal = 99;
   TakeBoardText();
+  files.FlashLines = files.SchemeLines;
   board.FlashTaken = true;
   w.mRicFla.enabled = true;
 }
 
 void Form1::mRicFla_Click() {
+  files.SchemeLines = files.FlashLines;
   files.SchemeLineCount = 27;
   ShowBoardText();
   SetLight(colour::Green, "GO!");

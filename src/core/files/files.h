@@ -11,6 +11,9 @@ constexpr int kSchemeRows = 27;
 struct FileState {
   std::array<std::string, kSchemeRows> SchemeLines{};
   std::array<std::string, kSchemeRows> SchemeLines2{};
+  // The flash: the board text image as the flash took it. Only taking a
+  // flash writes it, so a save or a new run of the control leaves it alone.
+  std::array<std::string, kSchemeRows> FlashLines{};
   int SchemeLineCount = 0;
   bool SchemeOnly = true;
   bool CandidatesEdited = false;

@@ -142,6 +142,7 @@ std::string DumpState(Form1& f) {
   j.Key("captionSnapshot").Strings(f.board.CaptionSnapshot);
   j.Key("schemeLines").Strings(f.files.SchemeLines);
   j.Key("schemeLines2").Strings(f.files.SchemeLines2);
+  j.Key("flashLines").Strings(f.files.FlashLines);
   j.Key("moves").BeginArray();
   for (int i = 1; i <= f.control.MoveCount && i < static_cast<int>(f.control.MoveList.size()); ++i)
     j.String(f.control.MoveList[i]);

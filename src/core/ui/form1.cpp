@@ -128,7 +128,7 @@ void Form1::Azzera_Click() {
   board.Can.fill(CandText());
   for (auto* texts : {&board.Solution, &board.TrialSolution})
     for (std::string& t : *texts) t.clear();
-  for (auto* rows : {&files.SchemeLines, &files.SchemeLines2})
+  for (auto* rows : {&files.SchemeLines, &files.SchemeLines2, &files.FlashLines})
     for (std::string& t : *rows) t.clear();
   control.SavedMethodUse.fill(0);
   // 13.
