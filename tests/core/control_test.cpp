@@ -120,6 +120,23 @@ TEST(Control, OneTrial) {
   for (int i = 1; i <= f.control.MoveCount; ++i) usedTrial |= f.control.MoveList[i].rfind("TT ", 0) == 0;
   EXPECT_EQ(usedTrial, f.methods.MethodUse[16] > 0);
   EXPECT_EQ(f.board.FilledCount, static_cast<int>(81 - std::count(kOneTrial.begin(), kOneTrial.end(), '.')));
+  // The trial solution stays hidden until the user asks for the solution,
+  // and shows and hides together with it.
+  EXPECT_FALSE(f.w.APeri.visible);
+  EXPECT_FALSE(f.w.Peri.visible);
+  h.platform.answers.push_back(MsgResult::No);
+  f.KeyDown(key::F12, 0);
+  EXPECT_FALSE(f.w.APeri.visible);
+  f.KeyDown(key::F12, 0);  // no queued answer: Yes
+  EXPECT_TRUE(f.w.Peri.visible);
+  EXPECT_TRUE(f.w.APeri.visible);
+  f.KeyDown(key::F12, 0);
+  EXPECT_FALSE(f.w.Peri.visible);
+  EXPECT_FALSE(f.w.APeri.visible);
+  f.KeyDown(key::F12, 0);
+  ASSERT_TRUE(f.w.APeri.visible);
+  f.Click("Azzera");
+  EXPECT_FALSE(f.w.APeri.visible);
 }
 
 TEST(Control, SeveralTrials) {

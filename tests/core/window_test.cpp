@@ -87,7 +87,7 @@ TEST(WindowLoad, EnabledStateOfTheEmptyPhase) {
                            "Applica", "TempCons", "TempEr"})
     EXPECT_FALSE(w.Find(name)->enabled) << name;
   for (const char* name : {"Cons0", "Cons1", "Cons2", "Cons3", "Applica", "Tenta0", "VaiTenta", "AppTenta", "CorCan",
-                           "CorCanT", "CorCanF", "CorVF", "ImaCompl", "Peri"})
+                           "CorCanT", "CorCanF", "CorVF", "ImaCompl", "Peri", "APeri"})
     EXPECT_FALSE(w.Find(name)->visible) << name;
   EXPECT_EQ(w.VaiTenta.back, colour::ButtonFace);
   EXPECT_FALSE(w.mFunzAva.checked);

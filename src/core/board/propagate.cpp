@@ -164,9 +164,11 @@ void Form1::mCanMoss_click() {
 }
 
 void Form1::mSoluz_Click() {
+  // The trial solution in APeri is a solution too: it shows and hides with Peri.
   if (w.Peri.visible) {
     w.mSoluz.checked = false;
     w.Peri.visible = false;
+    w.APeri.visible = false;
     return;
   }
   if (!w.ImaCompl.visible &&
@@ -174,6 +176,7 @@ void Form1::mSoluz_Click() {
     return;
   w.mSoluz.checked = !w.mSoluz.checked;
   w.Peri.visible = w.mSoluz.checked;
+  w.APeri.visible = w.Peri.visible;
 }
 
 }  // namespace tessora

@@ -136,6 +136,7 @@ void Form1::Azzera_Click() {
   w.mApplica.enabled = false;
   w.ImaCompl.visible = false;
   w.Peri.visible = false;
+  w.APeri.visible = false;
   w.mSoluz.enabled = false;
   w.mSoluz.checked = false;
   w.mMosRiso.checked = false;

@@ -163,6 +163,7 @@ MainWindow::MainWindow() {
   Place(Add(APeri, "APeri", Kind::Picture, "", ""), 0, 0, 1860, 1935);
   APeri.fontName = font::Mono;
   APeri.fontSize = 8.25;
+  APeri.visible = false;  // it holds the trial solution: shown only with Peri
   Add(Poss2, "Poss2", Kind::ListBox, "", "").visible = false;
   Add(Poss3, "Poss3", Kind::ListBox, "", "").visible = false;
   Add(TempEr, "TempEr", Kind::Timer, "", "").interval = 1000;
