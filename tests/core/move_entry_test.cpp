@@ -221,6 +221,31 @@ TEST(Judging, ContradictionBlocksInputAndMarksSuspects) {
   EXPECT_FALSE(f.Filled(10));
 }
 
+// A trial move starts the light's timer and then empties a cell: the red
+// light stands until Reload Flash, Clear Moves or Clear All.
+TEST(Judging, RedLightStandsUntilTheWayBack) {
+  for (const char* way : {"mRicFla", "mCanMoss", "Azzera"}) {
+    SCOPED_TRACE(way);
+    Play p;
+    Form1& f = p.form;
+    f.board.Solution[2] = " ";
+    f.board.TrialSolution[2] = "4";
+    test::SetCan(f, 2, "46");
+    test::SetCan(f, 3, "6");
+    p.Key(2, '6');
+    ASSERT_FALSE(f.board.InputEnabled);
+    EXPECT_FALSE(p.platform.timers["TempEr"].enabled);
+    EXPECT_FALSE(f.Tick("TempEr"));
+    EXPECT_EQ(f.w.SemaLab.caption, "ERR");
+    EXPECT_EQ(f.w.Semaf.back, colour::Red);
+    f.w.mPerSuCom.enabled = true;
+    f.w.mCanMoss.enabled = true;
+    ASSERT_TRUE(f.Click(way));
+    EXPECT_EQ(f.w.SemaLab.caption, "GO!");
+    EXPECT_EQ(f.w.Semaf.back, colour::Green);
+  }
+}
+
 TEST(Judging, ContradictionWithoutDeviationBlamesTheData) {
   Play p;
   Form1& f = p.form;

@@ -73,7 +73,10 @@ void Form1::PropagateValue(int cell, int value) {
         w.BoardAdd("  you changed " + board.DeviationText + ".");
         w.BoardAdd("  Do reload the Flash (or clear all).");
       }
+      // The red light stands until the flash is reloaded or the moves or the
+      // board are cleared: a timer started by the move must not turn it green.
       SetLight(colour::Red, "ERR");
+      SetTimer(w.TempEr, false);
       board.ErrorCount += 1;
       ShowErrorCount(" Errori");
       board.InputEnabled = false;
