@@ -106,6 +106,7 @@ bool Form1::StartTrial() {
     if (!control.TrialMode) {
       BuildTrialTable();
       TakeBoardText();
+      control.SavedConsistent = board.Consistent;
       for (int i = 0; i < kCells; ++i) {
         const std::string_view v = TrimView(w.caN[i].caption);
         board.Solution[i] = Filled(i) && !v.empty() ? v : " ";
@@ -114,18 +115,28 @@ bool Form1::StartTrial() {
     } else {
       ShowBoardText();
     }
+    const bool restored = control.TrialMode;
     control.TrialMode = true;
     control.TrialIndex += 1;
     // Rows whose digit no solution of the scheme holds cannot complete the
     // board; they are excluded without being played.
+    bool skipped = false;
     while (control.TrialIndex <= control.TrialTotal && !control.TrialFilter.empty()) {
       const TrialRow& row = control.TrialTable[control.TrialIndex];
       if (control.TrialFilter[row.cell] >> (row.digit[0] - '0') & 1) break;
       ExcludeTrial();
       control.TrialCount += 1;
       control.TrialIndex += 1;
+      skipped = true;
     }
-    if (control.TrialIndex > control.TrialTotal) return false;
+    // A row played and failed is followed by the recorded board shown again:
+    // after rows skipped unplayed the window is left as if they had been.
+    if (skipped && !restored) ShowBoardText();
+    if (control.TrialIndex > control.TrialTotal) {
+      // No row left: the recorded board stands, not the last failed trial.
+      board.Consistent = control.SavedConsistent;
+      return false;
+    }
     const TrialRow& row = control.TrialTable[control.TrialIndex];
     const int d = row.digit[0] - '0';
     ShowValue(row.cell, d, control.ValueColor);

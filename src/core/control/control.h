@@ -37,6 +37,9 @@ struct ControlState {
   int TrialIndex = 0;
   int SavedSuggestions = 0;
   int SavedFilled = 0;
+  // Whether the last placement before the first trial left every cell a
+  // candidate; it stands again once every trial row has failed.
+  bool SavedConsistent = true;
   std::array<int, kMethodRows> SavedMethodUse{};
   Colour ValueColor = colour::DarkBlue;
   // Line 0 is unused; lines 1..MoveCount hold the replayed steps.
