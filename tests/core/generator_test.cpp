@@ -128,13 +128,45 @@ TEST(Generator, HardRatingEndsTheCreationEarly) {
     h.platform.FixRandomSeed(seed);
     h.form.mCrea_click();
     const int removed = h.form.gen.RemovedCount;
-    // The name records the rating given while creating.
-    const std::string rating = h.form.files.SchemeFile.substr(0, 3);
+    // The rating the creation stopped at: the scheme's control in creation mode.
+    h.form.FeedCreatedScheme();
+    ASSERT_FALSE(h.form.control.ControlFailed);
+    const std::string rating = h.form.control.Difficulty.substr(1, 3);
     if (removed < 53) {
       EXPECT_TRUE(rating == "Dif" || rating == "Dia" || h.form.gen.ProtectedCount > 0) << seed;
     }
     EXPECT_LE(removed, 54);
   }
+}
+
+// The name carries the rating the user is shown, also when the priority order
+// makes the creation's own ratings differ from it: with "Naked Twins" above
+// "Hidden Single", the creation (which shows all candidates and so walks
+// without "At a glance") rates many schemes " Medium" that play " Easy".
+TEST(Generator, NameCarriesTheShownRatingUnderAChangedPriorityOrder) {
+  int creationRatedOtherwise = 0;
+  for (unsigned seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    Harness h;
+    Form1& f = h.form;
+    h.platform.FixRandomSeed(seed);
+    ASSERT_TRUE(f.Click("mOpzio"));
+    ASSERT_TRUE(f.Pick("Prio", "05    - Naked Twins"));
+    ASSERT_TRUE(f.Click("portaSu"));
+    ASSERT_TRUE(f.Click("faiEsci"));
+    ASSERT_EQ(f.advice.PriorityList[3], "05    - Naked Twins");
+    ASSERT_TRUE(f.Click("mCrea"));
+    const std::string shown = f.control.Difficulty;
+    EXPECT_EQ(f.files.SchemeFile.substr(0, 3), shown.substr(1, 3));
+    EXPECT_EQ(f.w.caption, "Tessora - " + f.files.SchemeFile);
+    const auto& bb = f.w.ListCons.items;
+    EXPECT_NE(std::find(bb.begin(), bb.end(), "  Synthetic Assessment=" + shown + "."), bb.end());
+    ASSERT_TRUE(f.Click("mValuta"));
+    EXPECT_EQ(f.w.ListCons.items[f.w.ListCons.items.size() - 3], "  Synthetic Assessment=" + shown);
+    f.FeedCreatedScheme();
+    creationRatedOtherwise += f.control.Difficulty != shown;
+  }
+  EXPECT_GT(creationRatedOtherwise, 0);
 }
 
 TEST(Generator, F11WritesTenSchemesThatAreNotEasy) {

@@ -172,16 +172,20 @@ void Form1::mCrea_click() {
   }
   gen.ProtectedCount = protectedCount;
 
-  // Finish: name the scheme and play it, now showing the board.
+  // Finish: play the scheme, now showing the board, and name it.
   control.LoadingScheme = false;
   files.NewSchemeNo += 1;
+  control.Creating = false;
+  Gioca_Click();
+  // The name carries the rating the user is shown, the one of this last
+  // control. The ratings taken while creating only decide when to stop: they
+  // count by the creation's rules, and their replay shows all candidates,
+  // which leaves "At a glance" out of the priority walk.
   char number[16];
   std::snprintf(number, sizeof number, "%03d", files.NewSchemeNo);
   const std::string rating = control.Difficulty.size() >= 4 ? control.Difficulty.substr(1, 3) : "???";
   files.SchemeFile = rating + number + "Cr" + std::to_string(gen.SeedIndex) + std::to_string(gen.SymmetryKind);
   w.caption = kProductTitle + " - " + files.SchemeFile;
-  control.Creating = false;
-  Gioca_Click();
 }
 
 void Form1::BatchCreate() {
