@@ -438,6 +438,15 @@ TEST(SchemeOpen, GameSavedWithoutCandidatesComesBackAsAPlainScheme) {
   EXPECT_EQ(f.files.SchemeLines2[9], "b        ");
   EXPECT_EQ(f.w.caN[0].caption, "1");
   EXPECT_TRUE(f.Filled(0));
+  // Every value is a given: the mark of Aa is not applied, and Delete leaves it.
+  for (int i = 0; i < kCells; ++i)
+    if (f.Filled(i)) {
+      EXPECT_EQ(f.w.caN[i].ink, colour::ButtonText) << i;
+    }
+  f.caN_Click(0);
+  f.KeyDown(key::Delete, 0);
+  EXPECT_TRUE(f.Filled(0));
+  EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"- Black Values are NOT", "  changeable!"}));
 }
 
 TEST(SchemeOpen, ShowLoadedTextRedrawsFromTheLoadedCopy) {

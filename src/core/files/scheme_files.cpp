@@ -1,4 +1,5 @@
 // "Open" and "Save": the board text image to and from `.sud` and `.ss` files.
+#include <algorithm>
 #include <vector>
 
 #include "files/scheme_format.h"
@@ -94,7 +95,13 @@ void Form1::Apri_Click() {
   const int n = parsed.scheme.count;
   for (int k = 0; k < kSchemeRows; ++k) files.SchemeLines[k] = k < n ? parsed.scheme.rows[k] : std::string();
   files.SchemeLineCount = n;
+  // A file whose last non-blank row comes before the candidate rows is a
+  // plain scheme: every value shows as a given, the mark rows are not applied.
+  int lastLine = n - 1;
+  while (lastLine >= 0 && Trim(files.SchemeLines[lastLine]).empty()) --lastLine;
+  if (lastLine < 18) files.SchemeLineCount = std::min(n, 9);
   ShowBoardText();
+  files.SchemeLineCount = n;
   ShowFileCaption(*this, path);
   control.LoadingScheme = true;
   for (int k = 0; k < kSchemeRows; ++k) files.SchemeLines2[k] = k < n ? files.SchemeLines[k] : std::string();
