@@ -449,6 +449,27 @@ TEST(SchemeOpen, GameSavedWithoutCandidatesComesBackAsAPlainScheme) {
   EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"- Black Values are NOT", "  changeable!"}));
 }
 
+// A repeated value shows its two cells in red ink whatever the file's length.
+TEST(SchemeOpen, RepeatedValueMarkedRedInEveryFileLength) {
+  for (int lines : {9, 18, 27}) {
+    SCOPED_TRACE(lines);
+    SchemeParse p = ParseSud(ReadBytes(Fixture("game27.sud")));
+    ASSERT_TRUE(p.ok) << p.error;
+    p.scheme.rows[0][2] = '1';  // a second 1 in row A, at Ac
+    p.scheme.rows[18] = " , , ,69, ,269,2359,235,2459,";
+    TempDir dir;
+    WriteBytes(dir.path / "twice.sud", FormatSud(p.scheme.rows, lines));
+    test::Harness h;
+    Form1& f = h.form;
+    Open(h, dir / "twice.sud");
+    EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"ERROR IN CURRENT DATA!", "- correct or reset."}));
+    EXPECT_FALSE(f.board.PlayPhase);
+    EXPECT_EQ(f.w.caN[0].ink, colour::Red);
+    EXPECT_EQ(f.w.caN[2].ink, colour::Red);
+    EXPECT_EQ(f.w.caN[2].caption, "1");
+  }
+}
+
 TEST(SchemeOpen, ShowLoadedTextRedrawsFromTheLoadedCopy) {
   test::Harness h;
   Form1& f = h.form;

@@ -109,7 +109,9 @@ void Form1::Apri_Click() {
   while (files.LastLine >= 0 && Trim(files.SchemeLines[files.LastLine]).empty()) --files.LastLine;
   DatIniz_Click();
   Gioca_Click();
-  if (files.LastLine >= 18) ShowLoadedText();
+  // A game comes back with its played values and candidates, unless the
+  // control refused the data: the repeated values it marked stay in sight.
+  if (files.LastLine >= 18 && board.PlayPhase) ShowLoadedText();
   control.LoadingScheme = false;
 }
 
