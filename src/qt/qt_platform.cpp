@@ -30,6 +30,58 @@ unsigned ClockSeed() {
   return static_cast<unsigned>(ns ^ (ns >> 32));
 }
 
+// The save dialog. Before it takes a name it asks, as the desktop's save
+// dialogs do, whether an existing file may be replaced; it asks about the file
+// that will be written, which is the chosen name with the filter's extension
+// added when the name lacks it. (Scheme files take only ".sud" as that
+// extension, a PDF also ".PDF": the question covers both readings.)
+class SaveDialog : public QFileDialog {
+ public:
+  SaveDialog(QWidget* parent, const QString& title, const QString& start, const QString& filter, QString extension)
+      : QFileDialog(parent, title, start, filter), extension_(std::move(extension)) {
+    setAcceptMode(AcceptSave);
+    setFileMode(AnyFile);
+    // The question is this dialog's own, so the native one (which would ask
+    // about the name without its extension) is not used.
+    setOption(DontUseNativeDialog, true);
+    setOption(DontConfirmOverwrite, true);
+  }
+
+  void accept() override {
+    const QString chosen = selectedFiles().value(0);
+    if (!chosen.isEmpty() && !QFileInfo(chosen).isDir()) {
+      QStringList targets;
+      if (!extension_.isEmpty() && !chosen.endsWith(extension_)) targets << chosen + extension_;
+      if (extension_.isEmpty() || chosen.endsWith(extension_, Qt::CaseInsensitive)) targets << chosen;
+      for (const QString& target : targets) {
+        const QFileInfo info(target);
+        if (!info.exists()) continue;
+        if (QMessageBox::warning(this, windowTitle(),
+                                 QCoreApplication::translate("QFileDialog",
+                                                             "%1 already exists.\nDo you want to replace it?")
+                                     .arg(info.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+          return;
+        break;
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  QString extension_;
+};
+
+// The extension a file saved under the first filter gets: ".sud" for "*.sud".
+QString FilterExtension(const std::vector<FileFilter>& filters) {
+  if (filters.empty()) return {};
+  const QString pattern = Q(filters.front().second).trimmed();
+  if (!pattern.startsWith(QStringLiteral("*.")) || pattern.contains(QLatin1Char(';')) ||
+      pattern.contains(QLatin1Char(' ')) || pattern.size() < 3 || pattern.endsWith(QLatin1Char('*')))
+    return {};
+  return pattern.mid(1);
+}
+
 }  // namespace
 
 QString FilterText(const std::vector<FileFilter>& filters) {
@@ -110,10 +162,9 @@ std::string QtPlatform::AskSaveFile(const std::string& title, const std::vector<
   Redraw();
   QString start = Q(folder);
   if (!defaultName.empty()) start = start.isEmpty() ? Q(defaultName) : QDir(start).filePath(Q(defaultName));
-  // The program decides itself about replacing a file: the dialog does not ask.
-  const QString path = QFileDialog::getSaveFileName(dialogParent, Q(title), start, FilterText(filters), nullptr,
-                                                    QFileDialog::DontConfirmOverwrite);
-  return path.toStdString();
+  SaveDialog dialog(dialogParent, Q(title), start, FilterText(filters), FilterExtension(filters));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles().value(0).toStdString();
 }
 
 void QtPlatform::TimerChanged(const std::string& name, bool enabled, int intervalMs) {

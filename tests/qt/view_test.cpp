@@ -3,14 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include <QTemporaryDir>
@@ -37,6 +41,22 @@ const QColor kPink(255, 192, 255);
 
 // The pages of a PDF from Qt's writer: one "/Type /Page" object each.
 qsizetype PageCount(const QByteArray& pdf) { return pdf.count("/Type /Page\n"); }
+
+// Runs `step` on the modal dialog of type T as soon as one is open (a modal
+// dialog runs its own event loop: the test acts from inside it).
+template <class T>
+void OnModal(std::function<void(T*)> step, int tries = 300) {
+  QTimer::singleShot(10, [step, tries] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      step(dialog);
+      return;
+    }
+    if (tries > 0) OnModal<T>(step, tries - 1);
+  });
+}
+
+// A scheme that needs one trial.
+const char* const kOneTrial = "..98...7..32....4.4....983...31........46..2.6.......1.5..7...23........9.86.2...";
 
 }  // namespace
 
@@ -472,6 +492,99 @@ class ViewTest : public QObject {
     QCOMPARE(Blackboard(), (QStringList{QStringLiteral("PDF EXPORT IS COMPLETED"),
                                         QString::fromStdString("  file " + path)}));
     QVERIFY(!QApplication::overrideCursor());  // the busy pointer is gone
+  }
+
+  // The solution panels show only when the user asks for the solution, the
+  // trial solution (APeri) together with the solution (Peri).
+  void solutionPanelsShowOnlyOnRequest() {
+    ScriptedPlatform answers;  // message boxes take their first button: Yes
+    platform->SetAnswerSource(&answers);
+    ClickInitialData();
+    for (const char* p = kOneTrial; *p; ++p) QTest::keyClick(view.get(), *p == '.' ? Qt::Key_Space : Qt::Key(*p));
+    QTest::mouseClick(Widget<QPushButton>("Gioca"), Qt::LeftButton);
+    QVERIFY(form->board.PlayPhase);
+    QCOMPARE(form->control.TrialCount, 1);
+    QCOMPARE(form->w.APeri.items.size(), std::size_t{9});
+    QVERIFY(!Widget("APeri")->isVisible());
+    QVERIFY(!Widget("Peri")->isVisible());
+    QTest::keyClick(view.get(), Qt::Key_F12);
+    QCOMPARE(answers.messages.size(), std::size_t{1});
+    QVERIFY(Widget("Peri")->isVisible());
+    QVERIFY(Widget("APeri")->isVisible());
+    QTest::keyClick(view.get(), Qt::Key_F12);
+    QVERIFY(!Widget("Peri")->isVisible());
+    QVERIFY(!Widget("APeri")->isVisible());
+    platform->SetAnswerSource(nullptr);
+  }
+
+  // A trial move that empties a cell: the light turns red and stays red
+  // after the second in which the trial move's timer would have run out.
+  void contradictionKeepsTheLightRed() {
+    ClickInitialData();
+    form->board.PlayPhase = true;
+    for (int i = 0; i < kCells; ++i) form->board.Solution[i] = i == 2 ? " " : "1";
+    form->board.TrialSolution[2] = "4";
+    form->board.Can[2] = CandText::FromMask(1u << 4 | 1u << 6);
+    form->board.Can[3] = CandText::FromMask(1u << 6);
+    form->caN_Click(2);
+    view->Sync();
+    QTest::keyClick(view.get(), Qt::Key_6);
+    QVERIFY(!form->board.InputEnabled);
+    QCOMPARE(Widget<QLabel>("SemaLab")->text(), QStringLiteral("ERR"));
+    QVERIFY(!platform->TimerActive("TempEr"));
+    QTest::qWait(1500);
+    QCOMPARE(Widget<QLabel>("SemaLab")->text(), QStringLiteral("ERR"));
+    QCOMPARE(static_cast<qt::LightWidget*>(Widget("Semaf"))->Colour(), QColor(255, 0, 0));
+  }
+
+  // The save dialog asks before it replaces a file, about the file that will
+  // be written: the chosen name with ".sud" added when it lacks it.
+  void saveDialogAsksBeforeReplacingAFile_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");  // the button pressed, 0 when no question is expected
+    QTest::addColumn<QString>("result");
+    QTest::newRow("existing file, keep it") << "old.sud" << int(QMessageBox::No) << "";
+    QTest::newRow("existing file, replace it") << "old.sud" << int(QMessageBox::Yes) << "old.sud";
+    QTest::newRow("name of an existing file without its extension") << "old" << int(QMessageBox::Yes) << "old";
+    QTest::newRow("new file") << "fresh" << 0 << "fresh";
+    QTest::newRow("a file of that name, but none with the extension") << "plain" << 0 << "plain";
+  }
+
+  void saveDialogAsksBeforeReplacingAFile() {
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(QString, result);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const char* name : {"old.sud", "plain"}) {
+      QFile file(dir.filePath(QString::fromLatin1(name)));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("\"1        \"\r\n");
+    }
+    QString prefilled, question;
+    bool stayedOpen = false;
+    OnModal<QFileDialog>([&](QFileDialog* dialog) {
+      prefilled = dialog->selectedFiles().value(0);
+      dialog->selectFile(typed);
+      if (answer)
+        OnModal<QMessageBox>([&](QMessageBox* box) {
+          question = box->text();
+          box->button(QMessageBox::StandardButton(answer))->click();
+        });
+      static_cast<QDialog*>(dialog)->accept();  // returns once a question is answered
+      stayedOpen = dialog->isVisible();
+      if (stayedOpen) dialog->reject();
+    });
+    const std::string path = platform->AskSaveFile("Seleziona il file in cui salvare", {{"Sudoku file *.sud", "*.sud"}},
+                                                   dir.path().toStdString(), "old.sud");
+    QCOMPARE(prefilled, dir.filePath("old.sud"));
+    QCOMPARE(QString::fromStdString(path), result.isEmpty() ? QString() : dir.filePath(result));
+    QCOMPARE(stayedOpen, result.isEmpty());
+    if (answer) {
+      QCOMPARE(question, QStringLiteral("old.sud already exists.\nDo you want to replace it?"));
+    } else {
+      QCOMPARE(question, QString());
+    }
   }
 
   void closeBoxUnloadsTheWindow_data() {
