@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,7 +47,7 @@ qsizetype PageCount(const QByteArray& pdf) { return pdf.count("/Type /Page\n"); 
 // Runs `step` on the modal dialog of type T as soon as one is open (a modal
 // dialog runs its own event loop: the test acts from inside it).
 template <class T>
-void OnModal(std::function<void(T*)> step, int tries = 300) {
+void OnModal(std::function<void(T*)> step, int tries = 1000) {
   QTimer::singleShot(10, [step, tries] {
     if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
       step(dialog);
@@ -564,8 +566,19 @@ class ViewTest : public QObject {
     QString prefilled, question;
     bool stayedOpen = false;
     OnModal<QFileDialog>([&](QFileDialog* dialog) {
+      // The dialog lists the folder in the background and then selects the
+      // pre-filled name in the list: the name is typed once that is done,
+      // in place of that selection.
+      auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      if (!list || !name) {
+        dialog->reject();
+        return;
+      }
+      for (int i = 0; i < 500 && !list->selectionModel()->hasSelection(); ++i) QTest::qWait(10);
       prefilled = dialog->selectedFiles().value(0);
-      dialog->selectFile(typed);
+      list->clearSelection();
+      name->setText(typed);
       if (answer)
         OnModal<QMessageBox>([&](QMessageBox* box) {
           question = box->text();
