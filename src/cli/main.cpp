@@ -1,5 +1,6 @@
 // tessora-cli: the core headless. "session" plays a script; "rate" and
 // "generate" run the control and the generator in batch.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -56,6 +57,11 @@ int Session(const std::vector<std::string>& args) {
   if (args.empty()) {
     failures = RunSession(form, platform, std::cin, std::cout, std::cerr);
   } else {
+    std::error_code ec;
+    if (std::filesystem::is_directory(args[0], ec)) {
+      std::cerr << "tessora-cli: " << args[0] << " is a folder, not a script\n";
+      return 2;
+    }
     std::ifstream in(args[0]);
     if (!in) {
       std::cerr << "tessora-cli: cannot read " << args[0] << "\n";

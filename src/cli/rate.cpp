@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -14,6 +15,7 @@
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 #include "util/json.h"
+#include "util/line_reader.h"
 
 namespace tessora::cli {
 
@@ -37,8 +39,13 @@ bool GridLine(const std::string& line, std::string& grid) {
 
 bool ReadPuzzles(std::istream& in, const std::string& name, std::vector<Puzzle>& out) {
   int number = 0;
-  for (std::string line; std::getline(in, line);) {
+  std::string line;
+  for (LineRead r; (r = ReadBoundedLine(in, line)) != LineRead::End;) {
     ++number;
+    if (r == LineRead::TooLong) {
+      std::cerr << "tessora-cli: " << name << ":" << number << ": line " << TooLongLineMessage() << "\n";
+      continue;
+    }
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t") == std::string::npos) continue;
     std::string grid;
@@ -157,6 +164,11 @@ int Rate(const std::vector<std::string>& args) {
           }
         puzzles.push_back({grid});
         continue;
+      }
+      std::error_code ec;
+      if (std::filesystem::is_directory(name, ec)) {
+        std::cerr << "tessora-cli rate: " << name << " is a folder, not a puzzle file\n";
+        return 2;
       }
       std::ifstream in(name, std::ios::binary);
       if (!in) {

@@ -18,6 +18,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -29,6 +30,7 @@
 #include "program.h"
 #include "ui/scripted_platform.h"
 #include "ui/session.h"
+#include "util/line_reader.h"
 
 namespace {
 
@@ -107,6 +109,11 @@ int main(int argc, char** argv) {
   int failures = 0;
   if (parser.isSet(scriptOption)) {
     const std::string path = parser.value(scriptOption).toStdString();
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+      std::cerr << "tessora: " << path << " is a folder, not a script\n";
+      return 2;
+    }
     std::ifstream in(path);
     if (!in) {
       std::cerr << "tessora: cannot read " << path << "\n";
@@ -115,8 +122,14 @@ int main(int argc, char** argv) {
     tessora::ScriptedPlatform answers;  // holds the script's queued answers only
     program.platform().SetAnswerSource(&answers);
     int number = 0;
-    for (std::string line; std::getline(in, line);) {
+    std::string line;
+    for (tessora::LineRead r; (r = tessora::ReadBoundedLine(in, line)) != tessora::LineRead::End;) {
       ++number;
+      if (r == tessora::LineRead::TooLong) {
+        ++failures;
+        std::cerr << "tessora: " << path << " line " << number << ": " << tessora::TooLongLineMessage() << "\n";
+        continue;
+      }
       std::string error;
       if (!tessora::RunSessionLine(form, answers, line, std::cout, error)) {
         ++failures;

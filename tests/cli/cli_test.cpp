@@ -16,17 +16,22 @@ namespace {
 
 struct CliRun {
   std::string out;
+  std::string err;
   int status = 0;
 };
 
+// A file name of its own for this process and run (tests may run in parallel processes).
+std::string TempName(const std::string& what) {
+  static int runs = 0;
+  return ::testing::TempDir() + "cli_" + what + "_" + std::to_string(::getpid()) + "_" + std::to_string(++runs);
+}
+
 // Runs the tool with `args`, feeding `input` on standard input.
 CliRun Cli(const std::string& args, const std::string& input) {
-  // Tests may run in parallel processes: every run gets its own input file.
-  static int runs = 0;
-  const std::string inputPath = ::testing::TempDir() + "cli_input_" + std::to_string(::getpid()) + "_" +
-                                std::to_string(++runs) + ".txt";
+  const std::string inputPath = TempName("input");
+  const std::string errPath = TempName("err");
   std::ofstream(inputPath, std::ios::binary) << input;
-  const std::string cmd = std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " 2>/dev/null";
+  const std::string cmd = std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " 2>" + errPath;
   CliRun r;
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return r;
@@ -34,7 +39,10 @@ CliRun Cli(const std::string& args, const std::string& input) {
   size_t n;
   while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
   int status = pclose(p);
+  std::ifstream errFile(errPath, std::ios::binary);
+  r.err.assign(std::istreambuf_iterator<char>(errFile), std::istreambuf_iterator<char>());
   std::remove(inputPath.c_str());
+  std::remove(errPath.c_str());
   r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return r;
 }
@@ -203,6 +211,59 @@ TEST(CliPrint, BadArgumentsAndSchemesThatCannotBeOpened) {
   EXPECT_EQ(Cli("print --pdf x.pdf", "").status, 2);
   EXPECT_EQ(Cli("print /no/such/scheme.sud", "").status, 1);
   EXPECT_EQ(Cli("print " TESSORA_FIXTURES "/schemes/binary.sud", "").status, 1);
+}
+
+const std::string kEasyGrid = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+// A folder is a bad argument for both commands: a message and exit status 2.
+TEST(CliArguments, FolderIsRefused) {
+  const std::string dir = ::testing::TempDir();
+  for (const char* command : {"rate", "rate --json", "session"}) {
+    SCOPED_TRACE(command);
+    CliRun r = Cli(std::string(command) + " " + dir, "");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(Has(r.err, "is a folder")) << r.err;
+    EXPECT_EQ(r.out.find("\"n\":"), std::string::npos);
+  }
+}
+
+// A line past 64 KB is reported by its number and skipped; the report does
+// not repeat the line.
+TEST(CliSession, LineLongerThan64KIsReportedAndSkipped) {
+  CliRun r = Cli("session", "click DatIniz\n" + std::string(70000, 'x') + "\ndump\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "line 2: longer than 65536 characters, skipped\n");
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+  EXPECT_TRUE(Has(r.out, "\"DataStarted\":true"));
+}
+
+TEST(CliRate, LineLongerThan64KIsReportedAndSkipped) {
+  // The long line begins with a puzzle, and a line of exactly 64 KB is still read.
+  const std::string input = kEasyGrid + std::string(70000, ' ') + "\n" + kEasyGrid +
+                            std::string(65536 - 81, ' ') + "\n";
+  CliRun r = Cli("rate --json", input);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "tessora-cli: stdin:1: line longer than 65536 characters, skipped\n");
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+  EXPECT_TRUE(Has(r.out, "{\"n\":1,\"puzzle\":\"" + kEasyGrid + "\",\"result\":\"solved\""));
+}
+
+// A .sud file whose lines end in a lone CR reads as one with CR LF.
+TEST(CliRate, SchemeFileWithLoneCrLineEnds) {
+  std::ifstream in(TESSORA_FIXTURES "/schemes/easy.sud", std::ios::binary);
+  std::string text(std::istreambuf_iterator<char>(in), {});
+  std::string cr;
+  for (char ch : text)
+    if (ch != '\n') cr += ch;
+  const std::string path = TempName("cr") + ".sud";
+  std::ofstream(path, std::ios::binary) << cr;
+  CliRun a = Cli("rate --json " + path, "");
+  CliRun b = Cli("rate --json " + std::string(TESSORA_FIXTURES "/schemes/easy.sud"), "");
+  std::remove(path.c_str());
+  ASSERT_EQ(a.status, 0) << a.err;
+  auto puzzle = [](const std::string& out) { return out.substr(0, out.find("\"result\"")); };
+  EXPECT_EQ(puzzle(a.out), puzzle(b.out));
+  EXPECT_TRUE(Has(a.out, "\"result\":\"solved\""));
 }
 
 }  // namespace

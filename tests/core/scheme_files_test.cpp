@@ -593,16 +593,29 @@ TEST(SchemeFormat, SsReaderAcceptsBothLineEndsAndStopsAfterNineRows) {
 
 TEST(SchemeFormat, SudReaderAcceptsLfAndIgnoresBlankLinesAtTheEnd) {
   const std::string crlf = ReadBytes(Fixture("game27.sud"));
-  std::string lf;
-  for (char ch : crlf)
+  std::string lf, cr;
+  for (char ch : crlf) {
     if (ch != '\r') lf += ch;
+    if (ch != '\n') cr += ch;
+  }
   const SchemeParse a = ParseSud(crlf);
   const SchemeParse b = ParseSud(lf + "\n  \r\n\n");
+  const SchemeParse c = ParseSud(cr + "\r");  // lone CR line ends, as older systems write them
   ASSERT_TRUE(a.ok) << a.error;
   ASSERT_TRUE(b.ok) << b.error;
+  ASSERT_TRUE(c.ok) << c.error;
   EXPECT_EQ(a.scheme.rows, b.scheme.rows);
+  EXPECT_EQ(a.scheme.rows, c.scheme.rows);
+  EXPECT_EQ(c.scheme.count, 27);
   EXPECT_EQ(a.scheme.count, 27);
   EXPECT_EQ(FormatSud(a.scheme.rows, a.scheme.count), crlf);
+}
+
+TEST(SchemeFormat, SudLineCountMessage) {
+  const std::string row = "\"1        \"";
+  EXPECT_EQ(ParseSud(row).error, "The file holds 1 line; a scheme file holds 9, 18 or 27.");
+  EXPECT_EQ(ParseSud(row + "\r\n" + row + "\r\n").error, "The file holds 2 lines; a scheme file holds 9, 18 or 27.");
+  EXPECT_EQ(ParseSud(row + "\r" + row).error, "The file holds 2 lines; a scheme file holds 9, 18 or 27.");
 }
 
 TEST(SchemeFormat, NamesAndKinds) {

@@ -58,18 +58,24 @@ bool CheckText(std::string_view text, std::string_view& body, std::string& error
   return true;
 }
 
-// The lines of a text: each ends at LF, with a CR before the LF dropped; a
-// last piece without a line end is a line too.
-std::vector<std::string_view> SplitLines(std::string_view text) {
+// The lines of a text: each ends at LF, with a CR before the LF dropped; with
+// `loneCr` a CR not followed by LF ends a line too (the line end of older
+// systems). A last piece without a line end is a line too.
+std::vector<std::string_view> SplitLines(std::string_view text, bool loneCr = false) {
   std::vector<std::string_view> lines;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
+    std::size_t end = loneCr ? text.find_first_of("\r\n", pos) : text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(pos, end - pos);
-    if (end < text.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::size_t next = end + 1;
+    if (loneCr) {
+      if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') next = end + 2;
+    } else if (end < text.size() && !line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
     lines.push_back(line);
-    pos = end + 1;
+    pos = next;
   }
   return lines;
 }
@@ -98,7 +104,7 @@ SchemeParse ParseSud(std::string_view text) {
   SchemeParse result;
   std::string_view body;
   if (!CheckText(text, body, result.error)) return result;
-  std::vector<std::string_view> lines = SplitLines(body);
+  std::vector<std::string_view> lines = SplitLines(body, true);
   while (!lines.empty() && IsBlankText(lines.back())) lines.pop_back();
   const std::size_t n = lines.size();
   if (n > static_cast<std::size_t>(kSchemeRows)) {
@@ -106,7 +112,8 @@ SchemeParse ParseSud(std::string_view text) {
     return result;
   }
   if (n != 9 && n != 18 && n != 27) {
-    result.error = "The file holds " + std::to_string(n) + " lines; a scheme file holds 9, 18 or 27.";
+    result.error = "The file holds " + std::to_string(n) + (n == 1 ? " line" : " lines") +
+                   "; a scheme file holds 9, 18 or 27.";
     return result;
   }
   SchemeText& scheme = result.scheme;

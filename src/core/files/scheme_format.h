@@ -32,7 +32,7 @@ struct SchemeParse {
   std::string error;  // why the text is not a scheme (one line, for a message box)
 };
 
-// Reads a `.sud` text: one double-quoted row per line (CR LF or LF), 9, 18 or
+// Reads a `.sud` text: one double-quoted row per line (CR LF, LF or a lone CR), 9, 18 or
 // 27 lines; blank lines at the end are ignored. Value rows hold the digits 1-9
 // and blanks, mark rows "b", "c" and blanks (both padded to 9 characters), and
 // candidate rows 9 comma-ended fields, each empty, blank or ascending digits;

@@ -8,6 +8,7 @@
 #include "ui/dump.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
+#include "util/line_reader.h"
 
 namespace tessora {
 
@@ -171,8 +172,14 @@ bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::
 
 int RunSession(Form1& f, ScriptedPlatform& p, std::istream& in, std::ostream& out, std::ostream& err) {
   int failures = 0, number = 0;
-  for (std::string line; std::getline(in, line);) {
+  std::string line;
+  for (LineRead r; (r = ReadBoundedLine(in, line)) != LineRead::End;) {
     ++number;
+    if (r == LineRead::TooLong) {
+      ++failures;
+      err << "line " << number << ": " << TooLongLineMessage() << "\n";
+      continue;
+    }
     std::string error;
     if (!RunSessionLine(f, p, line, out, error)) {
       ++failures;
