@@ -199,6 +199,9 @@ TEST(Control, FailedControlKeepsTheKeyedScheme) {
   }
   EXPECT_EQ(f.board.FilledCount, 18);
   EXPECT_EQ(f.w.Fatti.caption, "18");
+  EXPECT_EQ(f.files.SchemeLineCount, 9);
+  EXPECT_EQ(f.files.SchemeLines[0], "8 9   3  ");
+  EXPECT_EQ(f.files.SchemeLines2[3], " 7     26");
   for (const char* name : {"Gioca", "Salva", "mSalva"}) EXPECT_TRUE(f.w.Find(name)->enabled) << name;
   for (const char* name : {"DatIniz", "Apri", "Cons1", "mSoluz", "mCanMoss", "mPerSuCom"})
     EXPECT_FALSE(f.w.Find(name)->enabled) << name;

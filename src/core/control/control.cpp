@@ -483,6 +483,14 @@ void Form1::KeepSchemeAfterFailure() {
   });
   board.FilledCount = CountFilled();
   w.Fatti.caption = std::to_string(board.FilledCount);
+  // The scheme's rows, as Play took them from the board.
+  for (int r = 0; r < 9; ++r) {
+    std::string& row = files.SchemeLines[r];
+    row.clear();
+    for (int c = 9 * r; c < 9 * r + 9; ++c) row += (scheme >> c) & 1 ? kept[c].caption : std::string(" ");
+    files.SchemeLines2[r] = row;
+  }
+  files.SchemeLineCount = 9;
   files.SchemeFile = schemeFile;
   w.caption = caption;
   w.ListCons.items = report;
