@@ -630,8 +630,9 @@ TEST(FishLines, VectorAndPortableFormsAgree) {
   for (int i = 0; i < 300; ++i) {
     test::Harness h;
     RandomPosition(h.form, rng);
-    const fish::LineMasks fast(h.form);
-    const fish::LineMasks portable(h.form, fish::LineMasks::kPortable);
+    SyncModel(h.form);
+    const fish::LineMasks fast(h.form.board);
+    const fish::LineMasks portable(h.form.board, fish::LineMasks::kPortable);
     for (int pass = 0; pass < 2; ++pass)
       for (int line = 0; line < 9; ++line) {
         ASSERT_EQ(fast.empty[pass][line], portable.empty[pass][line]);

@@ -2,14 +2,13 @@
 #include <string_view>
 #include <utility>
 
-#include "methods/detector_memory.h"
 #include "ui/form1.h"
 
 namespace tessora {
 
 void Form1::FindAdviceStep() { FindAdviceStep(nullptr); }
 
-void Form1::FindAdviceStep(DetectorMemory* memory) {
+void Form1::FindAdviceStep(WindowDetectorMemory* memory) {
   // The owner of the memory has told it what changed since its last walk.
   auto run = [&](Detector d, int k) {
     if (memory) memory->Run(*this, d, k);
@@ -30,7 +29,7 @@ void Form1::FindAdviceStep(DetectorMemory* memory) {
     const std::string_view code(row.data(), 2);
     const GroupDetectors g = DetectorsForGroup(code);
     if (g.first) {
-      if (g.first == &FindAtGlance) {
+      if (g.first == static_cast<Detector>(&FindAtGlance)) {
         if (!w.Sugge1.selected) {
           methods.GlanceFrom = 1;
           methods.GlanceTo = 9;
@@ -39,7 +38,7 @@ void Form1::FindAdviceStep(DetectorMemory* memory) {
         }
       } else {
         run(g.first, g.k);
-        if (g.first == &FindSwordfish) white = false;
+        if (g.first == static_cast<Detector>(&FindSwordfish)) white = false;
       }
       if (g.second) run(g.second, 0);
     }

@@ -1,5 +1,6 @@
-// The board model: cell numbering and names, the zone table, the candidate
-// texts and the shared board state (counters, phase flags, solution lists).
+// The board model (every cell's value, its origin and its candidates), the
+// candidate texts, and the game's shared state (counters, phase flags,
+// solution lists).
 #pragma once
 
 #include <array>
@@ -9,40 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "board/cells.h"
+
 namespace tessora {
-
-constexpr int kCells = 81;
-constexpr int kZones = 27;
-
-// Zones 0..8 rows, 9..17 columns, 18..26 boxes (row by row); each lists its
-// nine cells in a fixed order that detectors rely on.
-struct ZoneTable {
-  std::array<std::array<int, 9>, kZones> cells{};
-  constexpr ZoneTable() {
-    for (int r = 0; r < 9; ++r)
-      for (int i = 0; i < 9; ++i) cells[r][i] = 9 * r + i;
-    for (int c = 0; c < 9; ++c)
-      for (int i = 0; i < 9; ++i) cells[9 + c][i] = c + 9 * i;
-    for (int b = 0; b < 9; ++b) {
-      int f = 27 * (b / 3) + 3 * (b % 3);
-      for (int i = 0; i < 9; ++i) cells[18 + b][i] = f + 9 * (i / 3) + i % 3;
-    }
-  }
-  constexpr const std::array<int, 9>& operator[](int z) const { return cells[z]; }
-};
-
-inline constexpr ZoneTable ZoneCells{};
-
-constexpr int RowZone(int cell) { return cell / 9; }
-constexpr int ColZone(int cell) { return 9 + cell % 9; }
-constexpr int BoxZone(int cell) { return 18 + 3 * (cell / 9 / 3) + (cell % 9) / 3; }
-
-// The row, column and box of every cell as one word: bit r, 9 + c, 18 + b.
-inline constexpr std::array<std::uint32_t, kCells> kCellLines = [] {
-  std::array<std::uint32_t, kCells> t{};
-  for (int c = 0; c < kCells; ++c) t[c] = 1u << RowZone(c) | 1u << ColZone(c) | 1u << BoxZone(c);
-  return t;
-}();
 
 // "Aa" for cell 0 .. "Ii" for cell 80.
 std::string CellName(int cell);
@@ -159,10 +129,78 @@ inline int MaskDigitChars(std::uint16_t mask, char* buf) {
 // Flash bookkeeping.
 constexpr int kNoDeviation = 99;
 
-// The board's shared state. The cells' values, inks and fonts live in the
-// cell labels of the window (a cell is filled when its label's size is 18).
-struct BoardState {
+// Where a cell's value came from. The window shows it as the value's ink;
+// an empty cell has no origin, unless a board text image marked it.
+enum class Origin : std::uint8_t {
+  None,    // no value, or a value marked wrong (shown in red)
+  Given,   // a given of the scheme
+  Keyed,   // keyed in by the user in play (a trial move included)
+  Solver,  // written by the control while it runs (shown white on white)
+};
+
+// What writing a value did to the candidates of the cell's peers.
+struct Propagation {
+  bool consistent = true;  // no empty cell was left without a candidate
+  int emptied = -1;        // the cell left without one (the removal stopped there)
+  CellSet changed = 0;     // the peers that lost the digit and kept a candidate
+};
+
+// The board model: every cell's value, where it came from and its
+// candidates. The detectors, the exact solver and the control's solving loop
+// work on it alone; the window draws its 81 labels from it.
+class Board {
+ public:
+  // The candidate text of every cell.
   std::array<CandText, kCells> Can{};
+
+  int Value(int cell) const { return value_[cell]; }
+  bool Filled(int cell) const { return value_[cell] != 0; }
+  Origin OriginOf(int cell) const { return origin_[cell]; }
+  // Every cell's value, 0 for an empty cell.
+  const std::array<std::uint8_t, kCells>& Values() const { return value_; }
+
+  // Writes a value (1..9) and its origin; the candidates stay as they are.
+  void SetValue(int cell, int digit, Origin origin) {
+    value_[cell] = static_cast<std::uint8_t>(digit);
+    origin_[cell] = origin;
+    changed_ |= CellBit(cell);
+  }
+  // Empties a cell; `origin` is what an image marked it with, usually none.
+  void ClearValue(int cell, Origin origin = Origin::None) {
+    value_[cell] = 0;
+    origin_[cell] = origin;
+    changed_ |= CellBit(cell);
+  }
+  void SetOrigin(int cell, Origin origin) {
+    origin_[cell] = origin;
+    changed_ |= CellBit(cell);
+  }
+  // A placement: the value, no candidates left ("  ").
+  void Place(int cell, int digit, Origin origin) {
+    SetValue(cell, digit, origin);
+    Can[cell] = CandText::Filled();
+  }
+  // Removes the digit from the candidates of the cell's row, column and box,
+  // in that order and each peer once, and stops at the first empty cell left
+  // without a candidate. The cell itself is left alone.
+  Propagation Propagate(int cell, int digit);
+
+  // The cells whose value or origin changed since the last call.
+  CellSet TakeChanged() {
+    const CellSet c = changed_;
+    changed_ = 0;
+    return c;
+  }
+
+ private:
+  std::array<std::uint8_t, kCells> value_{};
+  std::array<Origin, kCells> origin_{};
+  CellSet changed_ = ~CellSet{0} >> (128 - kCells);
+};
+
+// The board model with the game's counters and flags; the cells' looks
+// (captions shown, fonts, backgrounds) belong to the window.
+struct BoardState : Board {
   std::array<std::string, kCells> Solution{};
   std::array<std::string, kCells> TrialSolution{};
   std::array<std::string, kCells> CaptionSnapshot{};

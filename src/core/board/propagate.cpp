@@ -20,27 +20,6 @@ long CaptionValue(const std::string& caption) {
   return v;
 }
 
-// The cells of a cell's row, column and box, each once, in the order the
-// three zones list them: a cell met again in a later zone has already lost
-// the digit there, so visiting it once changes nothing.
-struct PeerList {
-  std::array<std::uint8_t, 21> cells;
-};
-constexpr std::array<PeerList, kCells> kPeers = [] {
-  std::array<PeerList, kCells> t{};
-  for (int cell = 0; cell < kCells; ++cell) {
-    bool seen[kCells] = {};
-    int n = 0;
-    for (int z : {RowZone(cell), ColZone(cell), BoxZone(cell)})
-      for (int c : ZoneCells[z])
-        if (!seen[c]) {
-          seen[c] = true;
-          t[cell].cells[n++] = static_cast<std::uint8_t>(c);
-        }
-  }
-  return t;
-}();
-
 }  // namespace
 
 void Form1::PropagateValue(int cell, int value) {
@@ -52,8 +31,7 @@ void Form1::PropagateValue(int cell, int value) {
   const bool showing = w.Sugge1.selected;
   if (value < 1 || value > 9) return;  // no candidate text holds it
   const unsigned bit = 1u << value;
-#pragma GCC unroll 21
-  for (int c : kPeers[cell].cells) {
+  for (int c : kPeers[cell]) {
     CandText& t = board.Can[c];
     if (!(t.Mask() & bit)) continue;
     t.Remove(value);

@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "control/solver.h"
-#include "methods/detector_memory.h"
 #include "ui/cell_scan.h"
 #include "ui/form1.h"
 
@@ -163,7 +162,7 @@ void Form1::RunSolvingLoop() {
   };
   // The detectors of the fixed order find nothing most of the times they
   // run; the memory lets each look only where the board changed since.
-  DetectorMemory memory(control.UseDetectorMemory);
+  WindowDetectorMemory memory(control.UseDetectorMemory);
   // Every cell's background is known to be white: painting them all white
   // again would change nothing. A detector that finds nothing leaves the
   // backgrounds alone, except the Swordfish, which tints cells as it searches.
@@ -218,7 +217,7 @@ void Form1::RunSolvingLoop() {
     bool progress = false;
     for (const Step& s : kOrder) {
       memory.Run(*this, s.detector, s.k);
-      if (methods.Progress || s.detector == &FindSwordfish) white = false;
+      if (methods.Progress || s.detector == static_cast<Detector>(&FindSwordfish)) white = false;
       if (!white) PaintAllWhite();
       white = true;
       if (s.trialCheck && TrialFailed()) {
@@ -531,7 +530,7 @@ void Form1::Replay(bool trialUsed) {
   for (char ch : w.Fatti.caption) n = n * 10 + (ch - '0');
   control.MoveList.assign(1, std::string());
   control.MoveCount = 0;
-  DetectorMemory memory(control.UseDetectorMemory);
+  WindowDetectorMemory memory(control.UseDetectorMemory);
   // Every step fills a cell or removes a candidate, so the replay is bounded.
   for (int guard = 0; guard < 2000; ++guard) {
     methods.Progress = false;
@@ -578,9 +577,9 @@ void Form1::Replay(bool trialUsed) {
     }
     l.ink = colour::White;
     const char* display = "??";
-    if (const MethodInfo* m = FindMethodByCode(step.code)) {
+    if (const MethodRow* m = FindMethodByCode(step.code)) {
       display = m->display;
-      methods.MethodUse[m->counter] += 1;
+      methods.MethodUse[m->Counter()] += 1;
     }
     const int zone = step.ZoneIndex();
     // The line is put together in place, a character at a time (its pieces

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "control/detector_run.h"
 #include "methods/methods.h"
 #include "ui/window.h"
 

@@ -3,14 +3,15 @@
 // (26 down to 18), then columns and rows, so the highest zone found wins.
 //
 // The hatching of a value is worked out as nine row masks (bit = column) of
-// the cells it leaves free; the cells' backgrounds get the final painting
-// once the scan is over, the only state anyone can see.
+// the cells it leaves free.
 #include <array>
 #include <bit>
 #include <cstring>
 
+#include "methods/detectors.h"
 #include "methods/glance.h"
 #include "methods/glance_memory.h"
+#include "methods/zone_masks.h"
 
 namespace tessora {
 
@@ -81,84 +82,44 @@ inline void FreeCells(const std::uint16_t* emptyRow, std::uint32_t lines, std::u
   }
 }
 
-// s = the n characters at p, leaving a text that already reads so alone.
-inline void SetText(std::string& s, const char* p, std::size_t n) {
-  if (s.size() != n || std::memcmp(s.data(), p, n) != 0) s.assign(p, n);
-}
-
-// The same for short texts given as characters, compared one by one (a
-// text just built in memory a character at a time reads back slowly whole).
-inline void SetChars(std::string& s, char a, char b, char c) {
-  if (s.size() != 3 || s[0] != a || s[1] != b || s[2] != c) s.assign({a, b, c});
-}
-
 // The board as the scan needs it: the empty cells of every row, and for every
 // value the rows, columns and boxes that hold it.
 struct GlanceBoard {
   std::uint16_t emptyRow[9] = {};
-  std::uint32_t lines[10] = {};  // per value: kCellLines of the cells holding it
+  std::uint32_t lines[10] = {};  // per value: kCellZones of the cells holding it
 
-  explicit GlanceBoard(const Form1& f) {
+  explicit GlanceBoard(const Board& b) {
     for (int r = 0; r < 9; ++r) {
       unsigned empty = 0;
-#pragma GCC unroll 9
       for (int c = 0; c < 9; ++c) {
         const int cell = 9 * r + c;
-        if (!f.Filled(cell)) {
+        if (!b.Filled(cell)) {
           empty |= 1u << c;
           continue;
         }
-        lines[f.Value(cell)] |= kCellLines[cell];  // value 0: a caption that holds no digit
+        lines[b.Value(cell)] |= kCellZones[cell];
       }
       emptyRow[r] = static_cast<std::uint16_t>(empty);
     }
   }
 };
 
-// Records the placement of v in cell, the one free cell of zone z.
-void RecordFinding(MethodState& m, int v, int z, int cell, bool oneEmpty) {
-  AdviceStepRecord& s = m.AdviceStep;
-  m.Progress = true;
-  SetNumberText(s.cell, cell);
-  SetChars(s.value, ' ', static_cast<char>('0' + v), ' ');
-  s.removed.clear();
-  s.detail.clear();
-  SetNumberText(s.zone, z);
+// The placement of v in cell, the one free cell of zone z.
+Step Finding(int v, int z, int cell, bool oneEmpty) {
   // The free cell is also the only empty cell of the zone: a Single Cell.
-  SetText(s.code, oneEmpty ? "USO" : z < 18 ? "ZOC" : "ZOB", 3);
+  Step s = Placement(oneEmpty ? Code::USO : z < 18 ? Code::ZOC : Code::ZOB, cell, v, z);
+  s.byGlance = true;
+  return s;
 }
 
-// What the scan leaves behind once over: GlanceCells and the backgrounds.
-// lastZone, lastValue and lastCell: the zone where the scan of the value
-// examined last ended, that value and the cell found there (-1: none);
-// free: that value's free cells. backsWhite: every cell's background is
-// known to be white already.
-void FinishScan(Form1& f, int lastZone, int lastValue, int lastCell, const std::uint16_t* free,
-                bool backsWhite = false) {
-  MethodState& m = f.methods;
-  // GlanceCells holds the free cells of the last zone examined, in zone
-  // order: the one cell found, or the free cells of row 0.
-  if (lastZone >= 0) {
-    auto& g = m.GlanceCells;
-    for (auto& t : g) t.clear();
-    if (lastCell >= 0) {
-      SetNumberText(g[0], lastCell);
-    } else {
-      int n = 0;
-      for (unsigned row = free[0]; row; row &= row - 1) SetNumberText(g[n++], std::countr_zero(row));
-    }
-  }
-  // With a range of values every cell turns white; with one value its
-  // hatching stays and every filled cell is grey as well: every cell not
-  // free for the value.
-  auto& cells = f.w.caN;
-  if (m.GlanceTo == m.GlanceFrom && lastValue) {
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c) cells[9 * r + c].back = (free[r] >> c) & 1u ? colour::White : colour::Grey;
-  } else if (!backsWhite) {
-#pragma GCC unroll 9
-    for (int c = 0; c < kCells; ++c) cells[c].back = colour::White;
-  }
+// What the scan leaves: the free cells of the value examined last.
+void KeepLast(GlanceScan& scan, int v, const std::uint16_t* free, int zone, int cell) {
+  scan.lastValue = v;
+  std::copy(free, free + 9, scan.free.begin());
+  scan.lastZone = zone;
+  scan.lastCell = cell;
+  // Row 0, the last zone examined when nothing was found: its free cells.
+  scan.lastZoneFree = zone == 0 ? free[0] : 0;
 }
 
 // The single-free-cell bits of the zones through cell (its row, column and
@@ -174,19 +135,17 @@ std::uint32_t SinglesThrough(const std::uint16_t* free, int cell) {
          static_cast<std::uint32_t>(Single(box)) << (18 + b);
 }
 
-// Brings the memory to the board `codes`, which differs from the memory's
-// only at the cells named in `changed` (bit c of word c / 64) unless that is
-// null.
-void Update(GlanceMemory& mem, const GlanceCodes& codes, const std::uint64_t* changed) {
+// Brings the memory to the board `values`.
+void Update(GlanceMemory& mem, const GlanceCodes& values) {
   auto restart = [&] {
-    mem.codes = codes;
+    mem.codes = values;
     mem.lines.fill(0);
     for (int r = 0; r < 9; ++r) {
       unsigned empty = 0;
       for (int c = 0; c < 9; ++c) {
         const int cell = 9 * r + c;
-        if (!codes[cell]) empty |= 1u << c;
-        else mem.lines[codes[cell] - 1] |= kCellLines[cell];
+        if (!values[cell]) empty |= 1u << c;
+        else mem.lines[values[cell]] |= kCellZones[cell];
       }
       mem.emptyRows[r] = static_cast<std::uint16_t>(empty);
     }
@@ -198,26 +157,14 @@ void Update(GlanceMemory& mem, const GlanceCodes& codes, const std::uint64_t* ch
     restart();
     return;
   }
-  // The cells whose codes differ, eight at a time while they agree. Only
-  // filled cells are followed; a cell emptied or changed starts afresh.
+  // The cells whose values differ, eight at a time while they agree. Only
+  // cells filled since are followed; a cell emptied or changed starts afresh.
   int placed[kCells];
   int n = 0;
-  if (changed) {
-    for (int w = 0; w < 2; ++w)
-      for (std::uint64_t m = changed[w]; m; m &= m - 1) {
-        const int c = 64 * w + std::countr_zero(m);
-        if (mem.codes[c] == codes[c]) continue;
-        if (mem.codes[c]) {
-          restart();
-          return;
-        }
-        placed[n++] = c;
-      }
-  }
-  for (int c = 0; !changed && c < kCells; c += 8) {
+  for (int c = 0; c < kCells; c += 8) {
     std::uint64_t a, b;
     std::memcpy(&a, &mem.codes[c], sizeof a);
-    std::memcpy(&b, &codes[c], sizeof b);
+    std::memcpy(&b, &values[c], sizeof b);
     for (std::uint64_t x = a ^ b; x;) {
       const int lane = std::countr_zero(x) / 8;
       if ((a >> (8 * lane)) & 0xFFu) {
@@ -231,19 +178,19 @@ void Update(GlanceMemory& mem, const GlanceCodes& codes, const std::uint64_t* ch
   for (int i = 0; i < n; ++i) {
     const int cell = placed[i], r = cell / 9;
     const unsigned bit = 1u << (cell % 9);
-    mem.codes[cell] = codes[cell];
+    const int value = values[cell];
+    mem.codes[cell] = static_cast<std::uint8_t>(value);
     mem.emptyRows[r] = static_cast<std::uint16_t>(mem.emptyRows[r] & ~bit);
-    const int value = codes[cell] - 1;
-    mem.lines[value] |= kCellLines[cell];
+    mem.lines[value] |= kCellZones[cell];
     // The value placed blocks its row, column and box: it is worked out anew.
-    if (value >= 1) mem.known = static_cast<std::uint16_t>(mem.known & ~(1u << value));
+    mem.known = static_cast<std::uint16_t>(mem.known & ~(1u << value));
     // Every other value loses the cell; only the zones through it can change.
     for (unsigned k = mem.known; k; k &= k - 1) {
       const int v = std::countr_zero(k);
       std::uint16_t* free = mem.free[v].data();
       if (!(free[r] & bit)) continue;
       free[r] = static_cast<std::uint16_t>(free[r] & ~bit);
-      mem.singles[v] = (mem.singles[v] & ~kCellLines[cell]) | SinglesThrough(free, cell);
+      mem.singles[v] = (mem.singles[v] & ~kCellZones[cell]) | SinglesThrough(free, cell);
       if (mem.singles[v]) mem.withSingles = static_cast<std::uint16_t>(mem.withSingles | 1u << v);
       else mem.withSingles = static_cast<std::uint16_t>(mem.withSingles & ~(1u << v));
     }
@@ -252,64 +199,38 @@ void Update(GlanceMemory& mem, const GlanceCodes& codes, const std::uint64_t* ch
 
 }  // namespace
 
-void ReadGlanceCodes(const Form1& f, GlanceCodes& codes) {
-  // Whether a cell is filled changes little from one run to the next, so
-  // branching on it costs less than reading every caption.
-#pragma GCC unroll 9
-  for (int c = 0; c < kCells; ++c) codes[c] = f.Filled(c) ? static_cast<std::uint8_t>(1 + f.Value(c)) : 0;
-}
-
-std::uint8_t ReadGlanceCode(const Form1& f, int cell) {
-  return f.Filled(cell) ? static_cast<std::uint8_t>(1 + f.Value(cell)) : 0;
-}
-
-void FindAtGlance(Form1& f, int) {
-  MethodState& m = f.methods;
-  if (m.GlanceFrom == 0) return;
-
-  const GlanceBoard board(f);
-  // The value examined last, the zone where its scan ended and the cell found there.
-  int lastZone = -1, lastValue = 0, lastCell = -1;
+GlanceScan Glance(const Board& board, int from, int to, bool record, bool stopAtFirst) {
+  GlanceScan scan;
+  const GlanceBoard b(board);
   std::uint16_t free[9] = {};
   // Only the digits can be placed: a range reaching beyond 1..9 is cut to it.
-  const int from = m.GlanceFrom < 1 ? 1 : m.GlanceFrom;
-  const int to = m.GlanceTo > 9 ? 9 : m.GlanceTo;
+  from = from < 1 ? 1 : from;
+  to = to > 9 ? 9 : to;
   for (int v = from; v <= to; ++v) {
-    FreeCells(board.emptyRow, board.lines[v], free);
-    lastValue = v;
-    // Without RecordOnly nothing is recorded and every zone is examined, down to zone 0.
-    lastZone = 0;
-    lastCell = -1;
-    if (!m.RecordOnly) continue;
+    FreeCells(b.emptyRow, b.lines[v], free);
+    // Without recording nothing is found and every zone is examined, down to zone 0.
+    KeepLast(scan, v, free, 0, -1);
+    if (!record) continue;
     int cell = -1;
     const int z = HighestSingleZone(free, cell);
     if (z < 0) continue;
-    lastZone = z;
-    lastCell = cell;
-    RecordFinding(m, v, z, cell, OneEmptyCell(board.emptyRow, z));
-    if (m.Checking) break;
+    KeepLast(scan, v, free, z, cell);
+    scan.step = Finding(v, z, cell, OneEmptyCell(b.emptyRow, z));
+    if (stopAtFirst) break;
   }
-  FinishScan(f, lastZone, lastValue, lastCell, free);
+  return scan;
 }
 
-void FindAtGlanceRemembered(Form1& f, GlanceMemory& memory, const GlanceCodes& codes, const std::uint64_t* changed,
-                            bool backsWhite) {
-  MethodState& m = f.methods;
-  // The memory serves the walk's scan: recording, stopping at the first
-  // finding, over values within 1..9.
-  if (!m.RecordOnly || !m.Checking || m.GlanceFrom < 1 || m.GlanceTo > 9 || m.GlanceFrom > m.GlanceTo) {
-    memory.Forget();  // it will not hear of the changes before this run
-    FindAtGlance(f, 0);
-    return;
-  }
-  Update(memory, codes, changed);
-  const int from = m.GlanceFrom, to = m.GlanceTo;
-  // The values of the range that may hold a finding: those not worked out
-  // yet and those with a single free cell somewhere; the first one that has
-  // one is the scan's finding.
-  const unsigned range = ((2u << to) - 1) & ~((1u << from) - 1);
-  int lastZone = 0, lastValue = to, lastCell = -1;
-  for (unsigned open; (open = (memory.withSingles | ~memory.known) & range) != 0;) {
+Step FindAtGlance(const Board& board, int, const Scope&) { return Glance(board, 1, 9, true, true).step; }
+
+Step FindAtGlanceRemembered(const Board& board, GlanceMemory& memory) {
+  GlanceCodes values{};
+  std::memcpy(values.data(), board.Values().data(), kCells);
+  Update(memory, values);
+  // The values that may hold a finding: those not worked out yet and those
+  // with a single free cell somewhere; the first one that has one is the
+  // scan's finding.
+  for (unsigned open; (open = (memory.withSingles | ~memory.known) & 0x3FEu) != 0;) {
     const int v = std::countr_zero(open);
     std::uint16_t* free = memory.free[v].data();
     if (!((memory.known >> v) & 1u)) {
@@ -324,13 +245,9 @@ void FindAtGlanceRemembered(Form1& f, GlanceMemory& memory, const GlanceCodes& c
     }
     if (!memory.singles[v]) continue;
     const int z = 31 - std::countl_zero(memory.singles[v]);
-    lastZone = z;
-    lastValue = v;
-    lastCell = OnlyFreeCell(free, z);
-    RecordFinding(m, v, z, lastCell, OneEmptyCell(memory.emptyRows.data(), z));
-    break;
+    return Finding(v, z, OnlyFreeCell(free, z), OneEmptyCell(memory.emptyRows.data(), z));
   }
-  FinishScan(f, lastZone, lastValue, lastCell, memory.free[lastValue].data(), backsWhite);
+  return {};
 }
 
 }  // namespace tessora

@@ -3,18 +3,16 @@
 // can be removed from the line's cells outside the box.
 #include <bit>
 
+#include "methods/detectors.h"
 #include "methods/lock_segments.h"
-#include "methods/scope.h"
 
 namespace tessora {
 
-void FindBoxLock(Form1& f, int k) { FindBoxLockWithin(f, k, Scope{}); }
-
 // Units: the boxes 0..8 (box 18 + u).
-void FindBoxLockWithin(Form1& f, int, const Scope& scope) {
-  if (!scope.units) return;  // nothing to examine: no need to read the board
-  auto& can = f.board.Can;
-  const lock_segments::Segments seg(f);
+Step FindBoxLock(const Board& board, int, const Scope& scope) {
+  if (!scope.units) return {};  // nothing to examine: no need to read the board
+  const auto& can = board.Can;
+  const lock_segments::Segments seg(board);
   const auto& row = seg.row;
   const auto& col = seg.col;
   // kOther[t]: the other two of three rows, columns, bands or stacks.
@@ -29,7 +27,6 @@ void FindBoxLockWithin(Form1& f, int, const Scope& scope) {
       // the box's cells, all of them in that row (column), that some cell of
       // the line outside the box still holds.
       unsigned rowLocked[3], colLocked[3], locked = 0;
-#pragma GCC unroll 3
       for (int t = 0; t < 3; ++t) {
         const int r = 3 * band + t, c = 3 * stack + t;
         const int ra = 3 * band + kOther[t][0], rb = 3 * band + kOther[t][1];
@@ -53,21 +50,14 @@ void FindBoxLockWithin(Form1& f, int, const Scope& scope) {
         for (int q : ZoneCells[line]) {
           // A cell of the line inside the box that holds d is one of the
           // digit's cells; those and the filled cells are left alone.
-          if (!can[q].Has(d) || BoxZone(q) == b || f.Filled(q)) continue;
-          MethodState& ms = f.methods;
-          if (ms.RecordOnly) {
-            lock_segments::RecordLock(f, "PRQ", q, d, line, b, b);
-          } else {
-            can[q].Remove(d);
-            if (ms.Checking) ++ms.SuggestionCount;
-          }
-          ms.Progress = true;
+          if (!can[q].Has(d) || BoxZone(q) == b || board.Filled(q)) continue;
           scope.found = 3 * band + stack;
-          return;
+          return lock_segments::LockStep(board, Code::PRQ, q, d, line, b, b);
         }
       }
     }
   }
+  return {};
 }
 
 }  // namespace tessora

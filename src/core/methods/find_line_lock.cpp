@@ -3,18 +3,16 @@
 // can be removed from the box's cells outside the line.
 #include <bit>
 
+#include "methods/detectors.h"
 #include "methods/lock_segments.h"
-#include "methods/scope.h"
 
 namespace tessora {
 
-void FindLineLock(Form1& f, int k) { FindLineLockWithin(f, k, Scope{}); }
-
 // Units: the lines, zones 0..17.
-void FindLineLockWithin(Form1& f, int, const Scope& scope) {
-  if (!scope.units) return;  // nothing to examine: no need to read the board
-  auto& can = f.board.Can;
-  const lock_segments::Segments seg(f);
+Step FindLineLock(const Board& board, int, const Scope& scope) {
+  if (!scope.units) return {};  // nothing to examine: no need to read the board
+  const auto& can = board.Can;
+  const lock_segments::Segments seg(board);
   static constexpr int kOther[3][2] = {{1, 2}, {0, 2}, {0, 1}};
   for (int z = 0; z < 18; ++z) {
     // Segment t of the line lies in box t of its band (rows) or stack
@@ -29,7 +27,6 @@ void FindLineLockWithin(Form1& f, int, const Scope& scope) {
     // Per segment: the digits held by at least two cells of the line, all in
     // that segment, that some cell of the box outside the line still holds.
     unsigned locked[3], all = 0;
-#pragma GCC unroll 3
     for (int t = 0; t < 3; ++t) {
       locked[t] = twice[t] & ~(part[kOther[t][0]] | part[kOther[t][1]]) &
                   (across[la][t] | across[lb][t]);
@@ -43,19 +40,12 @@ void FindLineLockWithin(Form1& f, int, const Scope& scope) {
       for (int q : ZoneCells[box]) {
         if ((isRow ? RowZone(q) : ColZone(q)) == z) continue;
         if (!can[q].Has(d)) continue;
-        MethodState& ms = f.methods;
-        if (ms.RecordOnly) {
-          lock_segments::RecordLock(f, "PRC", q, d, z, box, z);
-        } else {
-          can[q].Remove(d);
-          if (ms.Checking) ++ms.SuggestionCount;
-        }
-        ms.Progress = true;
         scope.found = z;
-        return;
+        return lock_segments::LockStep(board, Code::PRC, q, d, z, box, z);
       }
     }
   }
+  return {};
 }
 
 }  // namespace tessora

@@ -1,20 +1,20 @@
 // Naked Twins (two cells of a zone holding the same two candidates) and
 // 3 Candidates Share 3 Cells (three cells whose candidates together are three
 // digits): their digits can be removed from the zone's other cells.
+#include "methods/detectors.h"
 #include "methods/naked_set_common.h"
-#include "methods/scope.h"
 
 namespace tessora {
 namespace {
 
 // Only the first pair of a zone is examined; when it allows no removal the
 // search goes on with the next zone.
-void FindNakedTwins(Form1& f, const Scope& scope) {
+Step FindNakedTwins(const Board& board, const Scope& scope) {
   using naked_set::Pattern;
   for (int z = 0; z < kZones; ++z) {
     if (!scope.Examines(z)) continue;
     unsigned m[9];
-    naked_set::LoadZone(f, z, m);
+    naked_set::LoadZone(board, z, m);
     const unsigned selected = naked_set::Selected(m, 2, 2);
     if (naked_set::CountOf(selected) < 2) continue;
     // The first pair of positions i < j, in that order, with equal texts of
@@ -32,22 +32,21 @@ void FindNakedTwins(Form1& f, const Scope& scope) {
         break;
       }
     }
-    if (found && naked_set::Eliminate(f, z, m, p, "CPN", true)) {
+    if (!found) continue;
+    if (const Step s = naked_set::Eliminate(board, z, m, p, Code::CPN); s.Found()) {
       scope.found = z;
-      return;
+      return s;
     }
   }
+  return {};
 }
 
 }  // namespace
 
-void FindNakedSet(Form1& f, int k) { FindNakedSetWithin(f, k, Scope{}); }
-
-void FindNakedSetWithin(Form1& f, int k, const Scope& scope) {
-  if (k == 2)
-    FindNakedTwins(f, scope);
-  else if (k == 3)
-    naked_set::FindSharedSet(f, 3, "SCI3", scope);
+Step FindNakedSet(const Board& board, int k, const Scope& scope) {
+  if (k == 2) return FindNakedTwins(board, scope);
+  if (k == 3) return naked_set::FindSharedSet(board, 3, Code::SCI3, scope);
+  return {};
 }
 
 }  // namespace tessora

@@ -1,8 +1,8 @@
 // Naked Triples and Naked Quads (three or four cells of a zone holding the
 // very same candidates) and 4 Candidates Share 4 Cells (four cells whose
 // candidates together are four digits).
+#include "methods/detectors.h"
 #include "methods/naked_set_common.h"
-#include "methods/scope.h"
 
 namespace tessora {
 namespace {
@@ -10,12 +10,12 @@ namespace {
 // Three cells with the same three candidates. Only the first such triple of a
 // zone is examined; when it allows no removal the search goes on with the
 // next zone.
-void FindNakedTriple(Form1& f, const Scope& scope) {
+Step FindNakedTriple(const Board& board, const Scope& scope) {
   using naked_set::Pattern;
   for (int z = 0; z < kZones; ++z) {
     if (!scope.Examines(z)) continue;
     unsigned m[9];
-    naked_set::LoadZone(f, z, m);
+    naked_set::LoadZone(board, z, m);
     const unsigned selected = naked_set::Selected(m, 3, 3);
     if (naked_set::CountOf(selected) < 3) continue;
     int pos[9], n = 0;
@@ -34,21 +34,22 @@ void FindNakedTriple(Form1& f, const Scope& scope) {
           break;
         }
       }
-    if (found && naked_set::Eliminate(f, z, m, p, "TRN", true)) {
+    if (!found) continue;
+    if (const Step s = naked_set::Eliminate(board, z, m, p, Code::TRN); s.Found()) {
       scope.found = z;
-      return;
+      return s;
     }
   }
+  return {};
 }
 
 // Four cells with the same four candidates. Every such quad is tried in turn.
-// The control never runs this method, so an applied step is not counted.
-void FindNakedQuad(Form1& f, const Scope& scope) {
+Step FindNakedQuad(const Board& board, const Scope& scope) {
   using naked_set::Pattern;
   for (int z = 0; z < kZones; ++z) {
     if (!scope.Examines(z)) continue;
     unsigned m[9];
-    naked_set::LoadZone(f, z, m);
+    naked_set::LoadZone(board, z, m);
     const unsigned selected = naked_set::Selected(m, 4, 4);
     if (naked_set::CountOf(selected) < 4) continue;
     int pos[9], n = 0;
@@ -64,28 +65,25 @@ void FindNakedQuad(Form1& f, const Scope& scope) {
             Pattern p;
             p.positions = (1u << pos[a]) | (1u << pos[b]) | (1u << pos[c]) | (1u << pos[d]);
             naked_set::AppendDigits(p, t);
-            if (naked_set::Eliminate(f, z, m, p, "QUA", false)) {
+            if (const Step s = naked_set::Eliminate(board, z, m, p, Code::QUA); s.Found()) {
               scope.found = z;
-              return;
+              return s;
             }
           }
         }
       }
     }
   }
+  return {};
 }
 
 }  // namespace
 
-void FindNakedSetLarge(Form1& f, int k) { FindNakedSetLargeWithin(f, k, Scope{}); }
-
-void FindNakedSetLargeWithin(Form1& f, int k, const Scope& scope) {
-  if (k == 3)
-    FindNakedTriple(f, scope);
-  else if (k == 4)
-    naked_set::FindSharedSet(f, 4, "SCI4", scope);
-  else if (k == 5)
-    FindNakedQuad(f, scope);
+Step FindNakedSetLarge(const Board& board, int k, const Scope& scope) {
+  if (k == 3) return FindNakedTriple(board, scope);
+  if (k == 4) return naked_set::FindSharedSet(board, 4, Code::SCI4, scope);
+  if (k == 5) return FindNakedQuad(board, scope);
+  return {};
 }
 
 }  // namespace tessora

@@ -10,9 +10,8 @@
 // back to white) and greys the cells of a partner or third line once found.
 #include <bit>
 
+#include "methods/detectors.h"
 #include "methods/fish_lines.h"
-#include "methods/scope.h"
-#include "ui/form1.h"
 
 namespace tessora {
 
@@ -27,30 +26,28 @@ struct KeptLine {
 // The search tints of M's cells: the one under examination of each kind; the
 // previous one goes back to white when the next is taken.
 struct Tinter {
-  CellLabel* labels;
+  const Scope& scope;
   int gap = -1, left = -1, right = -1;
-  void Take(int& prev, int cell, Colour c) {
-    if (prev >= 0) labels[prev].back = colour::White;
-    labels[cell].back = c;
+  void Take(int& prev, int cell, Tint t) {
+    if (prev >= 0) scope.Tint(prev, Tint::White);
+    scope.Tint(cell, t);
     prev = cell;
   }
   void Grey(int a, int b, int c) {
-    labels[a].back = colour::Grey;
-    labels[b].back = colour::Grey;
-    labels[c].back = colour::Grey;
+    scope.Tint(a, Tint::Grey);
+    scope.Tint(b, Tint::Grey);
+    scope.Tint(c, Tint::Grey);
   }
 };
 
 }  // namespace
 
-void FindSwordfish(Form1& f, int k) { FindSwordfishWithin(f, k, Scope{}); }
-
 // Units: pass and digit, 9 * pass + d - 1. A digit passed over leaves no
-// tints either; the caller paints every cell white after a run.
-void FindSwordfishWithin(Form1& f, int, const Scope& scope) {
-  if (!scope.units) return;  // nothing to examine: no need to read the board
-  const fish::LineMasks lines(f);
-  Tinter tint{f.w.caN.data()};
+// tints either.
+Step FindSwordfish(const Board& board, int, const Scope& scope) {
+  if (!scope.units) return {};  // nothing to examine: no need to read the board
+  const fish::LineMasks lines(board);
+  Tinter tint{scope};
   for (int pass = 0; pass < 2; ++pass) {
     for (int d = 1; d <= 9; ++d) {
       if (!scope.Examines(9 * pass + d - 1)) continue;
@@ -96,10 +93,10 @@ void FindSwordfishWithin(Form1& f, int, const Scope& scope) {
         for (int gi = 1; gi <= activeCount - 2; ++gi) {
           const int G = active[gi];
           if (!(M.zero & fish::Bit(G))) continue;
-          tint.Take(tint.gap, fish::CellAt(pass, M.line, G), colour::Pink);
+          tint.Take(tint.gap, fish::CellAt(pass, M.line, G), Tint::Pink);
           for (int L = G - 1; L >= 0; --L) {
             if (!(M.x & fish::Bit(L))) continue;
-            tint.Take(tint.left, fish::CellAt(pass, M.line, L), colour::LightBlue);
+            tint.Take(tint.left, fish::CellAt(pass, M.line, L), Tint::LightBlue);
             // The partner: nearest line before M holding d at L and G, else nearest after.
             const std::uint16_t lg = fish::Bit(L) | fish::Bit(G);
             int pr = -1;
@@ -114,7 +111,7 @@ void FindSwordfishWithin(Form1& f, int, const Scope& scope) {
             bool abandon = false;
             for (int R = G + 1; R <= 8 && !abandon; ++R) {
               if (!(M.x & fish::Bit(R))) continue;
-              tint.Take(tint.right, fish::CellAt(pass, M.line, R), colour::LightBlue);
+              tint.Take(tint.right, fish::CellAt(pass, M.line, R), Tint::LightBlue);
               const std::uint16_t gr = fish::Bit(G) | fish::Bit(R);
               const std::uint16_t lgr = lg | fish::Bit(R);
               // The third line, on the other side of M, nearest first.
@@ -146,9 +143,8 @@ void FindSwordfishWithin(Form1& f, int, const Scope& scope) {
                                          partnerUpper ? L : G, partnerUpper ? G : R,
                                          fish::LineZone(pass, M.line), fish::LineZone(pass, lower.line),
                                          partnerUpper ? G : L, partnerUpper ? R : G};
-                  fish::Finish(f, target, d, "SWF", pass, cells, 7, ranges, 8);
                   scope.found = 9 * pass + d - 1;
-                  return;
+                  return fish::FishStep(board, target, d, Code::SWF, pass, cells, 7, ranges, 8);
                 }
               }
             }
@@ -157,6 +153,7 @@ void FindSwordfishWithin(Form1& f, int, const Scope& scope) {
       }
     }
   }
+  return {};
 }
 
 }  // namespace tessora

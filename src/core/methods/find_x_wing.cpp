@@ -2,18 +2,15 @@
 // positions lock it there; every other cell of the two cover zones loses it.
 #include <bit>
 
+#include "methods/detectors.h"
 #include "methods/fish_lines.h"
-#include "methods/scope.h"
-#include "ui/form1.h"
 
 namespace tessora {
 
-void FindXWing(Form1& f, int k) { FindXWingWithin(f, k, Scope{}); }
-
 // Units: pass and digit, 9 * pass + d - 1.
-void FindXWingWithin(Form1& f, int, const Scope& scope) {
-  if (!scope.units) return;  // nothing to examine: no need to read the board
-  const fish::LineMasks lines(f);
+Step FindXWing(const Board& board, int, const Scope& scope) {
+  if (!scope.units) return {};  // nothing to examine: no need to read the board
+  const fish::LineMasks lines(board);
   for (int pass = 0; pass < 2; ++pass) {
     for (int d = 1; d <= 9; ++d) {
       if (!scope.Examines(9 * pass + d - 1)) continue;
@@ -42,14 +39,14 @@ void FindXWingWithin(Form1& f, int, const Scope& scope) {
             const int cells[4] = {fish::CellAt(pass, la, p1), fish::CellAt(pass, la, p2),
                                   fish::CellAt(pass, lb, p1), fish::CellAt(pass, lb, p2)};
             const int ranges[4] = {fish::LineZone(pass, la), fish::LineZone(pass, lb), p1, p2};
-            fish::Finish(f, target, d, "XWN", pass, cells, 4, ranges, 4);
             scope.found = 9 * pass + d - 1;
-            return;
+            return fish::FishStep(board, target, d, Code::XWN, pass, cells, 4, ranges, 4);
           }
         }
       }
     }
   }
+  return {};
 }
 
 }  // namespace tessora

@@ -5,13 +5,13 @@
 
 #include <bit>
 #include <cstdint>
-#include <string>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
-#include "ui/form1.h"
+#include "board/board.h"
+#include "methods/step.h"
 
 namespace tessora::fish {
 
@@ -25,15 +25,16 @@ struct LineMasks {
   // empty[pass][line]: positions of the line whose cell shows no value.
   std::uint16_t empty[2][9];
 
-  explicit LineMasks(const Form1& f) {
+  explicit LineMasks(const Board& b) {
 #if defined(__SSE2__)
-    BuildSse2(f);
+    BuildSse2(b);
 #else
-    BuildPortable(f);
+    BuildPortable(b);
 #endif
   }
+  // The same without vector instructions, to check the two against each other.
   enum Builder { kPortable };
-  LineMasks(const Form1& f, Builder) { BuildPortable(f); }
+  LineMasks(const Board& b, Builder) { BuildPortable(b); }
 
   // Lines of cover zone p (a line of the other pass) whose cell is empty and holds d.
   std::uint16_t CoverCandidates(int pass, int d, int p) const {
@@ -46,14 +47,14 @@ struct LineMasks {
   // holds the cell's digits 1..7 in bits 1..7 and "empty" in bit 0, the high
   // byte digits 8 and 9 in bits 0 and 1. Shifting bit b of every byte to the
   // top and taking the bytes' top bits (movemask) gives that bit's positions.
-  void BuildSse2(const Form1& f) {
+  void BuildSse2(const Board& b) {
     alignas(16) std::uint8_t low[2][9][16] = {};
     alignas(16) std::uint8_t high[2][9][16] = {};
     for (int r = 0; r < 9; ++r)
       for (int c = 0; c < 9; ++c) {
         const int cell = 9 * r + c;
-        const unsigned m = f.board.Can[cell].Mask();
-        const auto lo = static_cast<std::uint8_t>((m & 0xFEu) | (f.Filled(cell) ? 0u : 1u));
+        const unsigned m = b.Can[cell].Mask();
+        const auto lo = static_cast<std::uint8_t>((m & 0xFEu) | (b.Filled(cell) ? 0u : 1u));
         const auto hi = static_cast<std::uint8_t>(m >> 8);
         low[0][r][c] = lo;
         low[1][c][r] = lo;
@@ -92,7 +93,7 @@ struct LineMasks {
     }
   };
 
-  void BuildPortable(const Form1& f) {
+  void BuildPortable(const Board& b) {
     static constexpr SpreadTable kSpread{};
     std::uint64_t colLow[9] = {};
     std::uint32_t colHigh[9] = {};
@@ -103,10 +104,10 @@ struct LineMasks {
       std::uint16_t rowEmpty = 0;
       for (int c = 0; c < 9; ++c) {
         const int cell = 9 * r + c;
-        const unsigned m = f.board.Can[cell].Mask();
+        const unsigned m = b.Can[cell].Mask();
         const std::uint64_t lo = kSpread.v[(m >> 1) & 0x7F];
         const std::uint32_t hi = ((m >> 8) & 1u) | ((m >> 9) & 1u) << 9;
-        const unsigned e = f.Filled(cell) ? 0u : 1u;
+        const unsigned e = b.Filled(cell) ? 0u : 1u;
         rowLow |= lo << c;
         rowHigh |= hi << c;
         rowEmpty |= static_cast<std::uint16_t>(e << c);
@@ -196,35 +197,17 @@ constexpr int CellAt(int pass, int line, int p) { return pass == 0 ? 9 * line + 
 constexpr int LineZone(int pass, int line) { return 9 * pass + line; }
 constexpr std::uint16_t Bit(int p) { return static_cast<std::uint16_t>(1u << p); }
 
-// Removes d from the target, or describes that removal in AdviceStep, as the
-// detector protocol asks; `cells` are the pattern's cells, `ranges` its fishRanges.
-inline void Finish(Form1& f, int target, int d, const char* code, int pass, const int* cells,
-                   int cellCount, const int* ranges, int rangeCount) {
-  MethodState& ms = f.methods;
-  if (ms.RecordOnly) {
-    AdviceStepRecord& s = ms.AdviceStep;
-    CandText after = f.board.Can[target];
-    after.Remove(d);
-    s.code = code;
-    s.value = after.Text();
-    s.removed.assign(1, static_cast<char>('0' + d));
-    s.cell = std::to_string(target);
-    s.zone.clear();
-    s.zone2.clear();
-    s.detail = pass == 0 ? "0" : "9";
-    s.cells.clear();
-    for (int i = 0; i < cellCount; ++i) {
-      if (i) s.cells += ',';
-      s.cells += static_cast<char>('0' + cells[i] / 10);
-      s.cells += static_cast<char>('0' + cells[i] % 10);
-    }
-    s.fishRanges.assign(ranges, ranges + rangeCount);
-  } else {
-    if (ms.Checking) f.w.caN[target].back = colour::LightBlue;
-    f.board.Can[target].Remove(d);
-    if (ms.Checking) ++ms.SuggestionCount;
-  }
-  ms.Progress = true;
+// The step of a fish: the target loses d; `cells` are the pattern's cells,
+// `ranges` its rectangles.
+inline Step FishStep(const Board& b, int target, int d, Code code, int pass, const int* cells, int cellCount,
+                     const int* ranges, int rangeCount) {
+  const auto bit = static_cast<std::uint16_t>(1u << d);
+  Step s = Elimination(code, target, static_cast<std::uint16_t>(b.Can[target].Mask() & ~bit), bit);
+  s.AddDigit(d);
+  s.columns = pass == 1;
+  for (int i = 0; i < cellCount; ++i) s.AddCell(cells[i]);
+  for (int i = 0; i < rangeCount; ++i) s.AddRange(ranges[i]);
+  return s;
 }
 
 }  // namespace tessora::fish

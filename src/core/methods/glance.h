@@ -1,58 +1,36 @@
-// Cross-hatching shared by "At a glance" and the cross view of one value.
-// The hatching of a value is kept as grey marks per row (bit = column) while
-// the zones are examined; the cells' backgrounds receive the final painting
-// once the scan is over, which is the only state anyone can observe.
+// Cross-hatching: "At a glance" over a range of values, and the cross view
+// of one value drawn from the candidate texts. A scan leaves the hatching of
+// the value it examined last; the caller paints it when it shows one value.
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
-#include <string>
 
-#include "methods/zone_masks.h"
+#include "methods/step.h"
 
-namespace tessora::glance {
+namespace tessora {
 
-using Rows = std::array<std::uint16_t, 9>;
+struct GlanceScan {
+  Step step;          // the last finding (the first when the scan stops at it)
+  int lastValue = 0;  // the value examined last, 0 when none was
+  // That value's free cells (bit = column): the cells that stay white when
+  // the hatching of one value is shown.
+  std::array<std::uint16_t, 9> free{};
+  int lastZone = -1;  // the zone where its scan ended
+  int lastCell = -1;  // the cell found there, -1 when none
+  // The free positions of that zone (bit = position), for the cross view.
+  unsigned lastZoneFree = 0;
+};
 
-// Fills GlanceCells with the free cells of zone z (free positions in mask).
-inline void SetGlanceCells(Form1& f, int z, unsigned freeMask) {
-  auto& g = f.methods.GlanceCells;
-  for (auto& s : g) s.clear();
-  int n = 0;
-  for (unsigned m = freeMask; m; m &= m - 1) g[n++] = std::to_string(ZoneCells[z][std::countr_zero(m)]);
-}
+// "At a glance" over the values from..to: for each value, the zones 26 down
+// to 0 are examined for one with a single free cell. With `record` clear
+// nothing is looked for (only the hatching is made); `stopAtFirst` ends the
+// scan at the first value with a finding, otherwise the last one found stays.
+GlanceScan Glance(const Board& board, int from, int to, bool record, bool stopAtFirst);
 
-// Examines zone z for value v: with exactly one free cell and RecordOnly set
-// the placement is recorded. Returns the zone's free positions through
-// freeMask, and true when a step was recorded.
-inline bool ExamineZone(Form1& f, const zonemask::FilledMasks& filled, const Rows& grey, int z, int v,
-                        unsigned& freeMask) {
-  const unsigned taken = filled.zone[z] | zonemask::ZonePositions(grey, z);
-  freeMask = ~taken & zonemask::kAllPositions;
-  if (zonemask::Count9(freeMask) != 1 || !f.methods.RecordOnly) return false;
-  MethodState& m = f.methods;
-  AdviceStepRecord& s = m.AdviceStep;
-  m.Progress = true;
-  s.cell = std::to_string(ZoneCells[z][std::countr_zero(freeMask)]);
-  s.value = zonemask::BlankedDigit(v);
-  s.removed.clear();
-  s.detail.clear();
-  s.zone = std::to_string(z);
-  s.code = z < 18 ? "ZOC" : "ZOB";
-  // The free cell is also the only empty cell of the zone: a Single Cell.
-  if (zonemask::Count9(~static_cast<unsigned>(filled.zone[z])) == 1) s.code = "USO";
-  return true;
-}
+// The cross view of value v: every cell whose candidates lack v is hatched,
+// then the boxes 18..26 are examined as "At a glance" examines them (nothing
+// is recorded).
+GlanceScan CrossBoxes(const Board& board, int v);
 
-// The final painting: with a range of values every cell turns white; with one
-// value its hatching stays and every filled cell is grey as well.
-inline void FinalPainting(Form1& f, const zonemask::FilledMasks& filled, const Rows& grey) {
-  const bool oneValue = f.methods.GlanceTo == f.methods.GlanceFrom;
-  for (int c = 0; c < kCells; ++c) {
-    const bool g = oneValue && (((grey[c / 9] >> (c % 9)) & 1u) || filled.Filled(c));
-    f.w.caN[c].back = g ? colour::Grey : colour::White;
-  }
-}
-
-}  // namespace tessora::glance
+}  // namespace tessora

@@ -6,10 +6,9 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <string>
 
+#include "board/board.h"
 #include "methods/scope.h"
-#include "ui/form1.h"
 
 namespace tessora::naked_set {
 
@@ -42,8 +41,8 @@ inline void AppendDigits(Pattern& p, unsigned mask) {
 }
 
 // The candidate masks of the nine cells of zone z, in zone order.
-inline void LoadZone(const Form1& f, int z, unsigned (&m)[9]) {
-  for (int i = 0; i < 9; ++i) m[i] = f.board.Can[ZoneCells[z][i]].Mask();
+inline void LoadZone(const Board& b, int z, unsigned (&m)[9]) {
+  for (int i = 0; i < 9; ++i) m[i] = b.Can[ZoneCells[z][i]].Mask();
 }
 
 // The positions of a zone's cells (candidate masks m) holding between lo and
@@ -58,56 +57,22 @@ inline unsigned Selected(const unsigned (&m)[9], int lo, int hi) {
 }
 
 // The elimination of a pattern in zone z: the first cell of the zone outside
-// the pattern, not filled, that holds a digit of D. Applied, it loses the
-// first digit of D that it holds; recorded, the step removes every digit of D
-// it holds. True when a step was found.
-inline bool Eliminate(Form1& f, int z, const unsigned (&zm)[9], const Pattern& p, const char* code,
-                      bool countSuggestion) {
-  auto& can = f.board.Can;
+// the pattern, not filled, that holds a digit of D; the step removes every
+// digit of D it holds (the control removes only the first of them).
+inline Step Eliminate(const Board& b, int z, const unsigned (&zm)[9], const Pattern& p, Code code) {
   for (int i = 0; i < 9; ++i) {
     const unsigned m = zm[i];
     if (!(m & p.mask) || ((p.positions >> i) & 1)) continue;
     const int c = ZoneCells[z][i];
-    if (f.Filled(c)) continue;
-    MethodState& ms = f.methods;
-    if (!ms.RecordOnly) {
-      for (int t = 0; t < p.digitCount; ++t) {
-        if ((m >> p.digits[t]) & 1) {
-          can[c].Remove(p.digits[t]);
-          break;
-        }
-      }
-      ms.Progress = true;
-      if (countSuggestion && ms.Checking) ++ms.SuggestionCount;
-      return true;
-    }
-    AdviceStepRecord& st = ms.AdviceStep;
-    CandText after = can[c];
-    std::string removed, detail;
-    for (int t = 0; t < p.digitCount; ++t) {
-      const char ch = static_cast<char>('0' + p.digits[t]);
-      detail += ch;
-      if (after.Remove(p.digits[t])) removed += ch;
-    }
-    st.value = after.Text();
-    st.removed = removed;
-    st.cell = std::to_string(c);
-    st.code = code;
-    st.zone = std::to_string(z);
-    st.zone2.clear();
-    st.detail = detail;
-    st.cells.clear();
-    for (int j = 0; j < 9; ++j) {
-      if (!((p.positions >> j) & 1)) continue;
-      const int pc = ZoneCells[z][j];
-      if (!st.cells.empty()) st.cells += ',';
-      st.cells += static_cast<char>('0' + pc / 10);
-      st.cells += static_cast<char>('0' + pc % 10);
-    }
-    ms.Progress = true;
-    return true;
+    if (b.Filled(c)) continue;
+    const auto removed = static_cast<std::uint16_t>(m & p.mask);
+    Step s = Elimination(code, c, static_cast<std::uint16_t>(m & ~removed), removed, z);
+    for (int t = 0; t < p.digitCount; ++t) s.AddDigit(p.digits[t]);
+    for (int j = 0; j < 9; ++j)
+      if ((p.positions >> j) & 1) s.AddCell(ZoneCells[z][j]);
+    return s;
   }
-  return false;
+  return {};
 }
 
 // Positions of the zone whose two candidates equal those of another cell of
@@ -126,11 +91,11 @@ inline unsigned TwinPositions(const unsigned (&m)[9]) {
 // (twin cells excluded) and together they hold exactly `size` digits. Every
 // combination of the zone's table rows is tried in order until one pattern's
 // elimination finds a step.
-inline bool FindSharedSet(Form1& f, int size, const char* code, const Scope& scope) {
+inline Step FindSharedSet(const Board& board, int size, Code code, const Scope& scope) {
   for (int z = 0; z < kZones; ++z) {
     if (!scope.Examines(z)) continue;
     unsigned m[9];
-    LoadZone(f, z, m);
+    LoadZone(board, z, m);
     const unsigned selected = Selected(m, 2, size);
     if (CountOf(selected) < size) continue;
     // The table: cells of 2..size candidates, in zone order, leaving out the
@@ -161,9 +126,9 @@ inline bool FindSharedSet(Form1& f, int size, const char* code, const Scope& sco
             AppendDigits(p, rows[a]);
             AppendDigits(p, rows[b]);
             AppendDigits(p, rows[c]);
-            if (Eliminate(f, z, m, p, code, true)) {
+            if (const Step s = Eliminate(board, z, m, p, code); s.Found()) {
               scope.found = z;
-              return true;
+              return s;
             }
             continue;
           }
@@ -176,16 +141,16 @@ inline bool FindSharedSet(Form1& f, int size, const char* code, const Scope& sco
             AppendDigits(p, rows[b]);
             AppendDigits(p, rows[c]);
             AppendDigits(p, rows[d]);
-            if (Eliminate(f, z, m, p, code, true)) {
+            if (const Step s = Eliminate(board, z, m, p, code); s.Found()) {
               scope.found = z;
-              return true;
+              return s;
             }
           }
         }
       }
     }
   }
-  return false;
+  return {};
 }
 
 }  // namespace tessora::naked_set

@@ -6,10 +6,8 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <string>
 
 #include "board/board.h"
-#include "ui/form1.h"
 
 namespace tessora::zonemask {
 
@@ -51,11 +49,11 @@ struct FilledMasks {
   std::array<std::uint16_t, kZones> zone{};
   std::array<std::uint8_t, kCells> value{};
 
-  void Build(const Form1& f) {
+  void Build(const Board& b) {
     zone.fill(0);
     for (int c = 0; c < kCells; ++c) {
-      if (f.Filled(c)) {
-        Set(c, f.Value(c));
+      if (b.Filled(c)) {
+        Set(c, b.Value(c));
       } else {
         value[c] = 0;
       }
@@ -70,12 +68,11 @@ struct FilledMasks {
   bool Filled(int cell) const { return (zone[RowZone(cell)] >> RowPos(cell)) & 1u; }
 };
 
-// The empty cells of every row (bit = column), read from the cell labels.
-inline void EmptyRows(const Form1& f, std::array<std::uint16_t, 9>& rows) {
+// The empty cells of every row (bit = column).
+inline void EmptyRows(const Board& b, std::array<std::uint16_t, 9>& rows) {
   for (int r = 0; r < 9; ++r) {
     unsigned m = 0;
-#pragma GCC unroll 9
-    for (int c = 0; c < 9; ++c) m |= static_cast<unsigned>(!f.Filled(9 * r + c)) << c;
+    for (int c = 0; c < 9; ++c) m |= static_cast<unsigned>(!b.Filled(9 * r + c)) << c;
     rows[r] = static_cast<std::uint16_t>(m);
   }
 }
@@ -120,21 +117,6 @@ inline int OnlyCell(const std::array<std::uint16_t, 9>& rows, int z) {
   for (int c : ZoneCells[z])
     if ((rows[c / 9] >> (c % 9)) & 1u) return c;
   return -1;
-}
-
-// A cell number as the two-digit text of the patterns ("07").
-inline std::string TwoDigits(int cell) {
-  return {static_cast<char>('0' + cell / 10), static_cast<char>('0' + cell % 10)};
-}
-
-// A digit between two blanks (" 5 ").
-inline std::string BlankedDigit(int d) { return {' ', static_cast<char>('0' + d), ' '}; }
-
-// Writes a value found by a detector: caption in the control's ink, no
-// candidates left, one more filled cell, propagation to the peers.
-inline void PlaceFound(Form1& f, int cell, int d) {
-  f.ShowValue(cell, d, f.control.ValueColor);
-  f.board.Can[cell] = CandText::Filled();
 }
 
 }  // namespace tessora::zonemask

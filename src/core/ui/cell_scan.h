@@ -32,13 +32,6 @@ inline CellSet FilledCells(const Form1& f) {
   return CellsWhere([&](int c) { return f.Filled(c); });
 }
 
-// Calls fn(cell) for every cell of the set, in ascending order.
-template <typename Fn>
-inline void ForEachCell(CellSet cells, Fn fn) {
-  for (auto m = static_cast<std::uint64_t>(cells); m; m &= m - 1) fn(std::countr_zero(m));
-  for (auto m = static_cast<std::uint64_t>(cells >> 64); m; m &= m - 1) fn(64 + std::countr_zero(m));
-}
-
 // Calls fn(cell, in) for every cell in ascending order, in: the cell belongs
 // to the set. The set is read a word of 64 cells at a time.
 template <typename Fn>
@@ -50,7 +43,7 @@ inline void ForEachCellBit(CellSet cells, Fn fn) {
 
 // The values the filled cells show.
 struct ShownValues {
-  std::array<std::uint32_t, 10> lines{};  // per value: the zones (kCellLines bits) showing it
+  std::array<std::uint32_t, 10> lines{};  // per value: the zones (kCellZones bits) showing it
   bool repeated = false;                  // some zone shows a value twice
   bool noDigit = false;                   // some filled cell's caption is not one digit
   // The values shown in zone z, bit v.
@@ -67,8 +60,8 @@ inline ShownValues ValuesShown(const Form1& f, CellSet filled) {
   ForEachCell(filled, [&](int c) {
     const int v = f.Value(c);
     zero |= static_cast<unsigned>(v == 0);
-    twice |= s.lines[v] & kCellLines[c] & (0u - static_cast<std::uint32_t>(v != 0));
-    s.lines[v] |= kCellLines[c];
+    twice |= s.lines[v] & kCellZones[c] & (0u - static_cast<std::uint32_t>(v != 0));
+    s.lines[v] |= kCellZones[c];
   });
   s.repeated = twice != 0;
   s.noDigit = zero != 0;

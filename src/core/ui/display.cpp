@@ -244,3 +244,23 @@ void Form1::ShowBoardText() {
 }
 
 }  // namespace tessora
+
+namespace tessora {
+
+void Form1::mRicMan_Click() {
+  RecountCandidates(*this);
+  SelectOption(w.Sugge1);
+  for (int i = 0; i < kCells; ++i) {
+    if (Filled(i)) continue;
+    CellLabel& c = w.caN[i];
+    CandidateCaptionTo(i, c.caption);
+    c.font = font::Mono;
+    c.size = 9;
+    c.ink = colour::Red;
+  }
+  w.BoardClear();
+  w.BoardAdd("CANDIDATES HAVE BEEN RECOUNTED");
+  for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3}) b->enabled = true;
+}
+
+}  // namespace tessora

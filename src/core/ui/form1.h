@@ -18,7 +18,7 @@
 
 namespace tessora {
 
-class DetectorMemory;
+class WindowDetectorMemory;
 
 inline const std::string kProductTitle = "Tessora";
 inline const std::string kVersion = "2.2";
@@ -151,7 +151,7 @@ class Form1 {
   // The same walk for a loop of walks (the replay): the memory lets the
   // detectors look only where the board changed since they last found
   // nothing. Between walks the caller tells the memory what it changed.
-  void FindAdviceStep(DetectorMemory* memory);
+  void FindAdviceStep(WindowDetectorMemory* memory);
   void mOpzio_click();
   void Form3_Load();
   void Prio_Click();
