@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev googletest libbenchmark-dev
+  libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
   fonts-liberation fonts-comic-neue fonts-dejavu-core
   xvfb xauth
   desktop-file-utils appstream shared-mime-info groff-base

@@ -1,9 +1,10 @@
 #include "ui/dump.h"
 
+#include <cmath>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "ui/form1.h"
-#include "util/json.h"
 
 namespace tessora {
 
@@ -14,6 +15,21 @@ std::string ColourText(unsigned int c) {
 }
 
 namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A size as the program stores it: a whole number of points as an integer.
+Json SizeJson(double v) {
+  if (std::floor(v) == v && std::fabs(v) < 1e15) return static_cast<long long>(v);
+  return v;
+}
+
+template <typename Range>
+Json Texts(const Range& items) {
+  Json a = Json::array();
+  for (const std::string& s : items) a.push_back(s);
+  return a;
+}
 
 const char* ButtonsText(MsgButtons b) {
   switch (b) {
@@ -34,201 +50,212 @@ const char* AnswerText(MsgResult r) {
   return "?";
 }
 
-void WriteControl(JsonWriter& j, const Control& c) {
-  j.Key(c.name).BeginObject();
-  j.Key("kind").String(KindName(c.kind));
-  j.Key("enabled").Bool(c.enabled);
-  j.Key("visible").Bool(c.visible);
-  j.Key("caption").String(c.caption);
+void WriteControl(Json& controls, const Control& c) {
+  Json j;
+  j["kind"] = KindName(c.kind);
+  j["enabled"] = c.enabled;
+  j["visible"] = c.visible;
+  j["caption"] = c.caption;
   switch (c.kind) {
     case Kind::Menu:
     case Kind::CheckBox:
-      j.Key("checked").Bool(c.checked);
+      j["checked"] = c.checked;
       break;
     case Kind::Option:
-      j.Key("selected").Bool(c.selected);
+      j["selected"] = c.selected;
       break;
     case Kind::Combo:
     case Kind::TextBox:
-      j.Key("text").String(c.text);
+      j["text"] = c.text;
       break;
     default:
       break;
   }
-  if (c.kind == Kind::Menu && !c.shortcut.empty()) j.Key("shortcut").String(c.shortcut);
-  if (!c.tooltip.empty()) j.Key("tooltip").String(c.tooltip);
+  if (c.kind == Kind::Menu && !c.shortcut.empty()) j["shortcut"] = c.shortcut;
+  if (!c.tooltip.empty()) j["tooltip"] = c.tooltip;
   if (c.kind != Kind::Menu && c.kind != Kind::Separator && c.kind != Kind::Timer) {
-    j.Key("back").String(ColourText(c.back));
-    j.Key("fore").String(ColourText(c.fore));
+    j["back"] = ColourText(c.back);
+    j["fore"] = ColourText(c.fore);
     if (c.kind == Kind::Line) {
-      j.Key("x1").Int(c.x1).Key("y1").Int(c.y1).Key("x2").Int(c.x2).Key("y2").Int(c.y2);
-      j.Key("width").Int(c.borderWidth);
+      j["x1"] = c.x1;
+      j["y1"] = c.y1;
+      j["x2"] = c.x2;
+      j["y2"] = c.y2;
+      j["width"] = c.borderWidth;
     } else {
-      j.Key("left").Int(c.left).Key("top").Int(c.top).Key("width").Int(c.width).Key("height").Int(c.height);
+      j["left"] = c.left;
+      j["top"] = c.top;
+      j["width"] = c.width;
+      j["height"] = c.height;
     }
   }
-  if (c.kind == Kind::Timer) j.Key("interval").Int(c.interval);
-  if (c.kind == Kind::ListBox || c.kind == Kind::Combo || c.kind == Kind::Picture) j.Key("items").Strings(c.items);
-  if (c.kind == Kind::ListBox) j.Key("listIndex").Int(c.listIndex);
-  j.EndObject();
+  if (c.kind == Kind::Timer) j["interval"] = c.interval;
+  if (c.kind == Kind::ListBox || c.kind == Kind::Combo || c.kind == Kind::Picture) j["items"] = Texts(c.items);
+  if (c.kind == Kind::ListBox) j["listIndex"] = c.listIndex;
+  controls[c.name] = std::move(j);
 }
 
 }  // namespace
 
 std::string DumpState(Form1& f) {
-  JsonWriter j;
   MainWindow& w = f.w;
-  j.BeginObject();
-  j.Key("caption").String(w.caption);
-  j.Key("blackboard").Strings(w.ListCons.items);
+  Json j;
+  j["caption"] = w.caption;
+  j["blackboard"] = Texts(w.ListCons.items);
 
-  j.Key("cells").BeginArray();
+  Json cells = Json::array();
   for (const CellLabel& c : w.caN) {
-    j.BeginObject();
-    j.Key("caption").String(c.caption);
-    j.Key("font").String(c.font);
-    j.Key("size").Number(c.size);
-    j.Key("ink").String(ColourText(c.ink));
-    j.Key("back").String(ColourText(c.back));
-    j.Key("border").Bool(c.border);
-    j.Key("visible").Bool(c.visible);
-    j.Key("tooltip").String(c.tooltip);
-    j.Key("left").Int(c.left).Key("top").Int(c.top);
-    j.EndObject();
+    Json cell;
+    cell["caption"] = c.caption;
+    cell["font"] = c.font;
+    cell["size"] = SizeJson(c.size);
+    cell["ink"] = ColourText(c.ink);
+    cell["back"] = ColourText(c.back);
+    cell["border"] = c.border;
+    cell["visible"] = c.visible;
+    cell["tooltip"] = c.tooltip;
+    cell["left"] = c.left;
+    cell["top"] = c.top;
+    cells.push_back(std::move(cell));
   }
-  j.EndArray();
+  j["cells"] = std::move(cells);
 
-  j.Key("controls").BeginObject();
-  for (const Control* c : w.Controls()) WriteControl(j, *c);
+  Json controls = Json::object();
+  for (const Control* c : w.Controls()) WriteControl(controls, *c);
   for (const auto* arr : {&w.ri, &w.co, &w.liO, &w.liV, &w.cM, &w.cv1})
-    for (const Control& c : *arr) WriteControl(j, c);
-  j.EndObject();
+    for (const Control& c : *arr) WriteControl(controls, c);
+  j["controls"] = std::move(controls);
 
-  j.Key("form3").BeginObject();
-  j.Key("open").Bool(f.form3.open);
-  j.Key("caption").String(f.form3.caption);
-  j.Key("controls").BeginObject();
-  for (const Control* c : f.form3.Controls()) WriteControl(j, *c);
-  j.EndObject();
-  j.EndObject();
+  Json form3;
+  form3["open"] = f.form3.open;
+  form3["caption"] = f.form3.caption;
+  Json form3Controls = Json::object();
+  for (const Control* c : f.form3.Controls()) WriteControl(form3Controls, *c);
+  form3["controls"] = std::move(form3Controls);
+  j["form3"] = std::move(form3);
 
-  j.Key("form4").BeginObject();
-  j.Key("open").Bool(f.form4.open);
-  j.Key("caption").String(f.form4.caption);
-  j.Key("raised").Int(f.form4.raised);
-  j.Key("controls").BeginObject();
-  for (const Control* c : f.form4.Controls()) WriteControl(j, *c);
-  j.EndObject();
-  j.EndObject();
+  Json form4;
+  form4["open"] = f.form4.open;
+  form4["caption"] = f.form4.caption;
+  form4["raised"] = f.form4.raised;
+  Json form4Controls = Json::object();
+  for (const Control* c : f.form4.Controls()) WriteControl(form4Controls, *c);
+  form4["controls"] = std::move(form4Controls);
+  j["form4"] = std::move(form4);
 
-  j.Key("drawing").BeginArray();
+  Json drawing = Json::array();
   for (const Figure& g : w.drawing) {
-    j.BeginObject();
-    j.Key("type").String(g.type == Figure::Circle ? "circle" : "line");
-    j.Key("x1").Int(g.x1).Key("y1").Int(g.y1).Key("x2").Int(g.x2).Key("y2").Int(g.y2);
-    j.Key("radius").Int(g.radius);
-    j.Key("colour").String(ColourText(g.colour));
-    j.Key("width").Int(g.widthPx);
-    j.Key("filled").Bool(g.filled);
-    j.EndObject();
+    Json d;
+    d["type"] = g.type == Figure::Circle ? "circle" : "line";
+    d["x1"] = g.x1;
+    d["y1"] = g.y1;
+    d["x2"] = g.x2;
+    d["y2"] = g.y2;
+    d["radius"] = g.radius;
+    d["colour"] = ColourText(g.colour);
+    d["width"] = g.widthPx;
+    d["filled"] = g.filled;
+    drawing.push_back(std::move(d));
   }
-  j.EndArray();
+  j["drawing"] = std::move(drawing);
 
-  j.Key("can").BeginArray();
-  for (const CandText& t : f.board.Can) j.String(t.Text());
-  j.EndArray();
-  j.Key("solution").Strings(f.board.Solution);
-  j.Key("trialSolution").Strings(f.board.TrialSolution);
-  j.Key("captionSnapshot").Strings(f.board.CaptionSnapshot);
-  j.Key("schemeLines").Strings(f.files.SchemeLines);
-  j.Key("schemeLines2").Strings(f.files.SchemeLines2);
-  j.Key("flashLines").Strings(f.files.FlashLines);
-  j.Key("moves").BeginArray();
+  Json can = Json::array();
+  for (const CandText& t : f.board.Can) can.push_back(t.Text());
+  j["can"] = std::move(can);
+  j["solution"] = Texts(f.board.Solution);
+  j["trialSolution"] = Texts(f.board.TrialSolution);
+  j["captionSnapshot"] = Texts(f.board.CaptionSnapshot);
+  j["schemeLines"] = Texts(f.files.SchemeLines);
+  j["schemeLines2"] = Texts(f.files.SchemeLines2);
+  j["flashLines"] = Texts(f.files.FlashLines);
+  Json moves = Json::array();
   for (int i = 1; i <= f.control.MoveCount && i < static_cast<int>(f.control.MoveList.size()); ++i)
-    j.String(f.control.MoveList[i]);
-  j.EndArray();
-  j.Key("MethodUse").BeginArray();
-  for (int v : f.methods.MethodUse) j.Int(v);
-  j.EndArray();
-  j.Key("PriorityList").Strings(f.advice.PriorityList);
+    moves.push_back(f.control.MoveList[i]);
+  j["moves"] = std::move(moves);
+  j["MethodUse"] = f.methods.MethodUse;
+  j["PriorityList"] = Texts(f.advice.PriorityList);
 
   const AdviceStepRecord& s = f.methods.AdviceStep;
-  j.Key("adviceStep").BeginObject();
-  j.Key("code").String(s.code).Key("value").String(s.value).Key("cell").String(s.cell);
-  j.Key("zone").String(s.zone).Key("removed").String(s.removed).Key("detail").String(s.detail);
-  j.Key("cells").String(s.cells).Key("zone2").String(s.zone2);
-  j.Key("fishRanges").BeginArray();
-  for (int v : s.fishRanges) j.Int(v);
-  j.EndArray();
-  j.EndObject();
+  Json step;
+  step["code"] = s.code;
+  step["value"] = s.value;
+  step["cell"] = s.cell;
+  step["zone"] = s.zone;
+  step["removed"] = s.removed;
+  step["detail"] = s.detail;
+  step["cells"] = s.cells;
+  step["zone2"] = s.zone2;
+  step["fishRanges"] = s.fishRanges;
+  j["adviceStep"] = std::move(step);
 
   const BoardState& b = f.board;
-  j.Key("vars").BeginObject();
-  j.Key("FilledCount").Int(b.FilledCount);
-  j.Key("ErrorCount").Int(b.ErrorCount);
-  j.Key("CurCell").Int(b.CurCell);
-  j.Key("PrevCell").Int(b.PrevCell);
-  j.Key("DataStarted").Bool(b.DataStarted);
-  j.Key("PlayPhase").Bool(b.PlayPhase);
-  j.Key("BoardBuilt").Bool(b.BoardBuilt);
-  j.Key("InputEnabled").Bool(b.InputEnabled);
-  j.Key("Consistent").Bool(b.Consistent);
-  j.Key("MarkState").Int(b.MarkState);
-  j.Key("CursorBack").String(ColourText(b.CursorBack));
-  j.Key("MouseOverBoard").Bool(b.MouseOverBoard);
-  j.Key("FreezeMouse").Bool(b.FreezeMouse);
-  j.Key("KeyChar").String(b.KeyChar);
-  j.Key("FlashTaken").Bool(b.FlashTaken);
-  j.Key("DeviationCell").Int(b.DeviationCell);
-  j.Key("DeviationText").String(b.DeviationText);
-  j.Key("Checking").Bool(f.methods.Checking);
-  j.Key("RecordOnly").Bool(f.methods.RecordOnly);
-  j.Key("Progress").Bool(f.methods.Progress);
-  j.Key("SuggestionCount").Int(f.methods.SuggestionCount);
-  j.Key("TrialCount").Int(f.control.TrialCount);
-  j.Key("TrialMode").Bool(f.control.TrialMode);
-  j.Key("TrialTotal").Int(f.control.TrialTotal);
-  j.Key("TrialIndex").Int(f.control.TrialIndex);
-  j.Key("ControlFailed").Bool(f.control.ControlFailed);
-  j.Key("Creating").Bool(f.control.Creating);
-  j.Key("LoadingScheme").Bool(f.control.LoadingScheme);
-  j.Key("AfterCancel").Bool(f.control.AfterCancel);
-  j.Key("CandidatesReady").Bool(f.control.CandidatesReady);
-  j.Key("ValueColor").String(ColourText(f.control.ValueColor));
-  j.Key("MoveCount").Int(f.control.MoveCount);
-  j.Key("Difficulty").String(f.control.Difficulty);
-  j.Key("SchemeFile").String(f.files.SchemeFile);
-  j.Key("WorkFolder").String(f.files.WorkFolder);
-  j.Key("SchemeLineCount").Int(f.files.SchemeLineCount);
-  j.Key("SchemeOnly").Bool(f.files.SchemeOnly);
-  j.Key("CandidatesEdited").Bool(f.files.CandidatesEdited);
-  j.Key("SavingScheme").Bool(f.files.SavingScheme);
-  j.Key("LastLine").Int(f.files.LastLine);
-  j.Key("NewSchemeNo").Int(f.files.NewSchemeNo);
-  j.Key("AdviceLevel").Int(f.advice.AdviceLevel);
-  j.Key("PriorityCount").Int(f.advice.PriorityCount);
-  j.Key("SeedIndex").Int(f.gen.SeedIndex);
-  j.Key("SymmetryKind").Int(f.gen.SymmetryKind);
-  j.Key("RemovedCount").Int(f.gen.RemovedCount);
-  j.Key("Unloaded").Bool(f.unloaded);
-  j.Key("Zoom").Int(w.zoom);
-  j.EndObject();
+  Json v;
+  v["FilledCount"] = b.FilledCount;
+  v["ErrorCount"] = b.ErrorCount;
+  v["CurCell"] = b.CurCell;
+  v["PrevCell"] = b.PrevCell;
+  v["DataStarted"] = b.DataStarted;
+  v["PlayPhase"] = b.PlayPhase;
+  v["BoardBuilt"] = b.BoardBuilt;
+  v["InputEnabled"] = b.InputEnabled;
+  v["Consistent"] = b.Consistent;
+  v["MarkState"] = b.MarkState;
+  v["CursorBack"] = ColourText(b.CursorBack);
+  v["MouseOverBoard"] = b.MouseOverBoard;
+  v["FreezeMouse"] = b.FreezeMouse;
+  v["KeyChar"] = b.KeyChar;
+  v["FlashTaken"] = b.FlashTaken;
+  v["DeviationCell"] = b.DeviationCell;
+  v["DeviationText"] = b.DeviationText;
+  v["Checking"] = f.methods.Checking;
+  v["RecordOnly"] = f.methods.RecordOnly;
+  v["Progress"] = f.methods.Progress;
+  v["SuggestionCount"] = f.methods.SuggestionCount;
+  v["TrialCount"] = f.control.TrialCount;
+  v["TrialMode"] = f.control.TrialMode;
+  v["TrialTotal"] = f.control.TrialTotal;
+  v["TrialIndex"] = f.control.TrialIndex;
+  v["ControlFailed"] = f.control.ControlFailed;
+  v["Creating"] = f.control.Creating;
+  v["LoadingScheme"] = f.control.LoadingScheme;
+  v["AfterCancel"] = f.control.AfterCancel;
+  v["CandidatesReady"] = f.control.CandidatesReady;
+  v["ValueColor"] = ColourText(f.control.ValueColor);
+  v["MoveCount"] = f.control.MoveCount;
+  v["Difficulty"] = f.control.Difficulty;
+  v["SchemeFile"] = f.files.SchemeFile;
+  v["WorkFolder"] = f.files.WorkFolder;
+  v["SchemeLineCount"] = f.files.SchemeLineCount;
+  v["SchemeOnly"] = f.files.SchemeOnly;
+  v["CandidatesEdited"] = f.files.CandidatesEdited;
+  v["SavingScheme"] = f.files.SavingScheme;
+  v["LastLine"] = f.files.LastLine;
+  v["NewSchemeNo"] = f.files.NewSchemeNo;
+  v["AdviceLevel"] = f.advice.AdviceLevel;
+  v["PriorityCount"] = f.advice.PriorityCount;
+  v["SeedIndex"] = f.gen.SeedIndex;
+  v["SymmetryKind"] = f.gen.SymmetryKind;
+  v["RemovedCount"] = f.gen.RemovedCount;
+  v["Unloaded"] = f.unloaded;
+  v["Zoom"] = w.zoom;
+  j["vars"] = std::move(v);
 
-  j.Key("messages").BeginArray();
+  Json messages = Json::array();
   for (const auto& m : f.shownMessages) {
-    j.BeginObject();
-    j.Key("text").String(m.request.text);
-    j.Key("title").String(m.request.title);
-    j.Key("buttons").String(ButtonsText(m.request.buttons));
-    j.Key("icon").Bool(m.request.infoIcon);
-    j.Key("answer").String(AnswerText(m.answer));
-    j.EndObject();
+    Json msg;
+    msg["text"] = m.request.text;
+    msg["title"] = m.request.title;
+    msg["buttons"] = ButtonsText(m.request.buttons);
+    msg["icon"] = m.request.infoIcon;
+    msg["answer"] = AnswerText(m.answer);
+    messages.push_back(std::move(msg));
   }
-  j.EndArray();
+  j["messages"] = std::move(messages);
   f.shownMessages.clear();
 
-  j.EndObject();
-  return j.str();
+  // Texts that are not UTF-8 (a file name in Latin-1) get U+FFFD for each
+  // invalid byte, so that the dump is always valid JSON.
+  return j.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 }  // namespace tessora
