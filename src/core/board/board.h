@@ -100,7 +100,7 @@ class CandText {
     mask_ &= static_cast<std::uint16_t>(~(1u << d));
     return true;
   }
-  int Count() const { return std::popcount(mask_); }
+  int Count() const { return DigitCount(mask_); }
   std::uint16_t Mask() const { return mask_; }
   bool IsEmptyText() const { return empty_; }
   // The trimmed text holds at least one digit (untrimmed text longer than two).

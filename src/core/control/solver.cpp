@@ -115,7 +115,7 @@ struct Search {
     int best = -1, bestCount = 10;
     for (int c = 0; c < kCells; ++c) {
       if (g.value[c]) continue;
-      const int n = std::popcount(static_cast<unsigned>(g.cand[c]));
+      const int n = DigitCount(g.cand[c]);
       if (n < bestCount) {
         best = c;
         bestCount = n;

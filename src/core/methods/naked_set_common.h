@@ -12,14 +12,9 @@
 
 namespace tessora::naked_set {
 
-// The number of digits in a candidate mask (bits 1..9), by table: the
-// detectors count candidates in their innermost loops.
-inline constexpr std::array<std::uint8_t, 1024> kDigitCount = [] {
-  std::array<std::uint8_t, 1024> a{};
-  for (int i = 1; i < 1024; ++i) a[i] = static_cast<std::uint8_t>(a[i >> 1] + (i & 1));
-  return a;
-}();
-inline int CountOf(unsigned mask) { return kDigitCount[mask & 0x3FF]; }
+// The number of bits of a mask of digits (bits 1..9) or of zone positions
+// (bits 0..8).
+inline int CountOf(unsigned mask) { return Count9(mask) + static_cast<int>((mask >> 9) & 1u); }
 
 // A pattern of one zone: its cells, as positions in the zone, and its digit
 // string D in the order it was built.

@@ -13,16 +13,9 @@ namespace tessora::zonemask {
 
 constexpr std::uint16_t kAllPositions = 0x1FF;
 
-// Number of set bits of a 9-bit mask. A table, because without a target flag
-// for the population-count instruction std::popcount becomes a library call.
-inline constexpr std::array<std::uint8_t, 512> kBitCount = [] {
-  std::array<std::uint8_t, 512> t{};
-  for (unsigned m = 1; m < 512; ++m) t[m] = static_cast<std::uint8_t>(t[m >> 1] + (m & 1));
-  return t;
-}();
-inline int Count9(unsigned mask) { return kBitCount[mask & kAllPositions]; }
-// Number of candidates of a candidate text (digits 1..9 are bits 1..9).
-inline int CandCount(const CandText& t) { return kBitCount[(t.Mask() >> 1) & kAllPositions]; }
+// Number of set bits of a 9-bit mask, and of candidates of a candidate text.
+inline int Count9(unsigned mask) { return tessora::Count9(mask); }
+inline int CandCount(const CandText& t) { return DigitCount(t.Mask()); }
 
 // The position of a cell inside its row, column and box zones.
 constexpr int RowPos(int cell) { return cell % 9; }
