@@ -27,6 +27,32 @@ TEST(WindowLoad, StartUpTables) {
   EXPECT_EQ(f.w.Sugge3a.items[8], " 9");
 }
 
+// The method list is made from the method registry: every row as the program
+// has always written it.
+TEST(WindowLoad, StandardMethodList) {
+  Harness h;
+  const char* const expected[16] = {
+      "        METHODS LIST",
+      "01    - At a glance",
+      "02/03 - Single Cell/Single Number",
+      "04    - Hidden Single",
+      "05    - Naked Twins",
+      "06    - Hidden Twins",
+      "07    - Box Locks Candidate",
+      "08    - Row/Col. Locks Candidate",
+      "09    - 3 Candidates Share 3 Cells",
+      "10    - 4 Candidates Share 4 Cells",
+      "11   - Naked Triples",
+      "12   - Hidden Triples",
+      "13   - X-Wing Rectangle",
+      "14   - Swordfish Butterfly",
+      "15   - Naked Quads",
+      "16   - Hidden Quads",
+  };
+  for (int r = 0; r < 16; ++r) EXPECT_EQ(h.form.advice.PriorityList[r], expected[r]) << r;
+  for (int k = 0; k <= 16; ++k) EXPECT_EQ(h.form.methods.MethodTag[k], "N." + std::to_string(k + 1) + " ") << k;
+}
+
 TEST(WindowLoad, EmptyPhaseShowsGridButNoCell) {
   Harness h;
   Form1& f = h.form;

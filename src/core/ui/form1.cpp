@@ -12,29 +12,14 @@ namespace tessora {
 Form1::Form1(Platform& p) : platform(p) {}
 
 void Form1::StartUpTables() {
-  // ZoneCells is a compile-time table; the method tags and the priority list are filled here.
-  for (int k = 0; k < kMethodRows; ++k)
-    methods.MethodTag[k] = k <= 16 ? "N." + std::to_string(k + 1) + " " : "";
-  static const char* const kList[16] = {
-      "        METHODS LIST",
-      "01    - At a glance",
-      "02/03 - Single Cell/Single Number",
-      "04    - Hidden Single",
-      "05    - Naked Twins",
-      "06    - Hidden Twins",
-      "07    - Box Locks Candidate",
-      "08    - Row/Col. Locks Candidate",
-      "09    - 3 Candidates Share 3 Cells",
-      "10    - 4 Candidates Share 4 Cells",
-      "11   - Naked Triples",
-      "12   - Hidden Triples",
-      "13   - X-Wing Rectangle",
-      "14   - Swordfish Butterfly",
-      "15   - Naked Quads",
-      "16   - Hidden Quads",
-  };
-  for (int r = 0; r < kPriorityRows; ++r) advice.PriorityList[r] = r < 16 ? kList[r] : "";
-  advice.PriorityCount = 15;
+  // ZoneCells is a compile-time table; the method tags and the priority list
+  // come from the method registry.
+  for (int k = 0; k < kMethodRows; ++k) methods.MethodTag[k].clear();
+  for (const MethodRow& m : Methods()) methods.MethodTag[m.Counter()] = "N." + std::to_string(m.number) + " ";
+  const std::vector<std::string> list = StandardPriorityList();
+  for (int r = 0; r < kPriorityRows; ++r)
+    advice.PriorityList[r] = r < static_cast<int>(list.size()) ? list[r] : std::string();
+  advice.PriorityCount = static_cast<int>(list.size()) - 1;
 }
 
 void Form1::Form_Load() {
