@@ -1,22 +1,22 @@
-// Speed of every detector on a few fixed positions with plain candidates
-// (each empty cell holds the digits that no value of its row, column and box
-// excludes). The detectors run as the priority walk runs them, with Checking
-// and RecordOnly set, so the board never changes and every iteration does the
-// same work. Each benchmark's label tells whether the detector finds a step
-// on that position ("found") or scans it all in vain ("none").
+// Speed of every detector of the method registry on a few fixed positions
+// with plain candidates (each empty cell holds the digits that no value of
+// its row, column and box excludes), and of the cross view of one value. A
+// detector changes nothing, so every iteration does the same work. Each
+// benchmark's label tells whether the detector finds a step on that position
+// ("found") or scans it all in vain ("none").
 //
 //   cmake -S . -B build-bench -DTESSORA_BUILD_QT=OFF -DTESSORA_BUILD_TESTS=OFF
 //         -DTESSORA_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release
 //   cmake --build build-bench --target detectors_bench -j2
-//   build-bench/bench/detectors_bench [--benchmark_filter=XWing]
+//   build-bench/bench/detectors_bench [--benchmark_filter=X-Wing]
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <memory>
 #include <string>
 
-#include "ui/form1.h"
-#include "ui/scripted_platform.h"
+#include "methods/detectors.h"
+#include "methods/glance.h"
+#include "methods/registry.h"
 
 namespace {
 
@@ -41,115 +41,38 @@ constexpr std::array<Position, 6> kPositions = {{
     {"swordfish_b", "3...47.2....39618....2.54..9..4.8..65.......4..47.13....85.........2...323...9.4."},
 }};
 
-struct DetectorCase {
-  const char* name;
-  Detector detector;
-  int k;
-};
+Board PlainBoard(const char* grid) {
+  Board b;
+  for (int c = 0; c < kCells; ++c)
+    if (grid[c] >= '1' && grid[c] <= '9') b.Place(c, grid[c] - '0', Origin::Given);
+  RecountCandidates(b);
+  return b;
+}
 
-constexpr std::array<DetectorCase, 18> kDetectors = {{
-    {"FindAtGlance", FindAtGlance, 0},
-    {"FillLoneCells", FillLoneCells, 0},
-    {"CrossBoxes", CrossBoxes, 0},
-    {"NakedSingleRecord", NakedSingleRecord, 0},
-    {"NakedSingleApply", NakedSingleApply, 0},
-    {"FindHiddenSet/1", FindHiddenSet, 1},
-    {"FindHiddenSet/2", FindHiddenSet, 2},
-    {"FindHiddenSet/3", FindHiddenSet, 3},
-    {"FindHiddenSet/4", FindHiddenSet, 4},
-    {"FindBoxLock", FindBoxLock, 0},
-    {"FindLineLock", FindLineLock, 0},
-    {"FindNakedSet/2", FindNakedSet, 2},
-    {"FindNakedSet/3", FindNakedSet, 3},
-    {"FindNakedSetLarge/3", FindNakedSetLarge, 3},
-    {"FindNakedSetLarge/4", FindNakedSetLarge, 4},
-    {"FindNakedSetLarge/5", FindNakedSetLarge, 5},
-    {"FindXWing", FindXWing, 0},
-    {"FindSwordfish", FindSwordfish, 0},
-}};
+void RunMethod(benchmark::State& state, const Position& pos, const MethodRow& m) {
+  const Board board = PlainBoard(pos.grid);
+  state.SetLabel(m.find(board, m.k, {}).Found() ? "found" : "none");
+  for (auto _ : state) benchmark::DoNotOptimize(m.find(board, m.k, {}));
+}
 
-// A loaded main window showing one position with plain candidates, the
-// detector flags set as the priority walk sets them.
-struct Board {
-  ScriptedPlatform platform;
-  Form1 form{platform};
-
-  explicit Board(const char* grid) {
-    platform.clock = [] { return 36000.0; };
-    form.Form_Load();
-    for (int c = 0; c < kCells; ++c) {
-      form.w.caN[c].visible = true;
-      const char ch = grid[c];
-      if (ch >= '1' && ch <= '9') {
-        form.ShowValue(c, ch - '0', colour::ButtonText);
-      } else {
-        form.ShowEmpty(c);
-      }
-    }
-    form.board.FilledCount = form.CountFilled();
-    for (int c = 0; c < kCells; ++c) {
-      if (form.Filled(c)) {
-        form.board.Can[c] = CandText::Filled();
-        continue;
-      }
-      std::uint16_t mask = 0x3FE;
-      for (int z : {RowZone(c), ColZone(c), BoxZone(c)})
-        for (int p : ZoneCells[z])
-          if (form.Filled(p)) mask &= static_cast<std::uint16_t>(~(1u << form.Value(p)));
-      form.board.Can[c] = CandText::FromMask(mask);
-    }
-    form.methods.Checking = true;
-    form.methods.RecordOnly = true;
-    form.methods.GlanceFrom = 1;
-    form.methods.GlanceTo = 9;
-  }
-};
-
-void RunDetector(benchmark::State& state, const Position& pos, const DetectorCase& dc) {
-  auto board = std::make_unique<Board>(pos.grid);
-  Form1& f = board->form;
-  f.methods.Progress = false;
-  dc.detector(f, dc.k);
-  state.SetLabel(f.methods.Progress ? "found" : "none");
-
-  if (dc.detector == NakedSingleApply) {
-    // The control's naked-single scan places its digit whatever the flags:
-    // every iteration puts the board back (the candidate texts, the counters
-    // and the placed cell's label), and that restoring is part of the time.
-    const Board fresh(pos.grid);
-    const auto can = fresh.form.board.Can;
-    int single = -1;
-    for (int c = 0; c < kCells && single < 0; ++c)
-      if (can[c].Count() == 1) single = c;
-    const CellLabel label = fresh.form.w.caN[single < 0 ? 0 : single];
-    for (auto _ : state) {
-      f.methods.Progress = false;
-      dc.detector(f, dc.k);
-      benchmark::DoNotOptimize(f.methods.Progress);
-      f.board.Can = can;
-      f.board.FilledCount = fresh.form.board.FilledCount;
-      f.board.Consistent = true;
-      f.methods.SuggestionCount = 0;
-      if (single >= 0) f.w.caN[single] = label;
-    }
-    return;
-  }
-
-  for (auto _ : state) {
-    f.methods.Progress = false;
-    dc.detector(f, dc.k);
-    benchmark::DoNotOptimize(f.methods.Progress);
-    benchmark::ClobberMemory();
-  }
+void RunCrossBoxes(benchmark::State& state, const Position& pos) {
+  const Board board = PlainBoard(pos.grid);
+  for (auto _ : state)
+    for (int v = 1; v <= 9; ++v) benchmark::DoNotOptimize(CrossBoxes(board, v));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (const DetectorCase& dc : kDetectors)
+  for (const MethodRow& m : Methods()) {
+    if (!m.find) continue;
     for (const Position& pos : kPositions)
-      benchmark::RegisterBenchmark((std::string(dc.name) + "/" + pos.name).c_str(),
-                                   [&pos, &dc](benchmark::State& s) { RunDetector(s, pos, dc); });
+      benchmark::RegisterBenchmark((std::string(m.name) + "/" + pos.name).c_str(),
+                                   [&pos, &m](benchmark::State& s) { RunMethod(s, pos, m); });
+  }
+  for (const Position& pos : kPositions)
+    benchmark::RegisterBenchmark((std::string("CrossBoxes/") + pos.name).c_str(),
+                                 [&pos](benchmark::State& s) { RunCrossBoxes(s, pos); });
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
