@@ -203,6 +203,7 @@ void MainView::BuildMenus() {
 void MainView::Sync() {
   if (syncing_) return;
   syncing_ = true;
+  form_.DrawCells();
   MainWindow& w = form_.w;
   if (w.caption != drawnCaption_) {
     setWindowTitle(Q(w.caption));

@@ -18,10 +18,11 @@ struct InPlay : Harness {
     test::PlainCandidates(f);
     f.board.PlayPhase = true;
     // A value keyed in play and one placed by the control.
-    f.ShowValue(2, 4, colour::DarkBlue);
+    f.ShowValue(2, 4, Origin::Keyed);
     f.board.Can[2] = CandText::Filled();
-    f.ShowValue(3, 6, colour::White);
+    f.ShowValue(3, 6, Origin::Solver);
     f.board.Can[3] = CandText::Filled();
+    f.DrawCells();
   }
 };
 
@@ -57,7 +58,7 @@ TEST(BoardText, CandidateRowsHoldEveryCellsFieldInOrder) {
   Form1& f = h.form;
   test::PlaceGivens(f, std::string(81, '.'));
   f.board.PlayPhase = true;
-  f.ShowValue(1, 5, colour::ButtonText);
+  f.ShowValue(1, 5, Origin::Given);
   test::PlainCandidates(f);
   test::SetCan(f, 0, "126");
   f.board.FilledCount = 1;
@@ -86,7 +87,7 @@ TEST(BoardText, SavingAsksAboutCandidatesOnlyWhenSomethingWasPlayed) {
   for (const Case& c : cases) {
     InPlay b;
     Form1& f = b.form;
-    if (!c.keyed) f.w.caN[2].ink = colour::ButtonText;
+    if (!c.keyed) f.board.SetOrigin(2, Origin::Given);
     f.control.TrialTotal = c.trialTotal;
     f.files.SavingScheme = true;
     if (c.answer) b.platform.answers.push_back(*c.answer);
@@ -111,6 +112,7 @@ TEST(BoardText, RoundTripThroughShowBoardText) {
   f.TakeBoardText();
   test::PlaceGivens(f, std::string(81, '.'));
   f.ShowBoardText();
+  f.DrawCells();
   std::vector<std::string> after;
   for (int i = 0; i < kCells; ++i)
     if (f.Filled(i)) after.push_back(f.w.caN[i].caption);

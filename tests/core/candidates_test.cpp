@@ -11,7 +11,7 @@ using test::Harness;
 TEST(Recount, EmptyBoardGivesEveryDigitEverywhere) {
   Harness h;
   test::PlaceGivens(h.form, std::string(81, '.'));
-  RecountCandidates(h.form);
+  h.form.RecountCandidates();
   for (int i = 0; i < kCells; ++i) EXPECT_EQ(h.form.board.Can[i].Text(), " 123456789 ") << i;
   EXPECT_TRUE(h.form.w.Sugge1.selected);
   EXPECT_TRUE(h.form.w.mSugge1.checked);
@@ -26,7 +26,7 @@ TEST(Recount, StopsAtTheLastCandidateSoNoCellIsEverEmptied) {
   for (int c = 1; c <= 8; ++c) grid[c] = static_cast<char>('0' + c);
   grid[9 * 5] = '9';
   test::PlaceGivens(h.form, grid);
-  RecountCandidates(h.form);
+  h.form.RecountCandidates();
   EXPECT_EQ(h.form.board.Can[0].Text(), " 9 ");
   EXPECT_EQ(h.form.board.Can[1].Text(), "  ");
   // A cell reduced to one candidate by its row alone keeps it even against its box.
@@ -34,7 +34,7 @@ TEST(Recount, StopsAtTheLastCandidateSoNoCellIsEverEmptied) {
   for (int c = 0; c <= 7; ++c) g2[c + 9] = static_cast<char>('1' + c);  // row B: 1..8 in columns a..h
   g2[6] = '9';                                                            // a 9 in the box of cell Bi
   test::PlaceGivens(h.form, g2);
-  RecountCandidates(h.form);
+  h.form.RecountCandidates();
   EXPECT_EQ(h.form.board.Can[17].Text(), " 9 ");
 }
 
@@ -45,7 +45,7 @@ TEST(Recount, PrunesZonesInRowColumnBoxOrder) {
   grid[9] = '2';   // column and box of cell 0
   grid[20] = '3';  // box of cell 0
   test::PlaceGivens(h.form, grid);
-  RecountCandidates(h.form);
+  h.form.RecountCandidates();
   EXPECT_EQ(h.form.board.Can[0].Text(), " 456789 ");
 }
 

@@ -50,7 +50,7 @@ struct Expected {
 
 struct Case {
   const char* name;
-  Detector detector;
+  Finder detector;
   const char* code;
   std::vector<DigitPicture> pictures;
   bool found;
@@ -193,7 +193,7 @@ TEST_P(FishCase, RecordsTheStepAndLeavesTheBoard) {
   f.methods.Progress = false;
   f.methods.AdviceStep.Clear();
 
-  k.detector(f, 0);
+  RunDetector(f, k.detector, 0);
 
   EXPECT_EQ(test::AllCan(f), before);
   EXPECT_EQ(f.methods.SuggestionCount, 0);
@@ -229,7 +229,7 @@ TEST_P(FishCase, AppliesTheStepToOneCell) {
     f.methods.Progress = false;
     f.methods.SuggestionCount = 7;
 
-    k.detector(f, 0);
+    RunDetector(f, k.detector, 0);
 
     EXPECT_EQ(f.methods.Progress, k.found);
     EXPECT_EQ(f.methods.AdviceStep.code, "");
@@ -248,7 +248,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, FishCase, ::testing::ValuesIn(Cases()),
 
 // Calls the detector in the control's way until it finds nothing; returns the
 // cells it removed the digit from, in order.
-std::vector<int> ApplyUntilNothing(Form1& f, Detector detector, int digit) {
+std::vector<int> ApplyUntilNothing(Form1& f, Finder detector, int digit) {
   std::vector<int> removed;
   f.methods.Checking = true;
   f.methods.RecordOnly = false;
@@ -256,7 +256,7 @@ std::vector<int> ApplyUntilNothing(Form1& f, Detector detector, int digit) {
     const std::array<CandText, kCells> before = f.board.Can;
     const int count = f.methods.SuggestionCount;
     f.methods.Progress = false;
-    detector(f, 0);
+    RunDetector(f, detector, 0);
     if (!f.methods.Progress) {
       EXPECT_EQ(f.methods.SuggestionCount, count);
       break;
@@ -313,7 +313,7 @@ TEST(XWing, TintsNothingWhenRecording) {
   Form1& f = h.form;
   Lay(f, Named("XWingInRows").pictures);
   f.methods.Checking = f.methods.RecordOnly = true;
-  FindXWing(f, 0);
+  RunDetector(f, FindXWing);
   ASSERT_TRUE(f.methods.Progress);
   EXPECT_EQ(Tints(f), "");
 }
@@ -333,7 +333,7 @@ TEST(Swordfish, LeavesTheGapPinkAndTheFishGrey) {
     Lay(f, Named("SwordfishInRows").pictures);
     f.methods.Checking = run.checking;
     f.methods.RecordOnly = run.record;
-    FindSwordfish(f, 0);
+    RunDetector(f, FindSwordfish);
     ASSERT_TRUE(f.methods.Progress);
     EXPECT_EQ(Tints(f), run.tints) << run.checking << run.record;
   }
@@ -350,7 +350,7 @@ TEST(Swordfish, SearchTintsAreUndoneWhenTheNextOfTheirKindIsTaken) {
                ".........", "...x..x..", "........."}}});
   f.methods.Checking = true;
   f.methods.RecordOnly = false;  // the tints do not depend on the flags
-  FindSwordfish(f, 0);
+  RunDetector(f, FindSwordfish);
   EXPECT_FALSE(f.methods.Progress);
   EXPECT_EQ(Tints(f), "9g 12g 18g 24p 26g 36g 42g 48g 51g 53g ");
 }
@@ -362,7 +362,7 @@ TEST(Swordfish, FewerThanThreeKeptLinesSkipTheDigit) {
   Lay(f, {{4, {".........", "x..x.....", ".........", ".........", "x..x.....", ".........",
                ".........", "x..x.xx..", "........."}}});
   f.methods.Checking = f.methods.RecordOnly = true;
-  FindSwordfish(f, 0);
+  RunDetector(f, FindSwordfish);
   EXPECT_FALSE(f.methods.Progress);
   EXPECT_EQ(Tints(f), "");
 }
@@ -593,7 +593,7 @@ bool operator==(const AdviceStepRecord& a, const AdviceStepRecord& b) {
          a.fishRanges == b.fishRanges;
 }
 
-void AgreeOnRandomPositions(Detector fast, Detector model) {
+void AgreeOnRandomPositions(Finder fast, void (*model)(Form1&, int)) {
   std::mt19937 rng(20240611);
   int found = 0;
   for (int i = 0; i < 1500; ++i) {
@@ -609,7 +609,7 @@ void AgreeOnRandomPositions(Detector fast, Detector model) {
     }
     // Up to three calls in a row on the same board.
     for (int call = 0; call < 3; ++call) {
-      fast(a.form, 0);
+      RunDetector(a.form, fast);
       model(b.form, 0);
       ASSERT_TRUE(Take(a.form) == Take(b.form)) << "position " << i << " call " << call;
       if (!a.form.methods.Progress) break;
@@ -630,7 +630,6 @@ TEST(FishLines, VectorAndPortableFormsAgree) {
   for (int i = 0; i < 300; ++i) {
     test::Harness h;
     RandomPosition(h.form, rng);
-    SyncModel(h.form);
     const fish::LineMasks fast(h.form.board);
     const fish::LineMasks portable(h.form.board, fish::LineMasks::kPortable);
     for (int pass = 0; pass < 2; ++pass)

@@ -50,7 +50,7 @@ void RecordWith(Form1& f, int k) {
   f.methods.Checking = true;
   f.methods.RecordOnly = true;
   f.methods.Progress = false;
-  FindHiddenSet(f, k);
+  RunDetector(f, FindHiddenSet, k);
 }
 
 void ExpectStep(const Form1& f, const Step& e) {
@@ -194,12 +194,12 @@ TEST_P(HiddenApply, AppliesWhatItFinds) {
   Form1& f = h.form;
   const ApplyCase& c = GetParam();
   Lay(f, *c.shapes);
-  f.control.ValueColor = colour::White;
+  f.control.ValueOrigin = Origin::Solver;
   f.methods.Checking = c.checking;
   f.methods.RecordOnly = false;
   f.methods.Progress = false;
   f.methods.SuggestionCount = 20;
-  FindHiddenSet(f, c.k);
+  RunDetector(f, FindHiddenSet, c.k);
   EXPECT_TRUE(f.methods.Progress);
   EXPECT_EQ(f.methods.AdviceStep.code, "");
   EXPECT_EQ(f.methods.SuggestionCount, 20 + c.suggestions);
@@ -253,7 +253,7 @@ TEST(HiddenSet, NothingToApplyChangesNothing) {
     f.methods.Checking = true;
     f.methods.RecordOnly = false;
     f.methods.Progress = false;
-    for (int k = 1; k <= 4; ++k) FindHiddenSet(f, k);
+    for (int k = 1; k <= 4; ++k) RunDetector(f, FindHiddenSet, k);
     EXPECT_FALSE(f.methods.Progress);
     EXPECT_EQ(AllCan(f), before);
     EXPECT_EQ(Tinted(f), "");

@@ -18,7 +18,7 @@ namespace {
 // A step the detector must find in its picture.
 struct LockCase {
   const char* name;
-  Detector detector;
+  Finder detector;
   const char* picture;
   // The recorded step.
   const char* code;
@@ -107,7 +107,7 @@ TEST_P(LockStepTest, RecordsTheStepAndLeavesTheBoard) {
   f.methods.SuggestionCount = 5;
   const std::string can = test::AllCan(f), captions = Captions(f);
 
-  c.detector(f, 0);
+  RunDetector(f, c.detector, 0);
 
   EXPECT_TRUE(f.methods.Progress);
   AdviceStepRecord want = Sentinel();  // fishRanges is not written
@@ -137,7 +137,7 @@ TEST_P(LockStepTest, AppliedRemovesTheDigitFromTheTargetOnly) {
     f.methods.SuggestionCount = 5;
     const std::string expected = CanWith(f, std::stoi(c.cell), c.after);
 
-    c.detector(f, 0);
+    RunDetector(f, c.detector, 0);
 
     EXPECT_TRUE(f.methods.Progress);
     EXPECT_EQ(test::AllCan(f), expected);
@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, LockStepTest, ::testing::ValuesIn(kLockCases),
 // Positions in which the detector finds nothing.
 struct NoLockCase {
   const char* name;
-  Detector detector;
+  Finder detector;
   const char* picture;
 };
 
@@ -205,7 +205,7 @@ TEST_P(NoLockTest, NothingFoundChangesNothing) {
     f.methods.SuggestionCount = 5;
     const std::string can = test::AllCan(f);
 
-    c.detector(f, 0);
+    RunDetector(f, c.detector, 0);
 
     EXPECT_FALSE(f.methods.Progress);
     EXPECT_EQ(test::AllCan(f), can);
@@ -223,13 +223,13 @@ TEST(BoxLock, EachCallRemovesFromOneCell) {
   test::Harness h;
   Form1& f = h.form;
   test::LoadPicture(f, "14 . 45 . . 348 . 49 . " ROW_ ROW_ ROW_ ROW_ ROW_ ROW_ ROW_ ROW_);
-  FindBoxLock(f, 0);
+  RunDetector(f, FindBoxLock);
   EXPECT_EQ(f.board.Can[5].Digits(), "38");
   EXPECT_EQ(f.board.Can[7].Digits(), "49");
-  FindBoxLock(f, 0);
+  RunDetector(f, FindBoxLock);
   EXPECT_EQ(f.board.Can[7].Digits(), "9");
   f.methods.Progress = false;
-  FindBoxLock(f, 0);
+  RunDetector(f, FindBoxLock);
   EXPECT_FALSE(f.methods.Progress);
 }
 
@@ -240,7 +240,7 @@ TEST(BoxLock, SkipsFilledCellsOfTheLine) {
   Form1& f = h.form;
   test::LoadPicture(f, "4 4 . . =7 . 46 . . " ROW_ ROW_ ROW_ ROW_ ROW_ ROW_ ROW_ ROW_);
   test::SetCan(f, 4, "4");
-  FindBoxLock(f, 0);
+  RunDetector(f, FindBoxLock);
   EXPECT_TRUE(f.methods.Progress);
   EXPECT_EQ(f.board.Can[4].Digits(), "4");
   EXPECT_EQ(f.board.Can[6].Digits(), "6");
@@ -255,11 +255,11 @@ TEST(LineLock, LeavesTheLineAlone) {
                     "7 57 7 . . . . . . " ROW_ ROW_ ROW_ ROW_ ROW_ ROW_ ROW_);
   // Row A: 7 in Aa, Ab (box 0); row B: 7 in Ba, Bb, Bc (box 0).
   f.methods.RecordOnly = true;
-  FindLineLock(f, 0);
+  RunDetector(f, FindLineLock);
   EXPECT_EQ(f.methods.AdviceStep.zone, "0");
   EXPECT_EQ(f.methods.AdviceStep.cell, "9");
   f.methods.RecordOnly = false;
-  for (int i = 0; i < 3; ++i) FindLineLock(f, 0);
+  for (int i = 0; i < 3; ++i) RunDetector(f, FindLineLock);
   // Row A cleared Ba, Bb, Bc of 7; the row's own cells kept it.
   EXPECT_EQ(f.board.Can[0].Digits(), "7");
   EXPECT_EQ(f.board.Can[1].Digits(), "78");

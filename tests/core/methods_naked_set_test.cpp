@@ -17,7 +17,7 @@ namespace {
 
 struct NakedCase {
   const char* name;
-  Detector detector;
+  Finder detector;
   int k;
   const char* picture;
   // The recorded step.
@@ -148,7 +148,7 @@ TEST_P(NakedSetStepTest, RecordsTheStepAndLeavesTheBoard) {
   f.methods.SuggestionCount = 5;
   const std::string can = test::AllCan(f), captions = Captions(f);
 
-  c.detector(f, c.k);
+  RunDetector(f, c.detector, c.k);
 
   EXPECT_TRUE(f.methods.Progress);
   AdviceStepRecord want = Sentinel();  // fishRanges is not written
@@ -180,7 +180,7 @@ TEST_P(NakedSetStepTest, AppliedRemovesOneDigitFromTheTarget) {
     f.methods.SuggestionCount = 5;
     const std::string expected = CanWith(f, std::stoi(c.cell), c.after);
 
-    c.detector(f, c.k);
+    RunDetector(f, c.detector, c.k);
 
     EXPECT_TRUE(f.methods.Progress);
     EXPECT_EQ(test::AllCan(f), expected);
@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NakedSetStepTest, ::testing::ValuesIn(kNakedCase
 
 struct NoNakedCase {
   const char* name;
-  Detector detector;
+  Finder detector;
   int k;
   const char* picture;
 };
@@ -245,7 +245,7 @@ TEST_P(NoNakedSetTest, NothingFoundChangesNothing) {
     f.methods.SuggestionCount = 5;
     const std::string can = test::AllCan(f);
 
-    c.detector(f, c.k);
+    RunDetector(f, c.detector, c.k);
 
     EXPECT_FALSE(f.methods.Progress);
     EXPECT_EQ(test::AllCan(f), can);
@@ -263,13 +263,13 @@ TEST(NakedTwins, EachCallRemovesOneDigit) {
   test::Harness h;
   Form1& f = h.form;
   test::LoadPicture(f, "48 48 1348 . 48 . . . . " ROW_ ROW_ ROW_ ROW_ ROW_ ROW_ ROW_ ROW_);
-  FindNakedSet(f, 2);
+  RunDetector(f, FindNakedSet, 2);
   EXPECT_EQ(f.board.Can[2].Digits(), "138");
-  FindNakedSet(f, 2);
+  RunDetector(f, FindNakedSet, 2);
   EXPECT_EQ(f.board.Can[2].Digits(), "13");
   // Ae (48) is cleaned next although it equals the pair: it is not one of
   // the pattern's cells.
-  FindNakedSet(f, 2);
+  RunDetector(f, FindNakedSet, 2);
   EXPECT_EQ(f.board.Can[4].Digits(), "8");
 }
 
@@ -282,7 +282,7 @@ TEST(NakedTwins, SkipsFilledCells) {
   test::SetCan(f, 2, "48");
   f.board.Can[3] = CandText{};  // the empty text
   f.methods.RecordOnly = true;
-  FindNakedSet(f, 2);
+  RunDetector(f, FindNakedSet, 2);
   EXPECT_EQ(f.methods.AdviceStep.cell, "4");
 }
 
@@ -292,9 +292,9 @@ TEST(NakedSet, OtherSizesFindNothing) {
   Form1& f = h.form;
   test::LoadPicture(f, QUAD_2468);
   const std::string can = test::AllCan(f);
-  FindNakedSet(f, 4);
-  FindNakedSetLarge(f, 2);
-  FindNakedSetLarge(f, 6);
+  RunDetector(f, FindNakedSet, 4);
+  RunDetector(f, FindNakedSetLarge, 2);
+  RunDetector(f, FindNakedSetLarge, 6);
   EXPECT_FALSE(f.methods.Progress);
   EXPECT_EQ(test::AllCan(f), can);
 }

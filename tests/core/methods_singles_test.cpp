@@ -132,7 +132,7 @@ TEST_P(GlanceRecord, RecordsTheFirstZoneWithOneFreeCell) {
   StartWalk(f);
   f.methods.GlanceFrom = 1;
   f.methods.GlanceTo = 9;
-  FindAtGlance(f, 0);
+  RunDetector(f, FindAtGlance);
   EXPECT_TRUE(f.methods.Progress);
   ExpectStep(f, GetParam().expected);
   // Recording never writes a value nor touches the candidates; with a range of
@@ -159,7 +159,7 @@ TEST(Glance, NothingToFindLeavesTheRecordAlone) {
   StartWalk(f);
   f.methods.GlanceFrom = 1;
   f.methods.GlanceTo = 9;
-  FindAtGlance(f, 0);
+  RunDetector(f, FindAtGlance);
   EXPECT_FALSE(f.methods.Progress);
   EXPECT_EQ(f.methods.AdviceStep.code, kUntouched);
 }
@@ -172,12 +172,12 @@ TEST(Glance, WithoutCheckingTheLastValueFoundStays) {
   StartWalk(f);
   f.methods.GlanceFrom = 1;
   f.methods.GlanceTo = 9;
-  FindAtGlance(f, 0);
+  RunDetector(f, FindAtGlance);
   ExpectStep(f, {"ZOB", "80", " 5 ", "26", "", "", kUntouched});
 
   StartWalk(f);
   f.methods.Checking = false;
-  FindAtGlance(f, 0);
+  RunDetector(f, FindAtGlance);
   EXPECT_TRUE(f.methods.Progress);
   ExpectStep(f, {"ZOB", "78", " 9 ", "26", "", "", kUntouched});
 }
@@ -192,7 +192,7 @@ TEST(Glance, OneValueLeavesItsHatchingAndGreysTheFilledCells) {
   f.methods.GlanceFrom = 5;
   f.methods.GlanceTo = 5;
   const std::string before = AllCan(f);
-  FindAtGlance(f, 0);
+  RunDetector(f, FindAtGlance);
   // Without RecordOnly nothing is recorded, only painted.
   EXPECT_FALSE(f.methods.Progress);
   EXPECT_EQ(f.methods.AdviceStep.code, "");
@@ -207,7 +207,7 @@ TEST(Glance, OneValueLeavesItsHatchingAndGreysTheFilledCells) {
   for (const std::string& s : f.methods.GlanceCells) EXPECT_EQ(s, "");
 
   f.methods.GlanceTo = 6;
-  FindAtGlance(f, 0);
+  RunDetector(f, FindAtGlance);
   EXPECT_EQ(Backs(f), std::string(81, '.'));
 }
 
@@ -219,7 +219,7 @@ TEST(Glance, NoRangeDoesNothing) {
   f.w.caN[4].back = colour::Pink;
   f.methods.GlanceFrom = 0;
   f.methods.GlanceTo = 9;
-  FindAtGlance(f, 0);
+  RunDetector(f, FindAtGlance);
   EXPECT_FALSE(f.methods.Progress);
   EXPECT_EQ(f.w.caN[4].back, colour::Pink);
 }
@@ -236,7 +236,7 @@ TEST(CrossBoxes, GreysTheCellsWhoseCandidatesLackTheValue) {
   f.methods.RecordOnly = false;
   f.methods.GlanceFrom = 5;
   f.methods.GlanceTo = 5;
-  CrossBoxes(f, 0);
+  RunCrossBoxes(f);
   const std::string backs = Backs(f);
   for (int c = 0; c < kCells; ++c)
     EXPECT_EQ(backs[c], f.board.Can[c].Has(5) ? '.' : 'g') << c;
@@ -249,7 +249,7 @@ TEST(CrossBoxes, GreysTheCellsWhoseCandidatesLackTheValue) {
 
   // With a range of values the view is wiped at the end.
   f.methods.GlanceTo = 9;
-  CrossBoxes(f, 0);
+  RunCrossBoxes(f);
   EXPECT_EQ(Backs(f), std::string(81, '.'));
 }
 
@@ -274,7 +274,7 @@ TEST_P(LoneRecord, RecordsTheFirstZoneWithOneEmptyCell) {
   const std::string before = AllCan(f);
   const int filled = f.board.FilledCount;
   StartWalk(f);
-  FillLoneCells(f, 0);
+  RunDetector(f, FillLoneCells);
   EXPECT_EQ(f.methods.Progress, GetParam().found);
   if (GetParam().found) {
     ExpectStep(f, GetParam().expected);
@@ -306,7 +306,7 @@ class LoneApply : public testing::Test {
   Harness h;
   Form1& f = h.form;
   void SetUp() override {
-    f.control.ValueColor = colour::White;
+    f.control.ValueOrigin = Origin::Solver;
     f.methods.Checking = true;
     f.methods.RecordOnly = false;
     f.methods.Progress = false;
@@ -328,7 +328,7 @@ TEST_F(LoneApply, FillsACascadeInOneCall) {
   // then row 0 (1).
   PlaceGivens(f, WithHoles({0, 1, 9}));
   PlainCandidates(f);
-  FillLoneCells(f, 0);
+  RunDetector(f, FillLoneCells);
   ExpectPlaced({0, 1, 9});
   EXPECT_TRUE(f.methods.Progress);
   EXPECT_EQ(f.board.FilledCount, 81);
@@ -340,7 +340,7 @@ TEST_F(LoneApply, CountsSuggestionsOnlyWhileChecking) {
   PlaceGivens(f, WithHoles({0, 1, 9}));
   PlainCandidates(f);
   f.methods.Checking = false;
-  FillLoneCells(f, 0);
+  RunDetector(f, FillLoneCells);
   ExpectPlaced({0, 1, 9});
   EXPECT_EQ(f.methods.SuggestionCount, 10);
 }
@@ -351,7 +351,7 @@ TEST_F(LoneApply, PropagatesTheValueAndStopsWhenNoZoneIsLeft) {
   PlaceGivens(f, WithHoles({36, 37, 38, 46, 47}));
   PlainCandidates(f);
   SetCan(f, 37, "24");
-  FillLoneCells(f, 0);
+  RunDetector(f, FillLoneCells);
   ExpectPlaced({36});
   EXPECT_EQ(f.board.Can[37].Text(), " 2 ");
   for (int c : {37, 38, 46, 47}) EXPECT_FALSE(f.Filled(c)) << c;
@@ -369,7 +369,7 @@ TEST_F(LoneApply, StartsAgainFromZoneZeroAfterEachFill) {
   PlainCandidates(f);
   SetCan(f, 50, "8");
   f.control.TrialMode = true;
-  FillLoneCells(f, 0);
+  RunDetector(f, FillLoneCells);
   EXPECT_TRUE(f.board.Consistent);
   ExpectPlaced({36, 41, 50, 51, 59, 60});
   EXPECT_EQ(f.methods.SuggestionCount, 16);
@@ -392,7 +392,7 @@ TEST_P(LoneTrial, AFillThatBreaksATrialEndsTheCall) {
   PlainCandidates(f);
   SetCan(f, 37, "4");
   f.control.TrialMode = GetParam().trialMode;
-  FillLoneCells(f, 0);
+  RunDetector(f, FillLoneCells);
   ExpectPlaced({36});
   EXPECT_TRUE(f.methods.Progress);
   EXPECT_EQ(f.Filled(37), GetParam().secondFilled);
@@ -426,7 +426,7 @@ std::vector<NakedCase> NakedCases() {
   };
 }
 
-class NakedSingle : public testing::TestWithParam<NakedCase> {
+class NakedSingleScan : public testing::TestWithParam<NakedCase> {
  protected:
   Harness h;
   Form1& f = h.form;
@@ -442,10 +442,10 @@ class NakedSingle : public testing::TestWithParam<NakedCase> {
   }
 };
 
-TEST_P(NakedSingle, RecordsTheFirstCellWithOneCandidate) {
+TEST_P(NakedSingleScan, RecordsTheFirstCellWithOneCandidate) {
   const std::string before = AllCan(f);
   StartWalk(f);
-  NakedSingleRecord(f, 0);
+  RunDetector(f, NakedSingle);
   const NakedCase& c = GetParam();
   EXPECT_EQ(f.methods.Progress, c.cell >= 0);
   if (c.cell >= 0)
@@ -455,15 +455,15 @@ TEST_P(NakedSingle, RecordsTheFirstCellWithOneCandidate) {
   EXPECT_EQ(AllCan(f), before);
 }
 
-TEST_P(NakedSingle, PlacesTheFirstCellWithOneCandidate) {
+TEST_P(NakedSingleScan, PlacesTheFirstCellWithOneCandidate) {
   const NakedCase& c = GetParam();
-  f.control.ValueColor = colour::White;
+  f.control.ValueOrigin = Origin::Solver;
   f.methods.Checking = true;
   f.methods.RecordOnly = false;
   f.methods.SuggestionCount = 3;
   const int filled = f.board.FilledCount;
   const std::string before = AllCan(f);
-  NakedSingleApply(f, 0);
+  RunDetector(f, NakedSingle);
   if (c.cell < 0) {
     EXPECT_FALSE(f.methods.Progress);
     EXPECT_EQ(AllCan(f), before);
@@ -481,10 +481,10 @@ TEST_P(NakedSingle, PlacesTheFirstCellWithOneCandidate) {
   EXPECT_EQ(f.CountFilled(), filled + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NakedSingle, testing::ValuesIn(NakedCases()),
+INSTANTIATE_TEST_SUITE_P(Cases, NakedSingleScan, testing::ValuesIn(NakedCases()),
                          [](const testing::TestParamInfo<NakedCase>& i) { return std::string(i.param.name); });
 
-TEST(NakedSingleApply, PropagatesTheValue) {
+TEST(NakedSingleScan, PlacedValueIsPropagated) {
   Harness h;
   Form1& f = h.form;
   PlaceGivens(f, WithHoles({0, 1, 9}));
@@ -493,7 +493,7 @@ TEST(NakedSingleApply, PropagatesTheValue) {
   SetCan(f, 1, "35");
   SetCan(f, 9, "56");
   f.methods.Checking = true;
-  NakedSingleApply(f, 0);
+  RunDetector(f, NakedSingle);
   EXPECT_EQ(f.Value(0), 5);
   EXPECT_EQ(f.board.Can[1].Text(), " 3 ");
   EXPECT_EQ(f.board.Can[9].Text(), " 6 ");

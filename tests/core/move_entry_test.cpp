@@ -107,7 +107,7 @@ struct Play : Harness {
     for (int i = 0; i < kCells; ++i) f.board.Solution[i] = std::string(1, kGrid[i]);
     test::PlainCandidates(f);
     f.board.PlayPhase = true;
-    f.control.ValueColor = colour::DarkBlue;
+    f.control.ValueOrigin = Origin::Keyed;
   }
   void Key(int cell, char digit) {
     form.caN_Click(cell);
@@ -286,13 +286,13 @@ TEST(EndOfGame, JudgedBySumsOnly) {
   f.CheckEndOfGame();
   EXPECT_TRUE(f.w.ImaCompl.visible);
   // Shift four values of the first box by one: every sum stays 45 although row A repeats 6 and 2.
-  f.w.caN[0].caption = "6";
-  f.w.caN[1].caption = "2";
-  f.w.caN[9].caption = "5";
-  f.w.caN[10].caption = "8";
+  f.ShowValue(0, 6, Origin::Given);
+  f.ShowValue(1, 2, Origin::Given);
+  f.ShowValue(9, 5, Origin::Given);
+  f.ShowValue(10, 8, Origin::Given);
   f.CheckEndOfGame();
   EXPECT_TRUE(f.w.ImaCompl.visible);
-  f.w.caN[0].caption = "9";
+  f.ShowValue(0, 9, Origin::Given);
   f.CheckEndOfGame();
   EXPECT_FALSE(f.w.ImaCompl.visible);
   EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"", "", "ERRORS EXIST !!"}));

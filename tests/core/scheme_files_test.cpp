@@ -66,9 +66,10 @@ struct TempDir {
 void PlayedBoard(Form1& f) {
   test::PlaceGivens(f, kScheme);
   f.board.PlayPhase = true;
-  f.ShowValue(0, 1, colour::DarkBlue);
+  f.ShowValue(0, 1, Origin::Keyed);
   test::PlainCandidates(f);
   f.board.FilledCount = f.CountFilled();
+  f.DrawCells();
 }
 
 std::string Values(const Form1& f) {

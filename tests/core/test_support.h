@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "control/detector_run.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 
@@ -32,13 +33,14 @@ inline void PlaceGivens(Form1& f, const std::string& grid) {
     c.visible = true;
     char ch = i < static_cast<int>(grid.size()) ? grid[i] : '.';
     if (ch >= '1' && ch <= '9') {
-      f.ShowValue(i, ch - '0', colour::ButtonText);
+      f.ShowValue(i, ch - '0', Origin::Given);
       f.board.Can[i] = CandText::Filled();
     } else {
       f.ShowEmpty(i);
     }
   }
   f.board.FilledCount = f.CountFilled();
+  f.DrawCells();
 }
 
 // Sets the candidate text of a cell from its digits ("137"; "" gives two blanks).
@@ -80,7 +82,7 @@ inline void LoadPicture(Form1& f, const std::string& picture) {
     if (token == ".") {
       f.board.Can[cell] = CandText::Filled();
     } else if (token.size() == 2 && token[0] == '=' && token[1] >= '1' && token[1] <= '9') {
-      f.ShowValue(cell, token[1] - '0', colour::ButtonText);
+      f.ShowValue(cell, token[1] - '0', Origin::Given);
       f.board.Can[cell] = CandText::Filled();
     } else {
       SetCan(f, cell, token);
@@ -89,6 +91,7 @@ inline void LoadPicture(Form1& f, const std::string& picture) {
   }
   if (cell != kCells) throw std::runtime_error("picture has fewer than 81 cells");
   f.board.FilledCount = f.CountFilled();
+  f.DrawCells();
 }
 
 // "Initial Data" and the givens keyed in row by row, as a user does.

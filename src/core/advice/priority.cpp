@@ -2,53 +2,44 @@
 #include <string_view>
 #include <utility>
 
+#include "methods/detector_memory.h"
 #include "ui/form1.h"
 
 namespace tessora {
 
-void Form1::FindAdviceStep() { FindAdviceStep(nullptr); }
-
-void Form1::FindAdviceStep(WindowDetectorMemory* memory) {
-  // The owner of the memory has told it what changed since its last walk.
-  auto run = [&](Detector d, int k) {
-    if (memory) memory->Run(*this, d, k);
-    else d(*this, k);
-  };
+Step Form1::FindAdviceStep(DetectorMemory* memory) {
   methods.Checking = true;
   methods.RecordOnly = true;
   methods.Progress = false;
-  // Every cell's background is known to be white: painting them all white
-  // again would change nothing. The detectors only record here, and leave
-  // the backgrounds alone, except the Swordfish, which tints cells as it
-  // searches; At a glance over a range of values paints every cell white.
-  // A loop of walks knows it from the walk before (DetectorMemory).
-  bool white = memory && memory->BacksWhite();
+  Scope scope;
+  scope.pause = {[](void* form) { static_cast<Form1*>(form)->DoEvents(); }, this};
+  Step found;
   for (int k = 1; k <= advice.PriorityCount; ++k) {
     const std::string& row = advice.PriorityList[k];
     if (row.size() < 2 || (row[0] == ' ' && row[1] == ' ')) break;
-    const std::string_view code(row.data(), 2);
-    const GroupDetectors g = DetectorsForGroup(code);
-    if (g.first) {
-      if (g.first == static_cast<Detector>(&FindAtGlance)) {
-        if (!w.Sugge1.selected) {
+    if (const MethodGroup* g = GroupOf(std::string_view(row.data(), 2))) {
+      // The group's methods in turn: group 02 looks for a cell with one
+      // candidate after a zone with one empty cell, whatever that found.
+      for (const MethodRow* m : g->rows) {
+        if (m->needsHatching) {
+          // With all candidates shown the crossing cannot be seen.
+          if (w.Sugge1.selected) continue;
           methods.GlanceFrom = 1;
           methods.GlanceTo = 9;
-          run(g.first, g.k);
-          white = true;
         }
-      } else {
-        run(g.first, g.k);
-        if (g.first == static_cast<Detector>(&FindSwordfish)) white = false;
+        const Step s = memory ? memory->Find(board, *m, scope) : m->find(board, m->k, scope);
+        if (!s.Found()) continue;
+        found = s;
+        WriteRecord(methods.AdviceStep, s);
+        methods.Progress = true;
       }
-      if (g.second) run(g.second, 0);
     }
-    if (!white) PaintAllWhite();
-    white = true;
+    PaintAllWhite();
     if (methods.Progress) break;
   }
   methods.Checking = false;
   methods.RecordOnly = false;
-  if (memory) memory->SetBacksWhite(white);
+  return found;
 }
 
 void Form1::mOpzio_click() {

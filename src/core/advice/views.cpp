@@ -1,6 +1,5 @@
 // The candidate views "None", "All" and "Only if =", their View menu mirrors,
 // "Enable Advanced Functions" and the way out of a trial view.
-#include "ui/cell_scan.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -38,12 +37,10 @@ void DisableDigitButtons(Form1& f, bool includingCombo) {
 
 // Filled cells show their snapshot captions, empty cells nothing.
 void SnapshotCaptions(Form1& f) {
-  ForEachCellBit(FilledCells(f), [&](int i, bool isFilled) {
-    std::string& caption = f.w.caN[i].caption;
-    if (SurelyHolds(caption, f.board.CaptionSnapshot[i], isFilled)) return;
-    if (isFilled) caption = f.board.CaptionSnapshot[i];
-    else caption.clear();
-  });
+  for (int i = 0; i < kCells; ++i) {
+    if (f.Filled(i)) f.ShowCaption(i, f.board.CaptionSnapshot[i]);
+    else f.w.caN[i].caption.clear();
+  }
 }
 
 // A menu mirror: toggles its option and runs the option's action.
@@ -72,12 +69,9 @@ void Form1::Sugge1_Click() {
   WhiteNoBorder(*this);
   CommonViewPart(*this, w.mSugge1);
   ShowCandidates();
-  ForEachCellBit(FilledCells(*this), [&](int i, bool isFilled) {
-    std::string& caption = w.caN[i].caption;
-    // Only a filled cell whose caption is empty or starts with a blank may show nothing.
-    const bool maybe = isFilled & ((caption.size() == 0) | (caption.data()[0] == ' '));
-    if (maybe && AllBlanks(caption)) caption = board.CaptionSnapshot[i];
-  });
+  // A filled cell that shows nothing shows its snapshot caption again.
+  for (int i = 0; i < kCells; ++i)
+    if (Filled(i) && AllBlanks(ShownCaption(i))) ShowCaption(i, board.CaptionSnapshot[i]);
   DisableDigitButtons(*this, true);
   RepaintPanels();
 }
@@ -114,7 +108,7 @@ void Form1::mFunzAva_Click() {
 void Form1::EndTrialView() {
   for (int i = 0; i < kCells; ++i) {
     if (Filled(i)) {
-      w.caN[i].caption = board.CaptionSnapshot[i];
+      ShowCaption(i, board.CaptionSnapshot[i]);
     } else {
       w.caN[i].caption.clear();
       w.caN[i].border = false;

@@ -97,25 +97,3 @@ bool CandText::Parse(std::string_view text, CandText& out) {
 }
 
 }  // namespace tessora
-
-namespace tessora {
-
-Propagation Board::Propagate(int cell, int digit) {
-  Propagation r;
-  if (digit < 1 || digit > 9) return r;  // no candidate text holds it
-  const auto bit = static_cast<std::uint16_t>(1u << digit);
-  for (const std::uint8_t c : kPeers[cell]) {
-    CandText& t = Can[c];
-    if (!(t.Mask() & bit)) continue;
-    t.Remove(digit);
-    if (!t.HasDigits()) {
-      r.consistent = false;
-      r.emptied = c;
-      return r;
-    }
-    r.changed |= CellBit(c);
-  }
-  return r;
-}
-
-}  // namespace tessora

@@ -1,81 +1,63 @@
 // "Play": the solvability control. It checks the data for repeated values,
 // solves the scheme invisibly with the methods in a fixed order, falls back to
 // single-level trials, reports, records the solution, replays it in the
-// user's priority order and rates the scheme.
-#include <charconv>
+// user's priority order and rates the scheme. The solving loop and the replay
+// work on the board model; the labels follow at the next drawing.
 #include <cstdio>
-#include <cstring>
 
 #include "control/solver.h"
-#include "ui/cell_scan.h"
+#include "methods/detector_memory.h"
 #include "ui/form1.h"
 
 namespace tessora {
 
 namespace {
 
-// "##0.00": at least one digit before the point, two after (rounded as
-// printf's "%.2f" rounds: to the nearest, ties to even).
+// "##0.00": at least one digit before the point, two after.
 std::string FormatSeconds(double seconds) {
   char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, seconds, std::chars_format::fixed, 2);
-  if (r.ec != std::errc()) {
-    std::snprintf(buf, sizeof buf, "%.2f", seconds);
-    return buf;
-  }
-  return std::string(buf, r.ptr);
+  std::snprintf(buf, sizeof buf, "%.2f", seconds);
+  return buf;
 }
 
 // Nine lines, one per row: each entry followed by a blank, one more blank at
-// the end. A line is put together in place and stored whole; the entries are
-// a character or two.
+// the end.
 std::vector<std::string> SolutionLines(const std::array<std::string, kCells>& entries) {
   std::vector<std::string> lines;
-  lines.reserve(9);
   for (int r = 0; r < 9; ++r) {
-    char buf[128];
-    std::size_t length = 0;
-    bool fits = true;
-    for (int c = 0; c < 9 && fits; ++c) {
-      const std::string& e = entries[9 * r + c];
-      fits = length + e.size() + 2 <= sizeof buf;
-      if (!fits) break;
-      if (e.size() == 1) buf[length++] = e[0];
-      else for (char ch : e) buf[length++] = ch;
-      buf[length++] = ' ';
-    }
-    if (fits) {
-      buf[length++] = ' ';
-      lines.emplace_back(buf, length);
-      continue;
-    }
-    // Long entries: the plain way.
     std::string line;
-    for (int c = 0; c < 9; ++c) {
-      line += entries[9 * r + c];
-      line += ' ';
-    }
-    line += ' ';
-    lines.push_back(std::move(line));
+    for (int c = 0; c < 9; ++c) line += entries[9 * r + c] + " ";
+    lines.push_back(line + " ");
   }
   return lines;
+}
+
+// The value of a filled cell as the solution lists write it.
+std::string DigitText(const Board& b, int cell) { return std::string(1, static_cast<char>('0' + b.Value(cell))); }
+
+// Lets the window process its events (the hidden-set detector's pauses).
+Pause WindowPause(Form1& f) {
+  return {[](void* form) { static_cast<Form1*>(form)->DoEvents(); }, &f};
 }
 
 }  // namespace
 
 bool Form1::BoardIsValid() const {
-  // Every cell filled with a digit, no zone showing one twice.
-  const CellSet filled = FilledCells(*this);
-  if (filled != kAllCells) return false;
-  const ShownValues shown = ValuesShown(*this, filled);
-  return !shown.noDigit && !shown.repeated;
+  // Every cell filled, no zone holding a value twice.
+  return CountFilled() == kCells && !HasRepeatedCaption();
 }
 
 bool Form1::HasRepeatedCaption() const {
-  // A filled cell whose caption is not one digit forces the comparison of
-  // the pairs; otherwise only a digit shown twice in a zone does.
-  const ShownValues shown = ValuesShown(*this, FilledCells(*this));
-  return shown.noDigit || shown.repeated;
+  for (int z = 0; z < kZones; ++z) {
+    unsigned seen = 0;
+    for (int c : ZoneCells[z]) {
+      if (!Filled(c)) continue;
+      const unsigned bit = 1u << Value(c);
+      if (seen & bit) return true;
+      seen |= bit;
+    }
+  }
+  return false;
 }
 
 bool Form1::TrialFailed() const { return control.TrialMode && !board.Consistent; }
@@ -106,11 +88,8 @@ bool Form1::StartTrial() {
       BuildTrialTable();
       TakeBoardText();
       control.SavedConsistent = board.Consistent;
-      for (int i = 0; i < kCells; ++i) {
-        const std::string_view v = TrimView(w.caN[i].caption);
-        board.Solution[i] = Filled(i) && !v.empty() ? v : " ";
-      }
-      control.TrialFilter = PlanTrials(*this);
+      for (int i = 0; i < kCells; ++i) board.Solution[i] = Filled(i) ? DigitText(board, i) : " ";
+      control.TrialFilter = PlanTrials(board, control.UseTrialPlan);
     } else {
       ShowBoardText();
     }
@@ -138,7 +117,7 @@ bool Form1::StartTrial() {
     }
     const TrialRow& row = control.TrialTable[control.TrialIndex];
     const int d = row.digit[0] - '0';
-    ShowValue(row.cell, d, control.ValueColor);
+    ShowValue(row.cell, d, control.ValueOrigin);
     board.Can[row.cell] = CandText::Filled();
     board.FilledCount += 1;
     methods.SuggestionCount += 1;
@@ -148,89 +127,98 @@ bool Form1::StartTrial() {
   }
 }
 
+void Form1::ApplyStep(const Step& s) {
+  if (s.IsPlacement()) {
+    ShowValue(s.cell, s.digit, control.ValueOrigin);
+    board.Can[s.cell] = CandText::Filled();
+    board.FilledCount += 1;
+    methods.SuggestionCount += 1;
+    methods.Progress = true;
+    PropagateValue(s.cell, s.digit);
+    return;
+  }
+  // One candidate a step: the first digit of the pattern the cell holds.
+  for (int i = 0; i < s.digitCount; ++i)
+    if (board.Can[s.cell].Remove(s.digits[i])) break;
+  methods.SuggestionCount += 1;
+  methods.Progress = true;
+}
+
 void Form1::RunSolvingLoop() {
-  struct Step {
-    Detector detector;
-    int k;
-    bool trialCheck;
-  };
-  static const Step kOrder[] = {
-      {&FindNakedSet, 2, false},     {&FindHiddenSet, 2, true},  {&FindBoxLock, 0, false},
-      {&FindLineLock, 0, false},     {&FindNakedSet, 3, false},  {&FindNakedSetLarge, 4, false},
-      {&FindXWing, 0, false},        {&FindSwordfish, 0, false}, {&FindNakedSetLarge, 3, false},
-      {&FindHiddenSet, 3, true},
-  };
   // The detectors of the fixed order find nothing most of the times they
   // run; the memory lets each look only where the board changed since.
-  WindowDetectorMemory memory(control.UseDetectorMemory);
-  // Every cell's background is known to be white: painting them all white
-  // again would change nothing. A detector that finds nothing leaves the
-  // backgrounds alone, except the Swordfish, which tints cells as it searches.
-  bool white = false;
+  DetectorMemory memory(control.UseDetectorMemory);
+  Scope scope;
+  scope.pause = WindowPause(*this);
+  const MethodRow& lone = *MethodOf(Code::USO);
+  const MethodRow& single = *MethodOf(Code::CFC);
+  const MethodRow& hidden = *MethodOf(Code::Xx1);
+  // Applies a step the loop found; false when it broke the current trial,
+  // whose row is then excluded.
+  auto applied = [&](const Step& s) {
+    ApplyStep(s);
+    memory.BoardChanged();
+    if (!TrialFailed()) return true;
+    ExcludeTrial();
+    return false;
+  };
+  // Hidden sets as the control applies them: reductions, and a hidden single
+  // placed whatever the set size.
+  auto reduced = [&](const MethodRow& m) {
+    const HiddenReduction r = memory.Reduce(board, m, scope, true);
+    if (r.reductions) {
+      methods.SuggestionCount += r.reductions;
+      methods.Progress = true;
+      memory.BoardChanged();
+    }
+    return !r.single.Found() || applied(r.single);
+  };
   bool needTrial = false;
   for (;;) {
     if (needTrial) {
-      white = false;
       memory.Forget();
       if (!StartTrial()) return;
       needTrial = false;
       continue;
     }
-    // The memory follows what the detectors change; what the loop changes
-    // itself it is told of.
     methods.Progress = false;
-    memory.Run(*this, &FillLoneCells, 0);
-    if (TrialFailed()) {
-      ExcludeTrial();
+    // Single Cell first, applied until no zone is left with one empty cell.
+    bool broke = false;
+    for (Step s; !broke && (s = memory.Find(board, lone, scope)).Found();) broke = !applied(s);
+    if (broke) {
       needTrial = true;
       continue;
     }
-    if (methods.Progress) {
-      white = false;
-      continue;
-    }
+    if (methods.Progress) continue;
     if (control.CandidatesReady) {
-      memory.Run(*this, &NakedSingleApply, 0);
-      if (TrialFailed()) {
-        ExcludeTrial();
-        needTrial = true;
-        continue;
-      }
-      if (methods.Progress) {
-        white = false;
+      // Single Number once the candidates exist.
+      if (const Step s = memory.Find(board, single, scope); s.Found()) {
+        if (!applied(s)) needTrial = true;
         continue;
       }
     } else {
-      memory.Run(*this, &FindHiddenSet, 1);
-      if (TrialFailed()) {
-        ExcludeTrial();
+      // Hidden singles until they do.
+      if (!reduced(hidden)) {
         needTrial = true;
         continue;
       }
-      white = false;
       if (methods.Progress) continue;
-      RecountCandidates(*this);
+      RecountCandidates();
       memory.BoardChanged();
       control.CandidatesReady = true;
       continue;
     }
-    bool progress = false;
-    for (const Step& s : kOrder) {
-      memory.Run(*this, s.detector, s.k);
-      if (methods.Progress || s.detector == static_cast<Detector>(&FindSwordfish)) white = false;
-      if (!white) PaintAllWhite();
-      white = true;
-      if (s.trialCheck && TrialFailed()) {
-        ExcludeTrial();
-        needTrial = true;
-        break;
+    // Then the fixed order; every cell goes back to white after each method.
+    for (const MethodRow* m : ControlOrder()) {
+      if (m->find == static_cast<Finder>(&FindHiddenSet)) {
+        needTrial = !reduced(*m);
+      } else if (const Step s = memory.Find(board, *m, scope); s.Found()) {
+        needTrial = !applied(s);
       }
-      if (methods.Progress) {
-        progress = true;
-        break;
-      }
+      PaintAllWhite();
+      if (needTrial || methods.Progress) break;
     }
-    if (needTrial || progress) continue;
+    if (needTrial || methods.Progress) continue;
     if (board.FilledCount >= 81 || control.Creating) {
       // A trial that fills the board but breaks a zone has failed.
       if (control.TrialMode && !BoardIsValid()) {
@@ -245,25 +233,13 @@ void Form1::RunSolvingLoop() {
 }
 
 void Form1::Gioca_Click() {
+  const Drawn drawn(*this);
   // 1. Scheme rows from the board.
   if (!control.LoadingScheme) {
-    const CellSet filled = FilledCells(*this);
     for (int r = 0; r < 9; ++r) {
       std::string& row = files.SchemeLines[r];
       row.clear();
-      const unsigned rowFilled = static_cast<unsigned>(filled >> (9 * r)) & 0x1FFu;
-      for (int cell : ZoneCells[r]) {
-        const std::string& caption = w.caN[cell].caption;
-        const bool isFilled = (rowFilled >> (cell - 9 * r)) & 1u;
-        if (caption.size() <= 1) {
-          // A caption of one character or none, told without branching.
-          const char ch = caption.data()[0];
-          row += isFilled & (caption.size() == 1) & (ch != ' ') ? ch : ' ';
-          continue;
-        }
-        const std::string_view v = TrimView(caption);
-        row += isFilled && !v.empty() ? v : " ";
-      }
+      for (int cell : ZoneCells[r]) row += Filled(cell) ? static_cast<char>('0' + Value(cell)) : ' ';
       files.SchemeLines2[r] = row;
     }
     files.SchemeOnly = true;
@@ -272,9 +248,7 @@ void Form1::Gioca_Click() {
   // 2.
   if (control.Creating)
     for (auto& c : w.caN) c.visible = false;
-  // 3. Duplicate check. When every filled cell shows one digit and no zone
-  // repeats one, no two captions of a zone can be equal and the pairs need
-  // not be compared.
+  // 3. Duplicate check: the first pair of equal values, zones in order.
   if (HasRepeatedCaption()) {
     for (int z = 0; z < kZones; ++z)
       for (int i = 0; i < 8; ++i) {
@@ -282,9 +256,9 @@ void Form1::Gioca_Click() {
         if (!Filled(a)) continue;
         for (int j = i + 1; j < 9; ++j) {
           const int b = ZoneCells[z][j];
-          if (Filled(b) && w.caN[b].caption == w.caN[a].caption) {
-            w.caN[a].ink = colour::Red;
-            w.caN[b].ink = colour::Red;
+          if (Filled(b) && Value(b) == Value(a)) {
+            board.SetOrigin(a, Origin::None);
+            board.SetOrigin(b, Origin::None);
             w.BoardClear();
             w.BoardAdd("ERROR IN CURRENT DATA!");
             w.BoardAdd("- correct or reset.");
@@ -309,7 +283,7 @@ void Form1::Gioca_Click() {
   methods.GlanceFrom = 1;
   methods.GlanceTo = 9;
   const int s0 = board.FilledCount;
-  control.ValueColor = colour::White;
+  control.ValueOrigin = Origin::Solver;
   w.BoardClear();
   methods.MethodUse.fill(0);
   w.BoardAdd(control.Creating ? "CREATION IS RUNNING - M." + std::to_string(gen.SeedIndex) + "/S." +
@@ -330,11 +304,11 @@ void Form1::Gioca_Click() {
     // The data contradict themselves: the report stays on the blackboard and
     // the control's own values leave the board.
     for (int i = 0; i < kCells; ++i)
-      if (w.caN[i].ink == control.ValueColor) ShowEmpty(i);
+      if (board.OriginOf(i) == control.ValueOrigin) ShowEmpty(i);
     board.FilledCount = CountFilled();
     w.Fatti.caption = std::to_string(board.FilledCount);
     control.TrialMode = false;
-    control.ValueColor = colour::DarkBlue;
+    control.ValueOrigin = Origin::Keyed;
     control.ControlFailed = true;
     return;
   }
@@ -380,53 +354,33 @@ void Form1::Gioca_Click() {
   if (trialUsed) {
     w.APeri.items.clear();
     if (files.SchemeLineCount == 27) files.SchemeLines = files.SchemeLines2;
-    for (int i = 0; i < kCells; ++i) {
-      const std::string_view v = TrimView(w.caN[i].caption);
-      board.TrialSolution[i] = Filled(i) && !v.empty() ? v : " ";
-    }
+    for (int i = 0; i < kCells; ++i) board.TrialSolution[i] = Filled(i) ? DigitText(board, i) : " ";
     w.APeri.items = SolutionLines(board.TrialSolution);
     ShowBoardText();
     w.mPerSuCom.enabled = true;
   }
   // The empty cells lose their captions, the solution is taken (without a
-  // trial) and the control's own values leave the board; the cells are read
-  // without a branch per cell (ui/cell_scan.h).
-  ForEachCell(~FilledCells(*this) & kAllCells, [&](int i) { w.caN[i].caption.clear(); });
+  // trial) and the control's own values leave the board.
+  ClearEmptyCaptions();
   DeselectOption(w.Sugge1);
   w.mSoluz.enabled = true;
   w.Peri.items.clear();
   if (!trialUsed)
-    for (int i = 0; i < kCells; ++i) {
-      const std::string& caption = w.caN[i].caption;
-      std::string& entry = board.Solution[i];
-      if (caption.size() <= 1) {
-        // A caption of one character or none: its trimmed text is itself
-        // unless that character is a blank.
-        const std::size_t n = static_cast<std::size_t>((caption.size() == 1) & (caption.data()[0] != ' '));
-        const bool same = (entry.size() == n) & ((n == 0) | (entry.data()[0] == caption.data()[0]));
-        if (!same) {
-          // At most one character, written in place.
-          entry.clear();
-          if (n) entry.push_back(caption.data()[0]);
-        }
-        continue;
-      }
-      entry = TrimView(caption);
-    }
+    for (int i = 0; i < kCells; ++i) board.Solution[i] = Filled(i) ? DigitText(board, i) : "";
   w.Peri.items = SolutionLines(!board.TrialSolution[0].empty() ? board.TrialSolution : board.Solution);
-  ForEachCell(CellsWhere([&](int i) { return w.caN[i].ink == control.ValueColor; }),
-              [&](int i) { ShowEmpty(i); });
+  for (int i = 0; i < kCells; ++i)
+    if (board.OriginOf(i) == control.ValueOrigin) ShowEmpty(i);
   board.FilledCount = s0;
-  if (!(trialUsed && files.LastLine >= 18)) RecountCandidates(*this);
+  if (!(trialUsed && files.LastLine >= 18)) RecountCandidates();
 
   // 11. Play set-up.
   control.TrialMode = false;
   methods.Checking = false;
-  control.ValueColor = colour::DarkBlue;
+  control.ValueOrigin = Origin::Keyed;
   w.ImaCompl.visible = false;
   if (!control.AfterCancel) EnablePlayControls();
   TakeCaptionSnapshot();
-  ForEachCell(~FilledCells(*this) & kAllCells, [&](int i) { w.caN[i].caption.clear(); });
+  ClearEmptyCaptions();
   SelectOption(w.Sugge0);
   w.mSugge0.checked = true;
   board.FilledCount = CountFilled();
@@ -452,15 +406,11 @@ void Form1::Gioca_Click() {
 
 void Form1::KeepSchemeAfterFailure() {
   // The values the control started from: every filled cell but those the
-  // control wrote itself (its ink). Givens keep their ink, values keyed in
-  // play theirs.
-  struct Kept {
-    std::string caption;
-    Colour ink;
-  };
-  std::array<Kept, kCells> kept;
-  const CellSet scheme = CellsWhere([&](int i) { return Filled(i) && w.caN[i].ink != control.ValueColor; });
-  ForEachCell(scheme, [&](int i) { kept[i] = {w.caN[i].caption, w.caN[i].ink}; });
+  // control wrote itself. Givens keep their origin, values keyed in play theirs.
+  const Board before = board;
+  CellSet scheme = 0;
+  for (int i = 0; i < kCells; ++i)
+    if (Filled(i) && board.OriginOf(i) != control.ValueOrigin) scheme |= CellBit(i);
   const std::vector<std::string> report = w.ListCons.items;
   const std::string schemeFile = files.SchemeFile;
   const std::string caption = w.caption;
@@ -473,11 +423,7 @@ void Form1::KeepSchemeAfterFailure() {
   DatIniz_Click();
   control.LoadingScheme = loading;
   ForEachCell(scheme, [&](int i) {
-    CellLabel& l = w.caN[i];
-    l.caption = kept[i].caption;
-    AssignText(l.font, font::Sans);
-    l.size = 18;
-    l.ink = kept[i].ink;
+    ShowValue(i, before.Value(i), before.OriginOf(i));
     board.Can[i] = CandText::Filled();
   });
   board.FilledCount = CountFilled();
@@ -486,7 +432,7 @@ void Form1::KeepSchemeAfterFailure() {
   for (int r = 0; r < 9; ++r) {
     std::string& row = files.SchemeLines[r];
     row.clear();
-    for (int c = 9 * r; c < 9 * r + 9; ++c) row += (scheme >> c) & 1 ? kept[c].caption : std::string(" ");
+    for (int c = 9 * r; c < 9 * r + 9; ++c) row += Has(scheme, c) ? static_cast<char>('0' + before.Value(c)) : ' ';
     files.SchemeLines2[r] = row;
   }
   files.SchemeLineCount = 9;
@@ -506,137 +452,88 @@ void Form1::EnablePlayControls() {
 }
 
 void Form1::Replay(bool trialUsed) {
-  struct Remembered {
-    std::string caption;
-    bool keyed = false;
-    CandText can;
-  };
-  std::array<Remembered, kCells> saved;
-  // The captions of the filled cells are kept (read without a branch per
-  // cell, ui/cell_scan.h); `kept`: those that are not empty.
-  CellSet kept = 0;
-  ForEachCell(FilledCells(*this), [&](int i) {
-    saved[i].caption = w.caN[i].caption;
-    kept |= static_cast<CellSet>(!saved[i].caption.empty()) << i;
-  });
+  // The replay plays the solution on the board model with every cell hidden;
+  // what it changes is put back at the end. The filled cells are kept, the
+  // keyed ones as keyed; every other cell ends empty.
+  const Board before = board;
+  CellSet kept = 0, keyed = 0;
   for (int i = 0; i < kCells; ++i) {
-    saved[i].keyed = w.caN[i].ink == colour::DarkBlue;
-    saved[i].can = board.Can[i];
+    if (Filled(i) && !ShownCaption(i).empty()) kept |= CellBit(i);
+    if (board.OriginOf(i) == Origin::Keyed) keyed |= CellBit(i);
     w.caN[i].visible = false;
   }
   control.Replaying = true;
   advice.AdviceLevel = 's';
-  int n = 0;
-  for (char ch : w.Fatti.caption) n = n * 10 + (ch - '0');
+  int n = std::stoi("0" + w.Fatti.caption);
   control.MoveList.assign(1, std::string());
   control.MoveCount = 0;
-  WindowDetectorMemory memory(control.UseDetectorMemory);
+  // The cells the replay placed a value in: they keep the value's font.
+  CellSet placed = 0;
+  DetectorMemory memory(control.UseDetectorMemory);
   // Every step fills a cell or removes a candidate, so the replay is bounded.
   for (int guard = 0; guard < 2000; ++guard) {
     methods.Progress = false;
     methods.AdviceStep.code.clear();
-    FindAdviceStep(&memory);
-    AdviceStepRecord& step = methods.AdviceStep;
+    Step step = FindAdviceStep(&memory);
     if (!methods.Progress && n < 81 && trialUsed && control.TrialIndex >= 1 &&
         control.TrialIndex <= control.TrialTotal) {
+      // The trial of the control, where no method helps.
       const TrialRow& row = control.TrialTable[control.TrialIndex];
-      step.code = "ZZZ";
-      step.value = row.digit;
-      step.cell = std::to_string(row.cell);
-      step.zone.clear();
+      step = Placement(Code::ZZZ, row.cell, row.digit[0] - '0');
+      WriteRecord(methods.AdviceStep, step);
       methods.Progress = true;
     }
-    if (!methods.Progress) break;
-    const int cell = step.CellIndex();
-    if (cell < 0 || cell >= kCells) break;
+    if (!methods.Progress || step.cell < 0 || step.cell >= kCells) break;
+    const int cell = step.cell;
     control.MoveCount += 1;
-    const std::string_view value = TrimView(step.value);
-    // The step writes this cell's label; the propagation writes the
-    // captions of its peers only while all candidates are shown, and
-    // everything when it switches them on.
-    const bool showing = w.Sugge1.selected;
-    CellLabel& l = w.caN[cell];
-    if (value.size() == 1) {
-      l.caption.assign(1, value[0]);
-      AssignText(l.font, font::Sans);
-      l.size = 18;
+    // A step that leaves its cell one candidate places it, as its record
+    // reads (a value of one digit).
+    const bool places = step.IsPlacement() || DigitCount(step.keep) == 1;
+    const int digit = step.IsPlacement() ? step.digit : CandText::FromMask(step.keep).FirstDigit();
+    std::string value;
+    if (places) {
       n += 1;
+      ShowValue(cell, digit, Origin::Solver);
       board.Can[cell] = CandText::Filled();
-      PropagateValue(cell, value[0] - '0');
+      placed |= CellBit(cell);
+      PropagateValue(cell, digit);
+      value = std::string(1, static_cast<char>('0' + digit));
     } else {
-      CandText t;
-      CandText::Parse(value, t);
-      board.Can[cell] = t;
-      l.size = 9;
-      std::string caption;
-      caption.reserve(value.size() + 2);
-      caption += ' ';
-      caption += value;
-      caption += ' ';
-      l.caption = std::move(caption);
+      board.Can[cell] = step.keep ? CandText::FromMask(step.keep) : CandText();
+      board.SetOrigin(cell, Origin::Solver);
+      value = MaskDigits(step.keep);
     }
-    l.ink = colour::White;
-    const char* display = "??";
-    if (const MethodRow* m = FindMethodByCode(step.code)) {
-      display = m->display;
-      methods.MethodUse[m->Counter()] += 1;
-    }
-    const int zone = step.ZoneIndex();
-    // The line is put together in place, a character at a time (its pieces
-    // are a few characters each), and stored whole.
-    char text[64];
-    std::size_t length = 0;
-    for (const char* p = display; *p; ++p) text[length++] = *p;
-    if (zone < 0) {
-      text[length++] = ' ';
-    } else {
-      text[length++] = '-';
-      text[length++] = zone < 9 ? 'R' : zone > 17 ? 'Q' : 'C';
-    }
-    text[length++] = ':';
-    text[length++] = ' ';
-    text[length++] = '\'';
-    text[length++] = static_cast<char>('A' + cell / 9);
-    text[length++] = static_cast<char>('a' + cell % 9);
-    text[length++] = '\'';
-    text[length++] = ' ';
-    text[length++] = '=';
-    if (value.size() == 1) {
-      text[length] = value[0];
-      control.MoveList.emplace_back(text, length + 1);
-    } else if (length + value.size() <= sizeof text) {
-      std::memcpy(text + length, value.data(), value.size());
-      control.MoveList.emplace_back(text, length + value.size());
-    } else {
-      control.MoveList.emplace_back(text, length) += value;
-    }
-    if (w.Sugge1.selected == showing) memory.LabelsChangedAt(cell, showing);
-    else memory.BoardChanged();
-    // A contradiction the propagation met tints cells.
-    if (!board.Consistent) memory.SetBacksWhite(false);
+    const MethodRow* m = MethodOf(step.code);
+    methods.MethodUse[m->Counter()] += 1;
+    const char* suffix = step.zone < 0 ? " " : step.zone < 9 ? "-R" : step.zone > 17 ? "-Q" : "-C";
+    control.MoveList.push_back(std::string(m->display) + suffix + ": '" + CellName(cell) + "' =" + value);
+    memory.BoardChanged();
     DoEvents();
   }
   control.Replaying = false;
-  ForEachCellBit(kept, [&](int i, bool filled) {
+  for (int i = 0; i < kCells; ++i) {
     CellLabel& l = w.caN[i];
-    l.size = filled ? 18 : 9;
-    l.ink = filled ? (saved[i].keyed ? colour::DarkBlue : colour::ButtonText) : colour::Red;
-    board.Can[i] = saved[i].can;
+    if (Has(kept, i)) {
+      board.SetOrigin(i, Has(keyed, i) ? Origin::Keyed : Origin::Given);
+    } else {
+      board.ClearValue(i);
+      l.caption.clear();
+      l.size = 9;
+      if (Has(placed, i)) l.font = font::Sans;
+    }
+    board.Can[i] = before.Can[i];
     if (!control.Creating) l.visible = true;
-  });
-  ForEachCell(~kept & kAllCells, [&](int i) { w.caN[i].caption.clear(); });
-  ForEachCell(kept, [&](int i) {
-    if (!SameText(w.caN[i].caption, saved[i].caption)) w.caN[i].caption = saved[i].caption;
-  });
+  }
 }
 
 void Form1::mNuoVal_Click() {
+  const Drawn drawn(*this);
   DeselectOption(w.Sugge1);
   for (int i = 0; i < kCells; ++i) {
     if (Filled(i)) continue;
     w.caN[i].font = font::Mono;
     w.caN[i].size = 9;
-    w.caN[i].ink = colour::Red;
+    board.SetOrigin(i, Origin::None);
   }
   Gioca_Click();
 }

@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "control/detector_run.h"
 #include "methods/methods.h"
-#include "ui/window.h"
 
 namespace tessora {
 
@@ -42,7 +40,9 @@ struct ControlState {
   // candidate; it stands again once every trial row has failed.
   bool SavedConsistent = true;
   std::array<int, kMethodRows> SavedMethodUse{};
-  Colour ValueColor = colour::DarkBlue;
+  // The origin of the values the detectors and trials write: the control's
+  // own while it runs, the user's in play.
+  Origin ValueOrigin = Origin::Keyed;
   // Line 0 is unused; lines 1..MoveCount hold the replayed steps.
   std::vector<std::string> MoveList{std::string()};
   int MoveCount = 0;

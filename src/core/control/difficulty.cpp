@@ -6,15 +6,10 @@ namespace tessora {
 void Form1::AssessDifficulty(int listing) {
   control.LineItems = 0;
   control.LineText = "  ";
-  control.Difficulty = " Easy";
+  control.Difficulty = RatingText(Rate(methods.MethodUse, control.TrialCount, control.Creating));
   for (int k = 0; k < kMethodRows; ++k) {
     const int count = methods.MethodUse[k];
     if (count == 0) continue;
-    if (k > 2 && !control.Creating) control.Difficulty = " Medium";
-    if (k > 3 && control.Creating) control.Difficulty = " Medium";
-    if (k > 4) control.Difficulty = " Difficult";
-    if (k > 8) control.Difficulty = " Diabolic";
-    if (control.TrialCount > 0) control.Difficulty = " Diabolic";
     if (listing == 1) {
       control.LineText += methods.MethodTag[k] + "=" + std::to_string(count) + "   ";
       control.LineItems += 1;

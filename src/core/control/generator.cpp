@@ -101,6 +101,7 @@ void Form1::FeedCreatedScheme() {
 }
 
 void Form1::mCrea_click() {
+  const Drawn drawn(*this);
   Azzera_Click();
   gen.RemovedCount = 0;
   gen.RemovedCells.clear();
@@ -189,6 +190,7 @@ void Form1::mCrea_click() {
 }
 
 void Form1::BatchCreate() {
+  const Drawn drawn(*this);
   for (int i = 0; i < 10; ++i) {
     do {
       Azzera_Click();

@@ -3,27 +3,10 @@
 #include <bit>
 
 #include "board/board.h"
-#include "ui/form1.h"
 
 namespace tessora {
 
 namespace {
-
-// The 20 peers of every cell: the other cells of its row, column and box.
-struct PeerTable {
-  std::array<std::array<std::uint8_t, 20>, kCells> peers{};
-  constexpr PeerTable() {
-    for (int c = 0; c < kCells; ++c) {
-      int n = 0;
-      for (int p = 0; p < kCells; ++p) {
-        if (p == c) continue;
-        if (RowZone(p) == RowZone(c) || ColZone(p) == ColZone(c) || BoxZone(p) == BoxZone(c))
-          peers[c][n++] = static_cast<std::uint8_t>(p);
-      }
-    }
-  }
-};
-inline constexpr PeerTable kPeers{};
 
 constexpr bool Single(unsigned m) { return (m & (m - 1)) == 0; }
 
@@ -55,7 +38,7 @@ struct Grid {
       value[c] = static_cast<std::uint8_t>(v);
       cand[c] = bit;
       --open;
-      for (const std::uint8_t p : kPeers.peers[c]) {
+      for (const std::uint8_t p : kPeers[c]) {
         if (!(cand[p] & bit)) continue;
         if (value[p]) return false;  // a peer already holds v
         const auto left = static_cast<std::uint16_t>(cand[p] & ~bit);
@@ -151,15 +134,10 @@ int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 8
   return s.found;
 }
 
-std::vector<std::uint16_t> PlanTrials(const Form1& f) {
-  if (!f.control.UseTrialPlan) return {};
+std::vector<std::uint16_t> PlanTrials(const Board& board, bool plan) {
+  if (!plan) return {};
   std::array<int, 81> grid{};
-  for (int c = 0; c < kCells; ++c) {
-    if (!f.Filled(c)) continue;
-    int v = f.Value(c);
-    if (!v) return std::vector<std::uint16_t>(kCells, 0);  // a cell that holds no digit: no solution
-    grid[c] = v;
-  }
+  for (int c = 0; c < kCells; ++c) grid[c] = board.Value(c);
   std::array<int, 81> solution{};
   int n = CountSolutions(grid, 2, &solution);
   if (n >= 2) return {};

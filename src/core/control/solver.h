@@ -9,7 +9,7 @@
 
 namespace tessora {
 
-class Form1;
+class Board;
 
 // grid: 0 for an empty cell, 1..9 for a value. Counts solutions up to `limit`
 // and stores the first one found in `first` when given. A grid that breaks a
@@ -19,6 +19,7 @@ int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 8
 // For the first trial of the control: per cell, the digits that some solution
 // of the board holds (bit d for digit d) when the board has at most one
 // solution; an empty list when it has several (every trial must then be played).
-std::vector<std::uint16_t> PlanTrials(const Form1& f);
+// With `plan` clear every trial is played: an empty list.
+std::vector<std::uint16_t> PlanTrials(const Board& board, bool plan);
 
 }  // namespace tessora

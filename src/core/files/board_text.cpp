@@ -11,10 +11,9 @@ void Form1::TakeBoardText() {
     row.clear();
     for (int c = 0; c < 9; ++c) {
       const int cell = 9 * r + c;
-      const std::string value = Trim(w.caN[cell].caption);
-      if (Filled(cell) && !value.empty()) {
-        row += value;
-        if (w.caN[cell].ink == colour::DarkBlue) files.SchemeOnly = false;
+      if (Filled(cell)) {
+        row += static_cast<char>('0' + Value(cell));
+        if (board.OriginOf(cell) == Origin::Keyed) files.SchemeOnly = false;
       } else {
         row += ' ';
       }
@@ -31,8 +30,8 @@ void Form1::TakeBoardText() {
     std::string& row = rows[9 + r];
     row.clear();
     for (int c = 0; c < 9; ++c) {
-      const Colour ink = w.caN[9 * r + c].ink;
-      row += ink == colour::DarkBlue ? 'b' : ink == colour::White ? 'c' : ' ';
+      const Origin o = board.OriginOf(9 * r + c);
+      row += o == Origin::Keyed ? 'b' : o == Origin::Solver ? 'c' : ' ';
     }
   }
   files.SchemeLineCount = 18;

@@ -65,6 +65,7 @@ void Form1::Salva_Click() {
 }
 
 void Form1::Apri_Click() {
+  const Drawn drawn(*this);
   Azzera_Click();
   EnterWorkFolder();
   if (!control.Creating)
@@ -118,29 +119,20 @@ void Form1::Apri_Click() {
 void Form1::ShowLoadedText() {
   const auto& rows = files.SchemeLines2;
   for (int i = 0; i < kCells; ++i) {
-    CellLabel& c = w.caN[i];
-    c.ink = colour::Red;
-    c.font = font::Mono;
-    c.size = 9;
-    c.caption.clear();
-    c.back = colour::White;
+    ShowEmpty(i);
+    w.caN[i].back = colour::White;
     board.Can[i] = CandText();
   }
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
       const char ch = c < static_cast<int>(rows[r].size()) ? rows[r][c] : ' ';
-      if (ch == ' ') continue;
-      CellLabel& l = w.caN[9 * r + c];
-      l.font = font::Sans;
-      l.size = 18;
-      l.ink = colour::ButtonText;
-      l.caption.assign(1, ch);
+      if (ch != ' ') ShowValue(9 * r + c, ch - '0', Origin::Given);
     }
   if (files.SchemeLineCount > 9)
     for (int r = 9; r < 18; ++r)
       for (int c = 0; c < 9 && c < static_cast<int>(rows[r].size()); ++c) {
-        if (rows[r][c] == 'b') w.caN[9 * (r - 9) + c].ink = colour::DarkBlue;
-        else if (rows[r][c] == 'c') w.caN[9 * (r - 9) + c].ink = colour::White;
+        if (rows[r][c] == 'b') board.SetOrigin(9 * (r - 9) + c, Origin::Keyed);
+        else if (rows[r][c] == 'c') board.SetOrigin(9 * (r - 9) + c, Origin::Solver);
       }
   if (files.SchemeLineCount > 18) {
     // The fields run on from row to row: one per cell, each ended by a comma.
@@ -155,17 +147,13 @@ void Form1::ShowLoadedText() {
         pos = comma + 1;
       }
     }
-    for (auto& c : w.caN)
-      if (c.size != 18) {
-        c.font = font::Mono;
-        c.size = 9;
-      }
   }
   board.FilledCount = CountFilled();
   if (control.TrialMode) {
     methods.SuggestionCount = control.SavedSuggestions;
     board.FilledCount = control.SavedFilled;
   }
+  DrawCells();
 }
 
 }  // namespace tessora

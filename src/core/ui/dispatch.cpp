@@ -70,6 +70,7 @@ static bool Reachable(MainWindow& w, const Control& c) {
 
 bool Form1::Click(const std::string& name) {
   if (unloaded) return false;
+  const Drawn drawn(*this);
   if (form3.open) {
     auto it = Form3Handlers().find(name);
     if (it == Form3Handlers().end()) return false;
@@ -129,6 +130,7 @@ bool Form1::Pick(const std::string& name, const std::string& item) {
 
 bool Form1::Tick(const std::string& name) {
   if (unloaded) return false;
+  const Drawn drawn(*this);
   if (name == "TempEr" && w.TempEr.enabled) {
     TempEr_Timer();
     return true;
@@ -142,6 +144,7 @@ bool Form1::Tick(const std::string& name) {
 
 void Form1::KeyDown(int keyCode, int shiftState) {
   if (unloaded || form3.open) return;
+  const Drawn drawn(*this);
   if (keyCode == key::F1) {
     F1Help("");
     return;

@@ -1,45 +1,8 @@
 // The board's layout, the cursor that follows the mouse, the double-click
 // marking, the candidate display and the redrawing from the board text image.
-#include <array>
-#include <charconv>
-#include <cstring>
-
-#include "ui/cell_scan.h"
 #include "ui/form1.h"
 
 namespace tessora {
-
-namespace {
-
-// The arrays whose elements the layout names.
-enum LaidOutArray { kLiO, kRi, kLiV, kCo };
-
-// The name of element i of a control array: "liO(3)" (left as it is when it
-// already reads so, as it does after the first layout). The names of the
-// elements a layout creates are written once.
-void ArrayName(std::string& name, LaidOutArray array, int i) {
-  static const char* const kArrays[4] = {"liO", "ri", "liV", "co"};
-  static const std::array<std::array<std::string, 10>, 4> kNames = [] {
-    std::array<std::array<std::string, 10>, 4> t{};
-    for (int a = 0; a < 4; ++a)
-      for (int j = 0; j < 10; ++j) t[a][j] = std::string(kArrays[a]) + "(" + std::to_string(j) + ")";
-    return t;
-  }();
-  if (i >= 0 && i < 10) {
-    AssignText(name, kNames[array][i]);
-    return;
-  }
-  char buf[32];
-  std::size_t n = std::strlen(kArrays[array]);
-  std::memcpy(buf, kArrays[array], n);
-  buf[n++] = '(';
-  char* end = std::to_chars(buf + n, buf + sizeof buf - 1, i).ptr;
-  *end++ = ')';
-  n = static_cast<std::size_t>(end - buf);
-  if (name.size() != n || name.compare(0, n, buf, n) != 0) name.assign(buf, n);
-}
-
-}  // namespace
 
 void Form1::LayoutBoard() {
   const int step = 640;
@@ -55,15 +18,15 @@ void Form1::LayoutBoard() {
   w.ri.resize(board.NumRows + 1, w.ri[0]);
   for (int i = 0; i <= board.NumRows; ++i) {
     Control& l = w.liO[i];
-    ArrayName(l.name, kLiO, i);
+    l.name = "liO(" + std::to_string(i) + ")";
     l.x1 = board.GridLeft;
     l.y1 = l.y2 = board.GridTop + i * step;
     l.x2 = board.GridLeft + 9 * step;
     l.borderWidth = i % 3 == 0 ? 3 : 1;
     l.visible = true;
     Control& h = w.ri[i];
-    ArrayName(h.name, kRi, i);
-    if (h.caption.size() != 1 || h.caption[0] != 'A' + i) h.caption.assign(1, static_cast<char>('A' + i));
+    h.name = "ri(" + std::to_string(i) + ")";
+    h.caption = std::string(1, static_cast<char>('A' + i));
     h.left = l.x1 - 200;
     h.top = l.y1 + 100;
     h.visible = i < 9;
@@ -75,15 +38,15 @@ void Form1::LayoutBoard() {
   w.co.resize(board.NumCols + 1, w.co[0]);
   for (int j = 0; j <= board.NumCols; ++j) {
     Control& l = w.liV[j];
-    ArrayName(l.name, kLiV, j);
+    l.name = "liV(" + std::to_string(j) + ")";
     l.x1 = l.x2 = board.GridLeft + j * step;
     l.y1 = board.GridTop;
     l.y2 = board.GridTop + 9 * step;
     l.borderWidth = j % 3 == 0 ? 3 : 1;
     l.visible = true;
     Control& h = w.co[j];
-    ArrayName(h.name, kCo, j);
-    if (h.caption.size() != 1 || h.caption[0] != 'a' + j) h.caption.assign(1, static_cast<char>('a' + j));
+    h.name = "co(" + std::to_string(j) + ")";
+    h.caption = std::string(1, static_cast<char>('a' + j));
     h.left = l.x1 + 200;
     h.top = board.GridTop - 200;
     h.visible = j < 9;
@@ -180,46 +143,40 @@ void Form1::ClearMarks() {
 
 void Form1::ShowCandidates() {
   if (!(advice.AdviceLevel == 's' || w.Sugge1.selected || w.Sugge6.selected || w.Sugge8.selected)) return;
-  ForEachCell(~FilledCells(*this) & kAllCells, [&](int i) {
+  for (int i = 0; i < kCells; ++i) {
+    if (Filled(i)) continue;
     CellLabel& c = w.caN[i];
-    CandidateCaptionTo(i, c.caption);
-    AssignText(c.font, font::Mono);
+    c.caption = CandidateCaption(i);
+    c.font = font::Mono;
     c.size = 9;
-  });
+  }
+}
+
+void Form1::ClearEmptyCaptions() {
+  for (int i = 0; i < kCells; ++i)
+    if (!Filled(i)) w.caN[i].caption.clear();
 }
 
 void Form1::ShowBoardText() {
   const auto& rows = files.SchemeLines;
   board.Can.fill(CandText());
-  // Every cell in one pass, straight into its final style: a value in the
-  // large font with the given ink, an empty cell in the empty-cell style,
-  // the ink then taken from the colour rows when the image holds them.
-  int filled = 0;
   for (int r = 0; r < 9; ++r) {
     const std::string& values = rows[r];
     const std::string* marks = files.SchemeLineCount > 9 ? &rows[9 + r] : nullptr;
     for (int c = 0; c < 9; ++c) {
-      CellLabel& l = w.caN[9 * r + c];
+      const int cell = 9 * r + c;
       const char ch = c < static_cast<int>(values.size()) ? values[c] : ' ';
-      Colour ink;
+      // The ink marks of the image: b a value keyed in play, c one the
+      // control placed; a mark on an empty cell inks it all the same.
+      const char mark = marks && c < static_cast<int>(marks->size()) ? (*marks)[c] : ' ';
+      const Origin marked = mark == 'b' ? Origin::Keyed : mark == 'c' ? Origin::Solver : Origin::None;
       if (ch != ' ') {
-        l.caption.assign(1, ch);
-        AssignText(l.font, font::Sans);
-        l.size = 18;
-        ink = colour::ButtonText;
-        ++filled;
+        ShowValue(cell, ch - '0', marked == Origin::None ? Origin::Given : marked);
       } else {
-        l.caption.clear();
-        AssignText(l.font, font::Mono);
-        l.size = 9;
-        ink = colour::Red;
+        ShowEmpty(cell);
+        board.SetOrigin(cell, marked);
       }
-      if (marks && c < static_cast<int>(marks->size())) {
-        if ((*marks)[c] == 'b') ink = colour::DarkBlue;
-        else if ((*marks)[c] == 'c') ink = colour::White;
-      }
-      l.ink = ink;
-      l.back = colour::White;
+      w.caN[cell].back = colour::White;
     }
   }
   if (files.SchemeLineCount > 18)
@@ -235,28 +192,36 @@ void Form1::ShowBoardText() {
         pos = comma + 1;
       }
     }
-  board.FilledCount = filled;
+  board.FilledCount = CountFilled();
   if (control.TrialMode) {
     methods.SuggestionCount = control.SavedSuggestions;
     board.FilledCount = control.SavedFilled;
     methods.MethodUse = control.SavedMethodUse;
   }
+  DrawCells();
 }
 
 }  // namespace tessora
 
 namespace tessora {
 
+void Form1::RecountCandidates() {
+  tessora::RecountCandidates(board);
+  // Switching to "All" shows the candidates in the empty cells.
+  SelectOption(w.Sugge1);
+}
+
 void Form1::mRicMan_Click() {
-  RecountCandidates(*this);
+  const Drawn drawn(*this);
+  RecountCandidates();
   SelectOption(w.Sugge1);
   for (int i = 0; i < kCells; ++i) {
     if (Filled(i)) continue;
     CellLabel& c = w.caN[i];
-    CandidateCaptionTo(i, c.caption);
+    c.caption = CandidateCaption(i);
     c.font = font::Mono;
     c.size = 9;
-    c.ink = colour::Red;
+    board.SetOrigin(i, Origin::None);
   }
   w.BoardClear();
   w.BoardAdd("CANDIDATES HAVE BEEN RECOUNTED");

@@ -98,6 +98,7 @@ void WriteControl(Json& controls, const Control& c) {
 }  // namespace
 
 std::string DumpState(Form1& f) {
+  f.DrawCells();
   MainWindow& w = f.w;
   Json j;
   j["caption"] = w.caption;
@@ -220,7 +221,7 @@ std::string DumpState(Form1& f) {
   v["LoadingScheme"] = f.control.LoadingScheme;
   v["AfterCancel"] = f.control.AfterCancel;
   v["CandidatesReady"] = f.control.CandidatesReady;
-  v["ValueColor"] = ColourText(f.control.ValueColor);
+  v["ValueColor"] = ColourText(InkOf(f.control.ValueOrigin));
   v["MoveCount"] = f.control.MoveCount;
   v["Difficulty"] = f.control.Difficulty;
   v["SchemeFile"] = f.files.SchemeFile;

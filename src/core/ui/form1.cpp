@@ -2,11 +2,6 @@
 // helpers shared by all handlers.
 #include "ui/form1.h"
 
-#include <array>
-#include <cstring>
-
-#include "ui/cell_scan.h"
-
 namespace tessora {
 
 Form1::Form1(Platform& p) : platform(p) {}
@@ -23,6 +18,7 @@ void Form1::StartUpTables() {
 }
 
 void Form1::Form_Load() {
+  const Drawn drawn(*this);
   board.NumRows = 9;
   board.NumCols = 9;
   board.BoardLeft = w.Apri.left + w.Apri.width + 560;
@@ -49,6 +45,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Azzera_Click() {
+  const Drawn drawn(*this);
   // 1. Remove the run-time elements of the control arrays. The layout below
   // creates the grid lines and headers again as copies of element 0; the
   // elements already there are made those copies in place.
@@ -73,10 +70,11 @@ void Form1::Azzera_Click() {
     c.back = colour::White;
     c.border = false;
     c.size = 9;
-    c.ink = colour::Red;
-    SetNumberText(c.tooltip, i);
+    c.tooltip = std::to_string(i);
     c.visible = false;
+    board.ClearValue(i);
   }
+  heldCaptions = 0;
   // 5. The cursor.
   board.CurCell = 0;
   w.caN[0].back = colour::LightYellow;
@@ -154,7 +152,7 @@ void Form1::Azzera_Click() {
   board.MarkState = 0;
   board.ErrorCount = 0;
   w.NErr.caption.clear();
-  control.ValueColor = colour::DarkBlue;
+  control.ValueOrigin = Origin::Keyed;
   files.SchemeOnly = true;
   control.ControlFailed = false;
   methods.Checking = false;
@@ -213,30 +211,64 @@ void Form1::TempCons_Timer() {
   w.BoardAdd(advice.WaitText);
 }
 
-void Form1::RepaintPanels() { platform.Repaint(); }
+void Form1::RepaintPanels() {
+  DrawCells();
+  platform.Repaint();
+}
 
 // ---- helpers -----------------------------------------------------------
 
-void Form1::ShowValue(int cell, int digit, Colour ink) {
-  CellLabel& c = w.caN[cell];
-  // A digit outside 1..9 (derived from a broken zone) shows as "0" and holds no value.
-  c.caption.assign(1, digit >= 1 && digit <= 9 ? static_cast<char>('0' + digit) : '0');
-  AssignText(c.font, font::Sans);
-  c.size = 18;
-  c.ink = ink;
+Colour InkOf(Origin origin) {
+  switch (origin) {
+    case Origin::Given: return colour::ButtonText;
+    case Origin::Keyed: return colour::DarkBlue;
+    case Origin::Solver: return colour::White;
+    case Origin::None: break;
+  }
+  return colour::Red;
+}
+
+void Form1::ShowValue(int cell, int digit, Origin origin) {
+  board.SetValue(cell, digit, origin);
+  heldCaptions &= ~CellBit(cell);
 }
 
 void Form1::ShowEmpty(int cell) {
+  board.ClearValue(cell);
+  heldCaptions &= ~CellBit(cell);
   CellLabel& c = w.caN[cell];
   c.caption.clear();
-  AssignText(c.font, font::Mono);
+  c.font = font::Mono;
   c.size = 9;
-  c.ink = colour::Red;
+}
+
+void Form1::ShowCaption(int cell, const std::string& text) {
+  w.caN[cell].caption = text;
+  if (Filled(cell) && text != std::string(1, static_cast<char>('0' + Value(cell)))) heldCaptions |= CellBit(cell);
+  else heldCaptions &= ~CellBit(cell);
+}
+
+std::string Form1::ShownCaption(int cell) const {
+  if (Filled(cell) && !Has(heldCaptions, cell)) return std::string(1, static_cast<char>('0' + Value(cell)));
+  return w.caN[cell].caption;
+}
+
+void Form1::DrawCells() {
+  ForEachCell(board.TakeChanged(), [&](int c) {
+    CellLabel& l = w.caN[c];
+    l.ink = InkOf(board.OriginOf(c));
+    if (!Filled(c)) {
+      heldCaptions &= ~CellBit(c);
+      return;
+    }
+    l.font = font::Sans;
+    l.size = 18;
+    if (!Has(heldCaptions, c)) l.caption = std::string(1, static_cast<char>('0' + Value(c)));
+  });
 }
 
 void Form1::PaintAllWhite() {
-#pragma GCC unroll 9
-  for (int i = 0; i < kCells; ++i) w.caN[i].back = colour::White;
+  for (CellLabel& c : w.caN) c.back = colour::White;
 }
 
 void Form1::SetLight(Colour c, const std::string& caption) {
@@ -255,7 +287,7 @@ void Form1::SelectOption(Control& option) {
   // Only option buttons belong to a group; their kinds and containers are
   // fixed when the window is built.
   for (Control* c : w.Options())
-    if (c != &option && c->kind == Kind::Option && SameText(c->parent, option.parent)) c->selected = false;
+    if (c != &option && c->kind == Kind::Option && c->parent == option.parent) c->selected = false;
   if (option.parent == "CorVF")
     for (Control& c : w.cv1) c.selected = false;
   option.selected = true;
@@ -270,6 +302,7 @@ void Form1::RunOptionHandler(const Control& option) {
 }
 
 MsgResult Form1::MsgBox(const std::string& text, MsgButtons buttons, const std::string& title, bool infoIcon) {
+  DrawCells();
   MessageBoxRequest req{text, buttons, title, infoIcon};
   MsgResult r = platform.MessageBox(req);
   shownMessages.push_back({req, r});
@@ -281,9 +314,7 @@ void Form1::ShowErrorCount(const std::string& plural) {
 }
 
 void Form1::TakeCaptionSnapshot() {
-  ForEachCellBit(FilledCells(*this), [&](int i, bool isFilled) {
-    if (!SurelyHolds(board.CaptionSnapshot[i], w.caN[i].caption, isFilled)) SnapshotCaption(i);
-  });
+  for (int i = 0; i < kCells; ++i) board.CaptionSnapshot[i] = Filled(i) ? ShownCaption(i) : std::string();
 }
 
 int Form1::CountFilled() const {
@@ -293,40 +324,9 @@ int Form1::CountFilled() const {
 }
 
 std::string Form1::CandidateCaption(int cell) const {
-  std::string t;
-  CandidateCaptionTo(cell, t);
+  std::string t = board.Can[cell].Digits();
+  if (t.size() > 5) t.insert(5, 1, ' ');
   return t;
-}
-
-namespace {
-
-// The caption of every candidate mask (bits 1..9): the digits in ascending
-// order, a blank after the fifth.
-struct CaptionText {
-  char chars[11];
-  std::uint8_t size;
-};
-const std::array<CaptionText, 512> kCandidateCaptions = [] {
-  std::array<CaptionText, 512> t{};
-  for (unsigned m = 0; m < 512; ++m) {
-    CaptionText& e = t[m];
-    int n = MaskDigitChars(static_cast<std::uint16_t>(m << 1), e.chars);
-    if (n > 5) {
-      for (int i = n; i > 5; --i) e.chars[i] = e.chars[i - 1];
-      e.chars[5] = ' ';
-      ++n;
-    }
-    e.size = static_cast<std::uint8_t>(n);
-  }
-  return t;
-}();
-
-}  // namespace
-
-void Form1::CandidateCaptionTo(int cell, std::string& out) const {
-  const CaptionText& t = kCandidateCaptions[(board.Can[cell].Mask() >> 1) & 0x1FF];
-  if (out.size() == t.size && std::memcmp(out.data(), t.chars, t.size) == 0) return;
-  out.assign(t.chars, t.size);
 }
 
 }  // namespace tessora

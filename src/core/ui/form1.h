@@ -2,7 +2,6 @@
 // every event handler as a member function on it. Nothing here knows Qt.
 #pragma once
 
-#include <bit>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,7 +17,10 @@
 
 namespace tessora {
 
-class WindowDetectorMemory;
+class DetectorMemory;
+
+// The ink that shows a value's origin.
+Colour InkOf(Origin origin);
 
 inline const std::string kProductTitle = "Tessora";
 inline const std::string kVersion = "2.2";
@@ -35,6 +37,12 @@ constexpr int Shift = 1, Ctrl = 2, Alt = 4;
 
 class Form1 {
  public:
+  // Draws the labels when a handler that may change the board returns.
+  struct Drawn {
+    Form1& f;
+    ~Drawn() { f.DrawCells(); }
+  };
+
   explicit Form1(Platform& platform);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
@@ -52,6 +60,8 @@ class Form1 {
   TrialState trials;
   FileState files;
   bool unloaded = false;  // the window was closed
+  // Filled cells whose caption is a text of the display's own (ShowCaption).
+  CellSet heldCaptions = 0;
   // Message boxes shown since the last dump, with the answer they got.
   struct ShownMessage {
     MessageBoxRequest request;
@@ -79,6 +89,8 @@ class Form1 {
   void Form_MouseMove(int button, int shiftState, int x, int y);
   void ClearMarks();
   void ShowCandidates();
+  // The empty cells lose their captions.
+  void ClearEmptyCaptions();
   void ShowBoardText();
 
   // ---- move entry ----------------------------------------------------------
@@ -102,6 +114,8 @@ class Form1 {
   void mSoluz_Click();
 
   // ---- candidates ----------------------------------------------------------
+  // The candidates recounted from the values, then all of them shown.
+  void RecountCandidates();
   void mRicMan_Click();
 
   // ---- board text image ----------------------------------------------------
@@ -109,6 +123,10 @@ class Form1 {
 
   // ---- solvability control and rating ------------------------------------
   void Gioca_Click();
+  // A step the solving loop found, applied as the control applies it: a
+  // placement written in the control's ink and propagated, or the first
+  // pattern digit the target holds removed; counted as a suggestion.
+  void ApplyStep(const Step& step);
   void BuildTrialTable();
   void RunSolvingLoop();
   bool StartTrial();  // false when no trial is left
@@ -147,11 +165,11 @@ class Form1 {
   void mEspPdf_Click();  // "Export PDF...": the same sheet drawn as a PDF
 
   // ---- priority order ------------------------------------------------------
-  void FindAdviceStep();
-  // The same walk for a loop of walks (the replay): the memory lets the
-  // detectors look only where the board changed since they last found
-  // nothing. Between walks the caller tells the memory what it changed.
-  void FindAdviceStep(WindowDetectorMemory* memory);
+  // The walk over the priority list: the first step any group's method finds,
+  // written into AdviceStep (Progress set), and returned. A loop of walks
+  // (the replay) passes its detector memory, which it tells of every change
+  // it makes between walks.
+  Step FindAdviceStep(DetectorMemory* memory = nullptr);
   void mOpzio_click();
   void Form3_Load();
   void Prio_Click();
@@ -195,27 +213,29 @@ class Form1 {
   bool Pick(const std::string& name, const std::string& item);
   bool Tick(const std::string& name);
 
-  // ---- helpers shared by the handlers -------------------------------------
-  // The size is compared by its bits: 18.0 has one representation, so this is
-  // size == 18 without the floating-point compare (the detectors ask it all the time).
-  bool Filled(int cell) const {
-    return std::bit_cast<std::uint64_t>(w.caN[cell].size) == std::bit_cast<std::uint64_t>(18.0);
-  }
-  // The value of a filled cell (0 when its caption holds no digit). A string
-  // always holds its terminating zero, so the first character can be read
-  // before the length is known.
-  // Worked out without a branch: whether a caption holds one character
-  // follows the board, which a processor cannot predict.
-  int Value(int cell) const {
-    const std::string& c = w.caN[cell].caption;
-    const unsigned d = static_cast<unsigned char>(c.data()[0]) - static_cast<unsigned>('1');
-    const unsigned digit = static_cast<unsigned>(c.size() == 1) & static_cast<unsigned>(d < 9);
-    return static_cast<int>((d + 1) & (0u - digit));
-  }
-  // Writes a value into a cell: caption, "MS Sans Serif" 18 points, the ink.
-  void ShowValue(int cell, int digit, Colour ink);
+  // ---- the board and its labels ------------------------------------------
+  // The board model holds every cell's value, origin and candidates; the 81
+  // labels show it. A filled cell's label shows its value in "MS Sans Serif"
+  // at 18 points, in its origin's ink; an empty cell's caption, font and size
+  // are the display's own (candidates, an emptied value at size 4, a trial
+  // text), set by the handlers, and only its ink comes from the board.
+  bool Filled(int cell) const { return board.Filled(cell); }
+  int Value(int cell) const { return board.Value(cell); }
+  // Writes a value with its origin into the board.
+  void ShowValue(int cell, int digit, Origin origin);
   // Empties a cell in the empty-cell style ("Courier New" 9, red, no caption).
   void ShowEmpty(int cell);
+  // A filled cell's caption set to a text of the display's own (a caption
+  // snapshot that no longer matches the value); the value is unchanged. The
+  // value's own text again when the text is that.
+  void ShowCaption(int cell, const std::string& text);
+  // The caption a cell shows: its value's digit (or the text it was given),
+  // for an empty cell what the display put there.
+  std::string ShownCaption(int cell) const;
+  // Brings the labels of the cells whose value or origin changed up to the
+  // board. The event entry points, DoEvents, RepaintPanels and the dump call
+  // it; a handler that changes the board and reads labels calls it too.
+  void DrawCells();
   void PaintAllWhite();
   void SetLight(Colour colour, const std::string& caption);
   void SetTimer(Control& timer, bool enabled);
@@ -225,24 +245,17 @@ class Form1 {
   void RunOptionHandler(const Control& option);
   MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
                    const std::string& title = "", bool infoIcon = false);
-  void DoEvents() { platform.DoEvents(); }
+  void DoEvents() {
+    DrawCells();
+    platform.DoEvents();
+  }
   void ShowErrorCount(const std::string& plural);
   int CountFilled() const;
   // CaptionSnapshot emptied, then holding the caption of every filled cell.
   void TakeCaptionSnapshot();
-  // One cell of TakeCaptionSnapshot; an entry that already holds the caption
-  // is left alone.
-  void SnapshotCaption(int cell) {
-    std::string& entry = board.CaptionSnapshot[cell];
-    if (!Filled(cell)) {
-      if (!entry.empty()) entry.clear();
-      return;
-    }
-    const std::string& caption = w.caN[cell].caption;
-    if (!SameText(entry, caption)) entry = caption;
-  }
-  std::string CandidateCaption(int cell) const;  // trimmed candidates, wrapped after five digits
-  void CandidateCaptionTo(int cell, std::string& out) const;  // the same, written into out
+  // A cell's candidates as its caption shows them: the digits, a blank after
+  // the fifth (the label wraps the rest onto a second line).
+  std::string CandidateCaption(int cell) const;
 };
 
 }  // namespace tessora

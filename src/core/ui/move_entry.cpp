@@ -5,6 +5,7 @@
 namespace tessora {
 
 void Form1::Form_KeyDown(int keyCode, int shiftState) {
+  const Drawn drawn(*this);
   // 1-3.
   for (Control* b : {&w.Sugge3b, &w.Sugge3c, &w.Sugge3d}) b->enabled = false;
   if (keyCode == key::F2 || keyCode == key::F3 || keyCode == key::F4 || keyCode == key::F12) return;
@@ -50,7 +51,7 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
   if (shiftState != 0) return;
   const int cur = board.CurCell;
   CellLabel& cell = w.caN[cur];
-  if (board.PlayPhase && cell.ink == colour::ButtonText) {
+  if (board.PlayPhase && board.OriginOf(cur) == Origin::Given) {
     w.BoardClear();
     w.BoardAdd("- Black Values are NOT");
     w.BoardAdd("  changeable!");
@@ -59,24 +60,23 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
 
   // 10-11. Keypad digits become main-keyboard digits; the same value again does nothing.
   if (keyCode >= 97 && keyCode <= 109) keyCode -= 48;
-  board.KeyChar.assign(1, static_cast<char>(keyCode));
-  static const std::string kNoValue = "0";
-  if (SameText(board.KeyChar, Filled(cur) ? cell.caption : kNoValue)) return;
+  board.KeyChar = std::string(1, static_cast<char>(keyCode));
+  if (board.KeyChar == (Filled(cur) ? ShownCaption(cur) : "0")) return;
 
   bool advance = false;
   if (keyCode == key::Delete) {
     // 12.
     if (!Filled(cur)) return;
     board.KeyChar.clear();
+    board.ClearValue(cur);
     cell.caption.clear();
     cell.size = 4;
-    cell.ink = colour::Red;
     board.FilledCount -= 1;
     w.Fatti.caption = std::to_string(board.FilledCount);
     if (!board.PlayPhase) return;
     // The peers of the emptied cell lost its value when it was written: the
     // control starts from candidates counted afresh from the values left.
-    RecountCandidates(*this);
+    RecountCandidates();
     control.AfterCancel = true;
     Gioca_Click();
     if (w.Sugge1.selected) ShowCandidates();
@@ -153,44 +153,28 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
           }
         }
       }
-      // 17. Write the digit.
+      // 17. Write the digit; it takes its ink once the propagation is through
+      // (a contradiction leaves the ink the cell had).
       if (Filled(cur)) board.FilledCount -= 1;
-      AssignText(cell.font, font::Sans);
-      cell.size = 18;
-      cell.caption.assign(1, board.KeyChar[0]);
+      ShowValue(cur, d, board.OriginOf(cur));
       board.FilledCount += 1;
-      SetNumberText(w.Fatti.caption, board.FilledCount);
+      w.Fatti.caption = std::to_string(board.FilledCount);
       board.Can[cur] = CandText::Filled();
       if (board.PlayPhase) {
         PropagateValue(cur, d);
         if (!board.InputEnabled) return;
       }
-      cell.ink = board.PlayPhase ? colour::DarkBlue : colour::ButtonText;
+      board.SetOrigin(cur, board.PlayPhase ? Origin::Keyed : Origin::Given);
       w.ImaCompl.visible = false;
       for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3}) b->enabled = true;
       if (board.FilledCount == 81) CheckEndOfGame();
     }
-    // 18. Tidy the board and take the caption snapshot, in one pass; then,
-    // unless all candidates are shown, the empty cells lose their captions
-    // (after the repaint, and only when one of them holds any). The usual
-    // cell needs nothing: an empty one whose entry and caption are both
-    // empty, a filled one whose entry already reads as its caption.
-    bool emptyWithCaption = false;
-    for (int i = 0; i < kCells; ++i) {
-      CellLabel& l = w.caN[i];
-      l.back = colour::White;
-      l.border = false;
-      std::string& entry = board.CaptionSnapshot[i];
-      if (Filled(i)) {
-        if (!SameText(entry, l.caption)) entry = l.caption;
-      } else if ((entry.size() | l.caption.size()) != 0) {
-        if (!entry.empty()) entry.clear();
-        emptyWithCaption |= !l.caption.empty();
-      }
-    }
-    board.CursorBack = colour::White;
+    // 18. Tidy the board and take the caption snapshot; then, unless all
+    // candidates are shown, the empty cells lose their captions.
+    ClearMarks();
+    TakeCaptionSnapshot();
     RepaintPanels();
-    if (!w.Sugge1.selected && emptyWithCaption)
+    if (!w.Sugge1.selected)
       for (int i = 0; i < kCells; ++i)
         if (!Filled(i)) w.caN[i].caption.clear();
     if (board.PlayPhase) return;
