@@ -3,13 +3,16 @@
 # solver and rater from Debian) in one run, and prints puzzles per second of
 # both, their ratio, and Tessora's share of solved, failed and trial schemes.
 #   bench/compare_rate.sh [FILE...]   (default: four files of ../shared/puzzles)
+# TESSORA_CLI=PATH rates with another build of tessora-cli.
 # Each tool runs each file RUNS times (default 5), in turn, and its best time
 # counts: one run of a small file lasts a few milliseconds, where the noise of
-# the machine would decide the ratio.
+# the machine would decide the ratio. The time is the processor time the run
+# took (user and system), not the time of day that passed: on a machine that
+# others share, the second depends on their load.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 puzzles="$root/../shared/puzzles"
-cli="$root/build/src/cli/tessora-cli"
+cli="${TESSORA_CLI:-$root/build/src/cli/tessora-cli}"
 
 if ! command -v qqwing >/dev/null; then
   sudo_cmd=""; [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
@@ -28,7 +31,12 @@ fi
 
 runs="${RUNS:-5}"
 tmp="$(mktemp -d)"; trap 'rm -rf "$tmp"' EXIT
-now() { date +%s.%N; }
+# The processor time (user + system, seconds) of one run of a command.
+cputime() {
+  local TIMEFORMAT='%3U %3S' t
+  t=$( { time "$@" >/dev/null 2>&1; } 2>&1 ) || true
+  echo "$t" | awk '{ print $1 + $2 }'
+}
 printf '%-36s %7s %12s %12s %7s %8s %8s %8s\n' file puzzles tessora/s qqwing/s ratio solved failed trials
 for f in "${files[@]}"; do
   best_a=""; best_b=""
@@ -36,12 +44,12 @@ for f in "${files[@]}"; do
   n=$(wc -l < "$tmp/grids.txt")
   a=""; b=""
   for ((r = 0; r < runs; ++r)); do
-    t0=$(now); "$cli" rate --json "$tmp/grids.txt" > "$tmp/tessora.json"; t1=$(now)
-    qqwing --solve --stats --csv < "$tmp/grids.txt" > "$tmp/qqwing.csv" 2>/dev/null || true; t2=$(now)
-    a=$(echo "$t1 - $t0" | bc -l); b=$(echo "$t2 - $t1" | bc -l)
+    a=$(cputime "$cli" rate --json "$tmp/grids.txt")
+    b=$(cputime sh -c 'qqwing --solve --stats --csv < "$1"' sh "$tmp/grids.txt")
     if [ -z "$best_a" ] || [ "$(echo "$a < $best_a" | bc -l)" = 1 ]; then best_a=$a; fi
     if [ -z "$best_b" ] || [ "$(echo "$b < $best_b" | bc -l)" = 1 ]; then best_b=$b; fi
   done
+  "$cli" rate --json "$tmp/grids.txt" > "$tmp/tessora.json"
   solved=$(grep -c '"result":"solved"' "$tmp/tessora.json" || true)
   failed=$(grep -c '"result":"failed"' "$tmp/tessora.json" || true)
   trials=$(grep -c '"trials":[1-9]' "$tmp/tessora.json" || true)

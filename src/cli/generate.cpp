@@ -7,7 +7,7 @@
 
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
-#include "util/json.h"
+#include <nlohmann/json.hpp>
 
 namespace tessora::cli {
 
@@ -67,17 +67,15 @@ int Generate(const std::vector<std::string>& args) {
       }
     const std::string difficulty = Trim(form.control.Difficulty);
     if (json) {
-      JsonWriter j;
-      j.BeginObject();
-      j.Key("name").String(form.files.SchemeFile);
-      j.Key("puzzle").String(puzzle);
-      j.Key("givens").Int(givens);
-      j.Key("difficulty").String(difficulty);
-      j.Key("seed").Int(form.gen.SeedIndex);
-      j.Key("symmetry").Int(form.gen.SymmetryKind);
-      j.Key("micros").Int(micros);
-      j.EndObject();
-      std::cout << j.str() << "\n";
+      nlohmann::ordered_json j;
+      j["name"] = form.files.SchemeFile;
+      j["puzzle"] = puzzle;
+      j["givens"] = givens;
+      j["difficulty"] = difficulty;
+      j["seed"] = form.gen.SeedIndex;
+      j["symmetry"] = form.gen.SymmetryKind;
+      j["micros"] = micros;
+      std::cout << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     } else {
       std::cout << form.files.SchemeFile << "  " << puzzle << "  " << givens << " givens  " << difficulty
                 << "  seed " << form.gen.SeedIndex << "  symmetry " << form.gen.SymmetryKind << "  " << micros

@@ -9,12 +9,12 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "files/scheme_format.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
-#include "util/json.h"
 #include "util/line_reader.h"
 
 namespace tessora::cli {
@@ -55,44 +55,69 @@ bool ReadPuzzles(std::istream& in, const std::string& name, std::vector<Puzzle>&
   return true;
 }
 
-// The moves and the report are read from the window in place: they stay as
-// they are until the next scheme runs.
+// The JSON text of a string as nlohmann-json writes it. A line a puzzle:
+// building a JSON tree for each costs more than rating an easy puzzle, so
+// the program's own texts (ASCII by construction) are escaped here; any
+// other text goes through the library.
+void AppendJson(std::string& out, const std::string& s) {
+  for (unsigned char ch : s)
+    if (ch >= 0x80) {
+      out += nlohmann::json(s).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+      return;
+    }
+  out += '"';
+  for (char ch : s) {
+    switch (ch) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\b': out += "\\b"; break;
+      case '\f': out += "\\f"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(ch) < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", ch);
+          out += buf;
+        } else {
+          out += ch;
+        }
+    }
+  }
+  out += '"';
+}
+
+void AppendJson(std::string& out, const std::vector<std::string>& texts) {
+  out += '[';
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i) out += ',';
+    AppendJson(out, texts[i]);
+  }
+  out += ']';
+}
+
 struct Outcome {
   std::string result, difficulty, solution;
   int suggestions = 0, trials = 0;
-  const std::string* moves = nullptr;
-  std::size_t moveCount = 0;
-  const std::vector<std::string>* report = nullptr;
+  std::vector<std::string> moves, report;
   long long micros = 0;
-};
-
-// A run of texts as a range, for the JSON writer.
-struct TextRun {
-  const std::string* first;
-  std::size_t count;
-  const std::string* begin() const { return first; }
-  const std::string* end() const { return first + count; }
-  const std::string* data() const { return first; }
-  std::size_t size() const { return count; }
 };
 
 Outcome RunOne(Form1& f, const std::string& grid) {
   f.Azzera_Click();
   f.DatIniz_Click();
-  // As a user keys a scheme in: a click on each cell that holds a given, then its digit.
-  for (int i = 0; i < kCells; ++i) {
-    if (grid[i] == '.') continue;
-    f.caN_Click(i);
-    f.KeyDown(grid[i], 0);
-  }
+  // The givens, as a user keys them in: a click on each cell that holds one,
+  // then its digit (written at once, to the same effect).
+  f.EnterGivens(grid);
   auto t0 = std::chrono::steady_clock::now();
   f.Gioca_Click();
   auto t1 = std::chrono::steady_clock::now();
   Outcome o;
   o.micros = std::chrono::duration_cast<std::chrono::microseconds>(t1 - t0).count();
-  o.report = &f.w.ListCons.items;
+  o.report = f.w.ListCons.items;
   o.trials = f.control.TrialCount;
-  const bool duplicate = !o.report->empty() && (*o.report)[0] == "ERROR IN CURRENT DATA!";
+  const bool duplicate = !o.report.empty() && o.report[0] == "ERROR IN CURRENT DATA!";
   if (duplicate || f.control.ContradictionSeen) {
     o.result = "invalid";
   } else if (f.control.ControlFailed || !f.board.PlayPhase) {
@@ -104,16 +129,13 @@ Outcome RunOne(Form1& f, const std::string& grid) {
     const auto& sol = f.control.TrialCount > 0 ? f.board.TrialSolution : f.board.Solution;
     o.solution.reserve(kCells);
     for (const std::string& s : sol) {
-      const std::string_view v = TrimView(s);
+      const std::string v = Trim(s);
       if (v.empty()) o.solution += '.';
       else o.solution += v;
     }
     const auto& list = f.control.MoveList;
     const std::size_t count = std::min<std::size_t>(f.control.MoveCount, list.empty() ? 0 : list.size() - 1);
-    if (count > 0) {
-      o.moves = list.data() + 1;
-      o.moveCount = count;
-    }
+    o.moves.assign(list.begin() + 1, list.begin() + 1 + static_cast<std::ptrdiff_t>(count));
   }
   if (o.result != "solved") o.trials = f.control.TrialCount;
   return o;
@@ -187,7 +209,6 @@ int Rate(const std::vector<std::string>& args) {
   auto start = std::chrono::steady_clock::now();
   if (!json) std::cout << "   n  result   difficulty  sugg  trials    micros  puzzle\n";
   int n = 0;
-  JsonWriter j;
   for (const Puzzle& p : puzzles) {
     ++n;
     Outcome o = RunOne(form, p.grid);
@@ -195,21 +216,21 @@ int Rate(const std::vector<std::string>& args) {
     if (!o.difficulty.empty()) byDifficulty[o.difficulty] += 1;
     if (o.trials > 0) ++withTrials;
     if (json) {
-      j.Clear();
-      j.BeginObject();
-      j.Key("n").Int(n);
-      j.Key("puzzle").String(p.grid);
-      j.Key("result").String(o.result);
-      j.Key("difficulty").String(o.difficulty);
-      j.Key("suggestions").Int(o.suggestions);
-      j.Key("trials").Int(o.trials);
-      j.Key("solution").String(o.solution);
-      j.Key("moves").Strings(TextRun{o.moves, o.moveCount});
-      j.Key("report").Strings(*o.report);
-      j.Key("micros").Int(o.micros);
-      j.EndObject();
-      j.EndLine();
-      std::cout << j.str();
+      std::string line = "{\"n\":" + std::to_string(n) + ",\"puzzle\":";
+      AppendJson(line, p.grid);
+      line += ",\"result\":";
+      AppendJson(line, o.result);
+      line += ",\"difficulty\":";
+      AppendJson(line, o.difficulty);
+      line += ",\"suggestions\":" + std::to_string(o.suggestions) + ",\"trials\":" + std::to_string(o.trials);
+      line += ",\"solution\":";
+      AppendJson(line, o.solution);
+      line += ",\"moves\":";
+      AppendJson(line, o.moves);
+      line += ",\"report\":";
+      AppendJson(line, o.report);
+      line += ",\"micros\":" + std::to_string(o.micros) + "}\n";
+      std::cout << line;
     } else {
       char line[160];
       std::snprintf(line, sizeof line, "%4d  %-7s  %-10s  %4d  %6d  %8lld  %s\n", n, o.result.c_str(),

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -266,4 +268,24 @@ TEST(CliRate, SchemeFileWithLoneCrLineEnds) {
   EXPECT_TRUE(Has(a.out, "\"result\":\"solved\""));
 }
 
+// rate writes its JSON lines itself (for speed); each must be exactly what
+// the JSON library writes for the object it holds.
+TEST(CliRate, JsonLinesAreWhatTheLibraryWrites) {
+  const std::string input =
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"
+      "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"
+      "8.9...3.....7.1...5.........7.....263...9.......1...4..6.2....4....8.5...........\n"
+      "..98...7..32....4.4....983...31........46..2.6.......1.5..7...23........9.86.2...\n"
+      "534678912672195348198342567859761423426853791713924856961537284287419635345286179\n";
+  CliRun r = Cli("rate --json", input);
+  ASSERT_EQ(r.status, 0);
+  std::istringstream lines(r.out);
+  int n = 0;
+  for (std::string line; std::getline(lines, line); ++n) {
+    nlohmann::ordered_json parsed;
+    ASSERT_NO_THROW(parsed = nlohmann::ordered_json::parse(line)) << line;
+    EXPECT_EQ(parsed.dump(), line);
+  }
+  EXPECT_EQ(n, 5);
+}
 }  // namespace

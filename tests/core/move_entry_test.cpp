@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "ui/dump.h"
 
 namespace tessora {
 namespace {
@@ -345,6 +346,46 @@ TEST(FinalSolution, AsksOnlyBeforeTheBoardIsComplete) {
   f.Click("mSoluz");
   EXPECT_TRUE(f.w.Peri.visible);
   EXPECT_EQ(p.platform.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace tessora
+
+namespace tessora {
+namespace {
+
+// Writing the givens at once leaves the window as keying them one by one,
+// each after a click on its cell: the same dump for every kind of scheme.
+TEST(EnterGivens, LeavesTheWindowAsKeyingThemIn) {
+  const char* const grids[] = {
+      ".................................................................................",
+      "....5............................................................................",
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79",
+      "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79",
+      "........................................................................1.......9",
+      "534678912672195348198342567859761423426853791713924856961537284287419635345286179",
+      "534678912672195348198342567859761423426853791713924856961537284287419635345286197",
+  };
+  for (const std::string grid : grids) {
+    std::string dumps[2];
+    for (int direct = 0; direct < 2; ++direct) {
+      test::Harness h;
+      Form1& f = h.form;
+      f.Azzera_Click();
+      f.DatIniz_Click();
+      if (direct) {
+        f.EnterGivens(grid);
+      } else {
+        for (int i = 0; i < kCells; ++i) {
+          if (grid[i] == '.') continue;
+          f.caN_Click(i);
+          f.KeyDown(grid[i], 0);
+        }
+      }
+      dumps[direct] = DumpState(f);
+    }
+    EXPECT_EQ(dumps[0], dumps[1]) << grid;
+  }
 }
 
 }  // namespace

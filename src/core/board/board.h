@@ -6,7 +6,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -16,62 +15,8 @@ namespace tessora {
 
 // "Aa" for cell 0 .. "Ii" for cell 80.
 std::string CellName(int cell);
-// The text of a number 0..80 ("7", "80"), from a table: cell numbers are
-// written often (tooltips, step records).
-const std::string& NumberText(int n);
-// s = the decimal text of n (as std::to_string writes it), leaving a text
-// that already reads so untouched. The usual numbers, 0..99 (cells, counts of
-// cells), are compared in place.
-void SetNumberTextAny(std::string& s, int n);
-inline void SetNumberText(std::string& s, int n) {
-  if (n >= 0 && n < 10) {
-    const char digit = static_cast<char>('0' + n);
-    if (s.size() != 1 || s[0] != digit) s.assign(1, digit);
-    return;
-  }
-  if (n >= 10 && n < 100) {
-    const char digits[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
-    if (s.size() != 2 || s[0] != digits[0] || s[1] != digits[1]) s.assign(digits, 2);
-    return;
-  }
-  SetNumberTextAny(s, n);
-}
-
 // The text without the blanks at both ends.
 std::string Trim(const std::string& s);
-// The same, as a view into the text.
-inline std::string_view TrimView(const std::string& s) {
-  std::size_t b = 0, e = s.size();
-  while (b < e && s[b] == ' ') ++b;
-  while (e > b && s[e - 1] == ' ') --e;
-  return std::string_view(s.data() + b, e - b);
-}
-// The first and the last sizeof(Word) of the n characters at p and q agree
-// (n between sizeof(Word) and twice that: together they cover all of them).
-template <typename Word>
-inline bool SameEnds(const char* p, const char* q, std::size_t n) {
-  Word x, y, u, v;
-  std::memcpy(&x, p, sizeof x);
-  std::memcpy(&y, q, sizeof y);
-  std::memcpy(&u, p + n - sizeof u, sizeof u);
-  std::memcpy(&v, q + n - sizeof v, sizeof v);
-  return x == y && u == v;
-}
-// a == b, with the short texts of the cells and fonts compared in place.
-inline bool SameText(const std::string& a, const std::string& b) {
-  const std::size_t n = a.size();
-  if (n != b.size()) return false;
-  const char *p = a.data(), *q = b.data();
-  if (n == 1) return p[0] == q[0];
-  if (n == 2) return p[0] == q[0] && p[1] == q[1];
-  if (n >= 4 && n < 8) return SameEnds<std::uint32_t>(p, q, n);
-  if (n >= 8 && n <= 16) return SameEnds<std::uint64_t>(p, q, n);
-  return n == 0 || std::memcmp(p, q, n) == 0;
-}
-// to = from, leaving a text that already reads so untouched.
-inline void AssignText(std::string& to, const std::string& from) {
-  if (!SameText(to, from)) to = from;
-}
 // The text without any blank.
 std::string NoBlanks(const std::string& s);
 
@@ -108,8 +53,6 @@ class CandText {
   int FirstDigit() const { return mask_ ? std::countr_zero(mask_) : 0; }
   std::string Text() const;     // untrimmed
   std::string Digits() const;   // trimmed
-  // Digits() written into `out` in place (no temporary text).
-  void DigitsTo(std::string& out) const;
   bool operator==(const CandText& o) const { return mask_ == o.mask_ && empty_ == o.empty_; }
 
  private:
@@ -119,12 +62,6 @@ class CandText {
 
 // Digits of a mask in ascending order ("137").
 std::string MaskDigits(std::uint16_t mask);
-// The same digits written into buf (room for nine); returns their number.
-inline int MaskDigitChars(std::uint16_t mask, char* buf) {
-  int n = 0;
-  for (unsigned m = mask & 0x3FEu; m; m &= m - 1) buf[n++] = static_cast<char>('0' + std::countr_zero(m));
-  return n;
-}
 
 // Flash bookkeeping.
 constexpr int kNoDeviation = 99;
@@ -158,17 +95,21 @@ class Board {
   Origin OriginOf(int cell) const { return origin_[cell]; }
   // Every cell's value, 0 for an empty cell.
   const std::array<std::uint8_t, kCells>& Values() const { return value_; }
+  // The filled cells.
+  CellSet FilledCells() const { return filled_; }
 
   // Writes a value (1..9) and its origin; the candidates stay as they are.
   void SetValue(int cell, int digit, Origin origin) {
     value_[cell] = static_cast<std::uint8_t>(digit);
     origin_[cell] = origin;
+    filled_ |= CellBit(cell);
     changed_ |= CellBit(cell);
   }
   // Empties a cell; `origin` is what an image marked it with, usually none.
   void ClearValue(int cell, Origin origin = Origin::None) {
     value_[cell] = 0;
     origin_[cell] = origin;
+    filled_ &= ~CellBit(cell);
     changed_ |= CellBit(cell);
   }
   void SetOrigin(int cell, Origin origin) {
@@ -195,6 +136,7 @@ class Board {
  private:
   std::array<std::uint8_t, kCells> value_{};
   std::array<Origin, kCells> origin_{};
+  CellSet filled_ = 0;
   CellSet changed_ = ~CellSet{0} >> (128 - kCells);
 };
 

@@ -506,7 +506,13 @@ void Form1::Replay(bool trialUsed) {
     const MethodRow* m = MethodOf(step.code);
     methods.MethodUse[m->Counter()] += 1;
     const char* suffix = step.zone < 0 ? " " : step.zone < 9 ? "-R" : step.zone > 17 ? "-Q" : "-C";
-    control.MoveList.push_back(std::string(m->display) + suffix + ": '" + CellName(cell) + "' =" + value);
+    std::string line = m->display;
+    line += suffix;
+    line += ": '";
+    line += CellName(cell);
+    line += "' =";
+    line += value;
+    control.MoveList.push_back(std::move(line));
     memory.BoardChanged();
     DoEvents();
   }

@@ -63,11 +63,8 @@ struct FilledMasks {
 
 // The empty cells of every row (bit = column).
 inline void EmptyRows(const Board& b, std::array<std::uint16_t, 9>& rows) {
-  for (int r = 0; r < 9; ++r) {
-    unsigned m = 0;
-    for (int c = 0; c < 9; ++c) m |= static_cast<unsigned>(!b.Filled(9 * r + c)) << c;
-    rows[r] = static_cast<std::uint16_t>(m);
-  }
+  const CellSet empty = ~b.FilledCells();
+  for (int r = 0; r < 9; ++r) rows[r] = static_cast<std::uint16_t>(static_cast<unsigned>(empty >> (9 * r)) & 0x1FFu);
 }
 
 // The zones (bit z) whose cells selected by per-row masks (bit = column)

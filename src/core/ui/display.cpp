@@ -4,6 +4,19 @@
 
 namespace tessora {
 
+namespace {
+
+// An array grown to `size` elements, each new one a copy of element 0 named
+// after its place ("liO(3)").
+void Grow(std::vector<Control>& array, int size, const std::string& name) {
+  for (int i = static_cast<int>(array.size()); i < size; ++i) {
+    array.push_back(array[0]);
+    array.back().name = name + "(" + std::to_string(i) + ")";
+  }
+}
+
+}  // namespace
+
 void Form1::LayoutBoard() {
   const int step = 640;
   // Cells; the first column of each box sits clear of the thick line.
@@ -14,18 +27,16 @@ void Form1::LayoutBoard() {
       cell.left = board.BoardLeft + c * step + (c % 3 == 0 ? 10 : 0);
     }
   // Horizontal lines and row headers.
-  w.liO.resize(board.NumRows + 1, w.liO[0]);
-  w.ri.resize(board.NumRows + 1, w.ri[0]);
+  Grow(w.liO, board.NumRows + 1, "liO");
+  Grow(w.ri, board.NumRows + 1, "ri");
   for (int i = 0; i <= board.NumRows; ++i) {
     Control& l = w.liO[i];
-    l.name = "liO(" + std::to_string(i) + ")";
     l.x1 = board.GridLeft;
     l.y1 = l.y2 = board.GridTop + i * step;
     l.x2 = board.GridLeft + 9 * step;
     l.borderWidth = i % 3 == 0 ? 3 : 1;
     l.visible = true;
     Control& h = w.ri[i];
-    h.name = "ri(" + std::to_string(i) + ")";
     h.caption = std::string(1, static_cast<char>('A' + i));
     h.left = l.x1 - 200;
     h.top = l.y1 + 100;
@@ -34,18 +45,16 @@ void Form1::LayoutBoard() {
   board.GridRight = w.liO[board.NumRows].x2;
   board.GridBottom = w.liO[board.NumRows].y2;
   // Vertical lines and column headers.
-  w.liV.resize(board.NumCols + 1, w.liV[0]);
-  w.co.resize(board.NumCols + 1, w.co[0]);
+  Grow(w.liV, board.NumCols + 1, "liV");
+  Grow(w.co, board.NumCols + 1, "co");
   for (int j = 0; j <= board.NumCols; ++j) {
     Control& l = w.liV[j];
-    l.name = "liV(" + std::to_string(j) + ")";
     l.x1 = l.x2 = board.GridLeft + j * step;
     l.y1 = board.GridTop;
     l.y2 = board.GridTop + 9 * step;
     l.borderWidth = j % 3 == 0 ? 3 : 1;
     l.visible = true;
     Control& h = w.co[j];
-    h.name = "co(" + std::to_string(j) + ")";
     h.caption = std::string(1, static_cast<char>('a' + j));
     h.left = l.x1 + 200;
     h.top = board.GridTop - 200;

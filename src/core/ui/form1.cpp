@@ -261,13 +261,16 @@ void Form1::DrawCells() {
       heldCaptions &= ~CellBit(c);
       return;
     }
-    l.font = font::Sans;
+    if (l.font != font::Sans) l.font = font::Sans;
     l.size = 18;
-    if (!Has(heldCaptions, c)) l.caption = std::string(1, static_cast<char>('0' + Value(c)));
+    const char digit = static_cast<char>('0' + Value(c));
+    if (!Has(heldCaptions, c) && (l.caption.size() != 1 || l.caption[0] != digit)) l.caption.assign(1, digit);
   });
 }
 
 void Form1::PaintAllWhite() {
+  // After every group of the walk: unrolled, it is 81 stores.
+#pragma GCC unroll 81
   for (CellLabel& c : w.caN) c.back = colour::White;
 }
 
@@ -317,11 +320,7 @@ void Form1::TakeCaptionSnapshot() {
   for (int i = 0; i < kCells; ++i) board.CaptionSnapshot[i] = Filled(i) ? ShownCaption(i) : std::string();
 }
 
-int Form1::CountFilled() const {
-  int n = 0;
-  for (int i = 0; i < kCells; ++i) n += Filled(i);
-  return n;
-}
+int Form1::CountFilled() const { return Count(board.FilledCells()); }
 
 std::string Form1::CandidateCaption(int cell) const {
   std::string t = board.Can[cell].Digits();

@@ -99,6 +99,10 @@ class Form1 {
   // File menu go to their commands only; any other key to the handler, then
   // the menu shortcuts F2 and F12.
   void KeyDown(int keyCode, int shiftState);
+  // The givens of a grid (81 characters, a digit for a given) written at
+  // once after "Initial Data" on the empty board, leaving the window as a
+  // click on each given's cell and its digit keyed in leave it.
+  void EnterGivens(const std::string& grid);
 
   // ---- candidate correction ------------------------------------------------
   void caN_MouseDown(int cell, int button, int shiftState);

@@ -200,3 +200,37 @@ void Form1::EndCandidateCorrection() {
 }
 
 }  // namespace tessora
+
+namespace tessora {
+
+void Form1::EnterGivens(const std::string& grid) {
+  const Drawn drawn(*this);
+  int last = -1;
+  for (int i = 0; i < kCells && i < static_cast<int>(grid.size()); ++i) {
+    const char ch = grid[i];
+    if (ch < '1' || ch > '9') continue;
+    ShowValue(i, ch - '0', Origin::Given);
+    board.Can[i] = CandText::Filled();
+    board.FilledCount += 1;
+    last = i;
+  }
+  if (last < 0) return;
+  // What the keys leave: the count, the buttons, the end of the game when
+  // the last cell was filled, a tidy board with its caption snapshot, and
+  // the cursor on the cell after the last given.
+  for (Control* b : {&w.Sugge3b, &w.Sugge3c, &w.Sugge3d, &w.Applica, &w.mApplica}) b->enabled = false;
+  w.Fatti.caption = std::to_string(board.FilledCount);
+  w.ImaCompl.visible = false;
+  for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3}) b->enabled = true;
+  if (board.FilledCount == 81) CheckEndOfGame();
+  board.KeyChar = std::string(1, grid[last]);
+  ClearMarks();
+  TakeCaptionSnapshot();
+  RepaintPanels();
+  if (!w.Sugge1.selected) ClearEmptyCaptions();
+  board.PrevCell = last;
+  board.CurCell = last == 80 ? 0 : last + 1;
+  w.caN[board.CurCell].back = colour::LightYellow;
+}
+
+}  // namespace tessora
