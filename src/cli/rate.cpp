@@ -3,6 +3,7 @@
 #include "rate.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <chrono>
 #include <filesystem>
@@ -59,14 +60,31 @@ bool ReadPuzzles(std::istream& in, const std::string& name, std::vector<Puzzle>&
 // building a JSON tree for each costs more than rating an easy puzzle, so
 // the program's own texts (ASCII by construction) are escaped here; any
 // other text goes through the library.
+// Per character: 0 written as it is, 1 escaped, 2 not ASCII.
+constexpr std::array<std::uint8_t, 256> kKind = [] {
+  std::array<std::uint8_t, 256> t{};
+  for (int ch = 0; ch < 0x20; ++ch) t[ch] = 1;
+  t['"'] = t['\\'] = 1;
+  for (int ch = 0x80; ch < 0x100; ++ch) t[ch] = 2;
+  return t;
+}();
+
 void AppendJson(std::string& out, const std::string& s) {
-  for (unsigned char ch : s)
-    if (ch >= 0x80) {
+  const std::size_t start = out.size();
+  out += '"';
+  // Runs of characters written as they are are copied whole.
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char ch = s[i];
+    const std::uint8_t kind = kKind[static_cast<unsigned char>(ch)];
+    if (kind == 0) continue;
+    if (kind == 2) {
+      out.resize(start);
       out += nlohmann::json(s).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
       return;
     }
-  out += '"';
-  for (char ch : s) {
+    out.append(s, run, i - run);
+    run = i + 1;
     switch (ch) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
@@ -75,16 +93,14 @@ void AppendJson(std::string& out, const std::string& s) {
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(ch) < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", ch);
-          out += buf;
-        } else {
-          out += ch;
-        }
+      default: {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(ch));
+        out += buf;
+      }
     }
   }
+  out.append(s, run, s.size() - run);
   out += '"';
 }
 

@@ -208,3 +208,30 @@ TEST(Solver, GivesTheSolutionOfAUniqueScheme) {
 
 }  // namespace
 }  // namespace tessora
+
+namespace tessora {
+namespace {
+
+// The labels drawn while a handler runs (as the window's platform has them)
+// or only when it returns: the same window either way.
+TEST(Drawing, WhileBusyOrOnlyOnReturnTheSameWindow) {
+  for (const char* grid : {"53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79",
+                           "..98...7..32....4.4....983...31........46..2.6.......1.5..7...23........9.86.2..."}) {
+    std::string dumps[2];
+    for (int busy = 0; busy < 2; ++busy) {
+      test::Harness h;
+      h.platform.drawsWhileBusy = busy == 1;
+      test::KeyScheme(h.form, grid);
+      h.form.Click("Gioca");
+      h.form.Click("Sugge1");
+      h.form.caN_Click(2);
+      h.form.KeyDown('4', 0);
+      h.form.KeyDown(key::Delete, 0);
+      dumps[busy] = DumpState(h.form);
+    }
+    EXPECT_EQ(dumps[0], dumps[1]) << grid;
+  }
+}
+
+}  // namespace
+}  // namespace tessora

@@ -185,7 +185,6 @@ TEST(Primitives, RecountAndPropagation) {
       }
       ASSERT_EQ(b.Can[peer].Has(d), false);
       ASSERT_EQ(b.Can[peer].Mask(), was.Mask() & ~(1u << d));
-      ASSERT_EQ(Has(p.changed, peer), was.Has(d) && b.Can[peer].HasDigits());
       if (was.Has(d) && !b.Can[peer].HasDigits()) {
         ASSERT_EQ(p.emptied, peer);
         stopped = true;

@@ -23,9 +23,10 @@ std::string NoBlanks(const std::string& s) {
 }
 
 std::string MaskDigits(std::uint16_t mask) {
-  std::string s;
-  for (unsigned m = mask & 0x3FEu; m; m &= m - 1) s += static_cast<char>('0' + std::countr_zero(m));
-  return s;
+  char digits[9];
+  int n = 0;
+  for (unsigned m = mask & 0x3FEu; m; m &= m - 1) digits[n++] = static_cast<char>('0' + std::countr_zero(m));
+  return std::string(digits, static_cast<std::size_t>(n));
 }
 
 std::string CandText::Text() const {

@@ -79,7 +79,6 @@ enum class Origin : std::uint8_t {
 struct Propagation {
   bool consistent = true;  // no empty cell was left without a candidate
   int emptied = -1;        // the cell left without one (the removal stopped there)
-  CellSet changed = 0;     // the peers that lost the digit and kept a candidate
 };
 
 // The board model: every cell's value, where it came from and its

@@ -59,17 +59,18 @@ inline constexpr std::array<std::array<std::uint8_t, 20>, kCells> kPeers = [] {
   return t;
 }();
 
-// The number of bits set in a 9-bit mask (nine positions of a zone), by
-// table: the baseline x86-64 has no population-count instruction, and without
-// it std::popcount is a library call.
-inline constexpr std::array<std::uint8_t, 512> kBits9 = [] {
-  std::array<std::uint8_t, 512> t{};
-  for (unsigned m = 1; m < 512; ++m) t[m] = static_cast<std::uint8_t>(t[m >> 1] + (m & 1));
+// The number of bits set among bits 0..9, by table: the baseline x86-64 has
+// no population-count instruction, and without it std::popcount is a
+// library call.
+inline constexpr std::array<std::uint8_t, 1024> kBitCount = [] {
+  std::array<std::uint8_t, 1024> t{};
+  for (unsigned m = 1; m < 1024; ++m) t[m] = static_cast<std::uint8_t>(t[m >> 1] + (m & 1));
   return t;
 }();
-inline int Count9(unsigned mask) { return kBits9[mask & 0x1FF]; }
-// The number of digits in a candidate mask (digit d is bit d, 1..9).
-inline int DigitCount(unsigned mask) { return kBits9[(mask >> 1) & 0x1FF]; }
+// The positions set in a 9-bit mask (bits 0..8).
+inline int Count9(unsigned mask) { return kBitCount[mask & 0x1FF]; }
+// The digits in a candidate mask (digit d is bit d, 1..9).
+inline int DigitCount(unsigned mask) { return kBitCount[mask & 0x3FE]; }
 
 // A set of cells: bit c for cell c.
 using CellSet = unsigned __int128;

@@ -16,7 +16,6 @@ Propagation Board::Propagate(int cell, int digit) {
       r.emptied = c;
       return r;
     }
-    r.changed |= CellBit(c);
   }
   return r;
 }

@@ -14,7 +14,7 @@ namespace tessora::naked_set {
 
 // The number of bits of a mask of digits (bits 1..9) or of zone positions
 // (bits 0..8).
-inline int CountOf(unsigned mask) { return Count9(mask) + static_cast<int>((mask >> 9) & 1u); }
+inline int CountOf(unsigned mask) { return kBitCount[mask & 0x3FF]; }
 
 // A pattern of one zone: its cells, as positions in the zone, and its digit
 // string D in the order it was built.

@@ -212,7 +212,7 @@ void Form1::TempCons_Timer() {
 }
 
 void Form1::RepaintPanels() {
-  DrawCells();
+  if (platform.DrawsWhileBusy()) DrawCells();
   platform.Repaint();
 }
 

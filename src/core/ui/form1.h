@@ -237,8 +237,9 @@ class Form1 {
   // for an empty cell what the display put there.
   std::string ShownCaption(int cell) const;
   // Brings the labels of the cells whose value or origin changed up to the
-  // board. The event entry points, DoEvents, RepaintPanels and the dump call
-  // it; a handler that changes the board and reads labels calls it too.
+  // board. The event entry points and the handlers that change the board
+  // call it when they return (Drawn), DoEvents and RepaintPanels while a
+  // handler runs (on a platform that shows it), the dump before it reads.
   void DrawCells();
   void PaintAllWhite();
   void SetLight(Colour colour, const std::string& caption);
@@ -250,7 +251,7 @@ class Form1 {
   MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
                    const std::string& title = "", bool infoIcon = false);
   void DoEvents() {
-    DrawCells();
+    if (platform.DrawsWhileBusy()) DrawCells();
     platform.DoEvents();
   }
   void ShowErrorCount(const std::string& plural);

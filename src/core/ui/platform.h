@@ -40,6 +40,10 @@ class Platform {
   virtual void TimerChanged(const std::string& name, bool enabled, int intervalMs) = 0;
   // Lets the window process pending events (and redraw) from inside a loop.
   virtual void DoEvents() = 0;
+  // Whether the window is drawn while a handler runs (at DoEvents and
+  // Repaint). A platform that shows nothing before the handler returns need
+  // not have the labels drawn there: they are drawn once it returns.
+  virtual bool DrawsWhileBusy() const { return true; }
   // Redraws the window at once from the current state, without processing events.
   virtual void Repaint() = 0;
   // Time of day in seconds since midnight, with fractions.

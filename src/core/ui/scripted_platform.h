@@ -62,6 +62,10 @@ class ScriptedPlatform : public Platform {
                           const std::string& folder, const std::string& defaultName) override;
   void TimerChanged(const std::string& name, bool enabled, int intervalMs) override;
   void DoEvents() override { ++doEventsCalls; }
+  // Nothing is shown while a handler runs, unless a test asks for the
+  // labels to be drawn there as the window's platform has them drawn.
+  bool drawsWhileBusy = false;
+  bool DrawsWhileBusy() const override { return drawsWhileBusy; }
   void Repaint() override {
     ++repaints;
     if (onRepaint) onRepaint();
