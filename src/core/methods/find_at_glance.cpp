@@ -58,7 +58,7 @@ unsigned ZoneBits(const std::uint16_t* rows, int z) {
   if (z < 9) return rows[z];
   unsigned m = 0;
   if (z < 18) {
-#pragma GCC unroll 9
+
     for (int r = 0; r < 9; ++r) m |= ((rows[r] >> (z - 9)) & 1u) << r;
     return m;
   }
@@ -75,7 +75,7 @@ bool OneEmptyCell(const std::uint16_t* emptyRow, int z) { return Single(ZoneBits
 // per row, bit = column.
 inline void FreeCells(const std::uint16_t* emptyRow, std::uint32_t lines, std::uint16_t* free) {
   const unsigned rows = lines & 0x1FF, cols = (lines >> 9) & 0x1FF, boxes = lines >> 18;
-#pragma GCC unroll 9
+
   for (int r = 0; r < 9; ++r) {
     const unsigned blocked = cols | kStackColumns[(boxes >> (r / 3 * 3)) & 7u];
     free[r] = ((rows >> r) & 1u) ? 0 : static_cast<std::uint16_t>(emptyRow[r] & ~blocked);
@@ -127,7 +127,7 @@ void KeepLast(GlanceScan& scan, int v, const std::uint16_t* free, int zone, int 
 std::uint32_t SinglesThrough(const std::uint16_t* free, int cell) {
   const int r = cell / 9, c = cell % 9, b = BoxZone(cell) - 18;
   unsigned col = 0;
-#pragma GCC unroll 9
+
   for (int i = 0; i < 9; ++i) col |= ((free[i] >> c) & 1u) << i;
   const int r0 = b / 3 * 3, s = b % 3 * 3;
   const unsigned box = ((free[r0] >> s) & 7u) | ((free[r0 + 1] >> s) & 7u) << 3 | ((free[r0 + 2] >> s) & 7u) << 6;

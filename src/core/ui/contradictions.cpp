@@ -29,16 +29,16 @@ void Form1::PropagateValue(int cell, int value) {
   // While all candidates are shown, the peers that lose the digit show what
   // is left (the digits alone, not wrapped); the cell left without any keeps
   // its caption.
-  const bool showing = w.Sugge1.selected;
   CellSet holding = 0;
-  if (showing)
+  if (w.Sugge1.selected)
     for (std::uint8_t c : kPeers[cell])
       if (board.Can[c].Has(value)) holding |= CellBit(c);
   const Propagation p = board.Propagate(cell, value);
   board.Consistent = p.consistent;
-  ForEachCell(holding, [&](int c) {
-    if (c != p.emptied && !board.Can[c].Has(value)) w.caN[c].caption = board.Can[c].Digits();
-  });
+  if (holding)
+    ForEachCell(holding, [&](int c) {
+      if (c != p.emptied && !board.Can[c].Has(value)) w.caN[c].caption = board.Can[c].Digits();
+    });
   if (p.consistent) return;
   // A still-empty cell is left without candidates.
   if (control.TrialMode) return;  // the control handles a failed trial itself
