@@ -137,8 +137,7 @@ class Form1 {
   bool TrialFailed() const;
   void ExcludeTrial();
   bool BoardIsValid() const;  // 81 values, every zone holding 1..9 once
-  // Some zone may hold two filled cells with the same caption (false only
-  // when every filled cell shows a single digit and no zone repeats one).
+  // Some zone holds a value twice.
   bool HasRepeatedCaption() const;
   void EnablePlayControls();
   // After a failed control outside creation: the window back in the data

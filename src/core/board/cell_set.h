@@ -1,4 +1,0 @@
-// Sets of cells: see board/cells.h.
-#pragma once
-
-#include "board/cells.h"
