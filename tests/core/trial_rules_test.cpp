@@ -280,6 +280,31 @@ TEST(TrialAll, NoFlaggedCellMeansNothingLeftToInfer) {
   EXPECT_TRUE(t.AnyUndecided());
 }
 
+TEST(TrialAll, AConflictNoStepCameBackToIsFoundBySweepingTheZones) {
+  // Every mark decided, nothing queued: Aa and Ba both have the 6 true (and
+  // Ad and Bd the 8), right in their rows, wrong in columns a and d.
+  TrialBoard t;
+  t.cells[0] = Cell("68", "vf", "__");
+  t.cells[3] = Cell("68", "fv", "__");
+  t.cells[9] = Cell("68", "vf", "__");
+  t.cells[12] = Cell("68", "fv", "__");
+  EXPECT_FALSE(t.AnyUndecided());
+  TrialPaint paint;
+  EXPECT_EQ(TrialAllInference(t, paint).changes, 0);
+  const AllStep s = FindTrialConflict(t, paint);
+  EXPECT_EQ(s.conflict, TrialConflict::ZoneTwoTrue);
+  EXPECT_EQ(s.zone, ColZone(0));
+  EXPECT_EQ(s.digit, 6);
+  EXPECT_EQ(paint.back[72], TrialTint::Pink);
+  EXPECT_EQ(paint.back[3], TrialTint::White);
+  // Ba and Bd the other way round: every row, column and box right.
+  t.cells[9] = Cell("68", "fv", "__");
+  t.cells[12] = Cell("68", "vf", "__");
+  TrialPaint clean;
+  EXPECT_EQ(FindTrialConflict(t, clean).conflict, TrialConflict::None);
+  for (TrialTint tint : clean.back) EXPECT_EQ(tint, TrialTint::White);
+}
+
 TEST(TrialAll, PhasesCompareOnlyWhatBothDecided) {
   TrialBoard t;
   t.cells[0] = Cell("12", "fv", "fv");    // 2 true in both: a placement

@@ -105,6 +105,43 @@ AllStep TrialAllInference(TrialBoard& t, TrialPaint& paint) {
   return s;
 }
 
+AllStep FindTrialConflict(const TrialBoard& t, TrialPaint& paint) {
+  AllStep s;
+  for (int z = 0; z < kZones; ++z) {
+    std::array<int, 10> places{}, v{}, f{};
+    for (int c : ZoneCells[z]) {
+      const TrialCell& x = t.cells[c];
+      if (!x.HasText()) continue;
+      const int nV = x.Count(t.phase, mark::True);
+      const int nF = x.Count(t.phase, mark::False);
+      if (nV > 1 || nF == x.Size()) {
+        s.conflict = nV > 1 ? TrialConflict::CellTwoTrue : TrialConflict::CellAllFalse;
+        s.cell = c;
+        paint.back[c] = TrialTint::Pink;
+        break;
+      }
+      for (int k = 0; k < x.Size(); ++k) {
+        ++places[x.Digit(k)];
+        const char m = t.Mark(c, k);
+        v[x.Digit(k)] += m == mark::True;
+        f[x.Digit(k)] += m == mark::False;
+      }
+    }
+    for (int d = 1; d <= 9 && s.conflict == TrialConflict::None; ++d)
+      if (places[d] > 0 && (v[d] > 1 || f[d] == places[d])) {
+        s.conflict = v[d] > 1 ? TrialConflict::ZoneTwoTrue : TrialConflict::ZoneAllFalse;
+        s.digit = d;
+        paint.Zone(z, TrialTint::Pink);
+      }
+    if (s.conflict == TrialConflict::None) continue;
+    s.zone = z;
+    for (int c : ZoneCells[z])
+      if (paint.back[c] == TrialTint::White) paint.back[c] = TrialTint::Grey;
+    return s;
+  }
+  return s;
+}
+
 std::vector<SureMove> ComparePhases(const TrialBoard& t, TrialPaint& paint) {
   std::vector<SureMove> moves;
   for (int c = 0; c < kCells; ++c) {

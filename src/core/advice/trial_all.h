@@ -51,6 +51,13 @@ struct AllStep {
 // still-white cells of its zone turn grey. `paint` starts white.
 AllStep TrialAllInference(TrialBoard& trial, TrialPaint& paint);
 
+// A contradiction the marks hold in any zone, found without changing a mark:
+// the steps examine only the zones of the cells that changed, and a phase can
+// run dry with every candidate decided and a zone still holding a digit true
+// twice. The result reads as a step that found that contradiction (its zone
+// painted as a step paints it), or holds no conflict.
+AllStep FindTrialConflict(const TrialBoard& trial, TrialPaint& paint);
+
 // The end of a false phase that proved nothing: every candidate that came out
 // the same in both phases. A cell whose first true candidate is the same in
 // both phases gives that placement; otherwise each candidate decided alike in
