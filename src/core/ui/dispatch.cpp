@@ -42,6 +42,11 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"mZoom125", &Form1::mZoom125_Click},
       {"mZoom150", &Form1::mZoom150_Click},
       {"mZoom200", &Form1::mZoom200_Click},
+      // The guided trials.
+      {"mSugge6", &Form1::mSugge6_Click},
+      {"mSugge8", &Form1::mSugge8_Click},
+      {"VaiTenta", &Form1::VaiTenta_click},
+      {"AppTenta", &Form1::AppTenta_Click},
   };
   return table;
 }
@@ -87,7 +92,6 @@ bool Form1::Click(const std::string& name) {
   Control* c = w.Find(name);
   if (!c || !Reachable(w, *c)) return false;
   if (c->kind == Kind::Option) {
-    if (c->parent == "CorVF") return false;  // the trial-start choice comes with the trial modes
     SelectOption(*c);
     return true;
   }

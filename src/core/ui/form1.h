@@ -68,6 +68,8 @@ class Form1 {
     MsgResult answer;
   };
   std::vector<ShownMessage> shownMessages;
+  // Beeps sounded since the last dump.
+  int beeps = 0;
 
   // ---- load and phases ---------------------------------------------------
   void Form_Load();
@@ -108,6 +110,10 @@ class Form1 {
   void caN_MouseDown(int cell, int button, int shiftState);
   void EndCandidateCorrection();
   void CorCan_KeyDown(int keyCode, int shiftState);
+  // The correction panel beside a cell, one ticked box under each candidate.
+  void OpenCorrectionPanel(int cell);
+  // The starting-candidate chooser beside a cell, one option per trial candidate.
+  void OpenTrialChooser(int cell);
 
   // ---- propagation, contradictions, flash, solution ----------------------
   void PropagateValue(int cell, int value);
@@ -192,6 +198,27 @@ class Form1 {
   void mFunzAva_Click();
   void EndTrialView();
   void RemoveCorrectionButtons();
+
+  // ---- guided trials ---------------------------------------------------------
+  void Sugge6_Click();
+  void Sugge8_Click();
+  void mSugge6_Click();
+  void mSugge8_Click();
+  void cv1_Click(int index);
+  void VaiTenta_click();
+  // One inference of the trial on conjugated pairs, and one step of the trial
+  // on all candidates.
+  void TrialPairsStep();
+  void TrialAllStep();
+  // "Do it" under "Continue": the sure moves of the trial played one by one,
+  // each after its confirmation.
+  void AppTenta_Click();
+  void ApplyTrialMoves();
+  // Plays one confirmed sure move: `value` is a digit to write or the cell's
+  // new candidate text.
+  void PlayTrialMove(int cell, const std::string& value);
+  // The system beep, `times` times.
+  void Beep(int times);
 
   // ---- about, help and zoom ------------------------------------------------
   void mInfo_Click();
