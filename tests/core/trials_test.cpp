@@ -55,6 +55,14 @@ struct TrialGame : ::testing::Test {
       }
     FAIL() << "digit " << digit << " not offered in cell " << cell;
   }
+  // A trial from the start of a mode to its end, the beeps counted from zero.
+  void RunTrial(const char* mode, int cell, int digit) {
+    ASSERT_TRUE(f.Click("Sugge0"));
+    ASSERT_TRUE(f.Click(mode));
+    h.platform.beeps = 0;
+    Start(cell, digit);
+    RunToEnd();
+  }
   // "Continue" until the trial ends; the number of presses.
   int RunToEnd() {
     int n = 0;
@@ -275,11 +283,7 @@ TEST_F(TrialGame, ConjugatedPairsToEveryEnding) {
   };
   for (const PairsEnding& c : cases) {
     SCOPED_TRACE(c.name);
-    ASSERT_TRUE(f.Click("Sugge0"));
-    ASSERT_TRUE(f.Click("Sugge6"));
-    h.platform.beeps = 0;
-    Start(c.cell, c.digit);
-    RunToEnd();
+    RunTrial("Sugge6", c.cell, c.digit);
     EXPECT_EQ(f.w.ListCons.items, c.end);
     EXPECT_EQ(PhaseMark(f.trials.Trial.phase), c.phase);
     EXPECT_EQ(h.platform.beeps, c.beeps);
@@ -425,11 +429,7 @@ TEST_F(TrialGame, AllCandidatesToEveryContradictionAndTheResolvingMove) {
   };
   for (const AllEnding& c : cases) {
     SCOPED_TRACE(c.name);
-    ASSERT_TRUE(f.Click("Sugge0"));
-    ASSERT_TRUE(f.Click("Sugge8"));
-    h.platform.beeps = 0;
-    Start(c.cell, c.digit);
-    RunToEnd();
+    RunTrial("Sugge8", c.cell, c.digit);
     EXPECT_EQ(f.w.ListCons.items, c.end);
     EXPECT_EQ(PhaseMark(f.trials.Trial.phase), c.phase);
     EXPECT_EQ(h.platform.beeps, c.beeps);

@@ -81,10 +81,18 @@ void Offer(Form1& f, std::vector<SureMove> moves) {
   f.w.mApplica.enabled = true;
 }
 
-// The start of the second phase: the starting candidate false, every cell
-// white, the trial texts a point smaller.
-void Reverse(Form1& f) {
+// The true phase ran dry: the second phase starts, the starting candidate
+// false, every cell white, the trial texts a point smaller.
+void Reverse(Form1& f, const char* heading) {
   TrialState& t = f.trials;
+  f.w.BoardClear();
+  f.w.BoardAdd(heading);
+  f.w.BoardAdd("  Trying " + t.TrialCand + " ='v' in the blue Cell");
+  f.w.BoardAdd("  doesn't lead to any useful Move,");
+  f.w.BoardAdd("  so, now try with " + t.TrialCand + " ='f' :");
+  f.w.BoardAdd("  click Continue to proceed or");
+  f.w.BoardAdd("  ESC to abort.");
+  f.Beep(3);
   f.PaintAllWhite();
   for (CellLabel& c : f.w.caN)
     if (c.size == 9) c.size = 8;
@@ -289,15 +297,7 @@ void Form1::TrialPairsStep() {
 
   if (s.rule == PairRule::None) {
     if (t.Trial.phase == TrialPhase::True) {
-      w.BoardClear();
-      w.BoardAdd("TRIAL ON CONJ.PAIRS - reverse -");
-      w.BoardAdd("  Trying " + t.TrialCand + " ='v' in the blue Cell");
-      w.BoardAdd("  doesn't lead to any useful Move,");
-      w.BoardAdd("  so, now try with " + t.TrialCand + " ='f' :");
-      w.BoardAdd("  click Continue to proceed or");
-      w.BoardAdd("  ESC to abort.");
-      Beep(3);
-      Reverse(*this);
+      Reverse(*this, "TRIAL ON CONJ.PAIRS - reverse -");
       return;
     }
     w.BoardClear();
@@ -416,15 +416,7 @@ void Form1::TrialAllStep() {
   }
 
   if (t.Trial.phase == TrialPhase::True) {
-    w.BoardClear();
-    w.BoardAdd("TRIAL ON ALL - reverse:");
-    w.BoardAdd("  Trying " + t.TrialCand + " ='v' in the blue Cell");
-    w.BoardAdd("  doesn't lead to any useful Move,");
-    w.BoardAdd("  so, now try with " + t.TrialCand + " ='f' :");
-    w.BoardAdd("  click Continue to proceed or");
-    w.BoardAdd("  ESC to abort.");
-    Beep(3);
-    Reverse(*this);
+    Reverse(*this, "TRIAL ON ALL - reverse:");
     return;
   }
 

@@ -26,6 +26,12 @@ void CloseCorrection(Form1& f) {
   for (Control* b : {&f.w.Cons1, &f.w.Cons2, &f.w.Cons3}) b->enabled = true;
 }
 
+// One message on the blackboard.
+void Say(Form1& f, std::initializer_list<std::string> lines) {
+  f.w.BoardClear();
+  for (const std::string& line : lines) f.w.BoardAdd(line);
+}
+
 void ErrorSignal(Form1& f, const char* plural, const char* singular) {
   f.SetLight(colour::Red, "ERR");
   f.SetTimer(f.w.TempEr, true);
@@ -101,45 +107,33 @@ void Form1::CorCan_KeyDown(int keyCode, int /*shiftState*/) {
   const CorrectionJudgement j = JudgeCorrection(w.CorCan.text, shown, board.Can[cell], board.Solution[cell],
                                                 board.TrialSolution[cell], board.FlashTaken);
   const std::string name = CellName(cell);
+  const std::string move = "  Move in " + name + " NOT accepted!!";
   switch (j.verdict) {
     case CorrectionVerdict::Unchanged:
       CloseCorrection(*this);
       return;
     case CorrectionVerdict::NoRealChange:
-      w.BoardClear();
-      w.BoardAdd("NO REAL CHANGE.");
+      Say(*this, {"NO REAL CHANGE."});
       CloseCorrection(*this);
       return;
     case CorrectionVerdict::AddsCandidates:
-      w.BoardClear();
-      w.BoardAdd("- WRONG MOVE");
-      w.BoardAdd("  you can only clean up Candidates");
-      w.BoardAdd("  ... adjust or click ESC to");
-      w.BoardAdd("  exit from Candidates.");
-      w.BoardAdd("  Move in " + name + " NOT accepted!!");
+      Say(*this, {"- WRONG MOVE", "  you can only clean up Candidates", "  ... adjust or click ESC to",
+                  "  exit from Candidates.", move});
       ErrorSignal(*this, " Errors", " Error");
       return;
     case CorrectionVerdict::LeavesNone:
-      w.BoardClear();
-      w.BoardAdd("- WRONG MOVE");
-      w.BoardAdd("  you must leave one Candidate at least.");
-      w.BoardAdd("  Move in " + name + " NOT accepted!!");
+      Say(*this, {"- WRONG MOVE", "  you must leave one Candidate at least.", move});
       ErrorSignal(*this, " Errori", " Errore");
       return;
     case CorrectionVerdict::DropsSolution:
-      w.BoardClear();
-      w.BoardAdd("- WRONG MOVE");
-      w.BoardAdd("  Candidates of " + name + " NOT accepted!!");
+      Say(*this, {"- WRONG MOVE", "  Candidates of " + name + " NOT accepted!!"});
       ErrorSignal(*this, " Errors", " Error");
       return;
     case CorrectionVerdict::Exact:
-      w.BoardClear();
-      w.BoardAdd("- EXACT MOVE in " + name + ".");
+      Say(*this, {"- EXACT MOVE in " + name + "."});
       break;
     case CorrectionVerdict::Uncontrollable:
-      w.BoardClear();
-      w.BoardAdd("- UNCONTROLLABLE MOVE");
-      w.BoardAdd("  Candidates in " + name + " accepted.");
+      Say(*this, {"- UNCONTROLLABLE MOVE", "  Candidates in " + name + " accepted."});
       SetLight(colour::Yellow, "???");
       SetTimer(w.TempEr, true);
       if (j.takeFlash) {
