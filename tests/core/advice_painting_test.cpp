@@ -2,7 +2,6 @@
 // functions of the step and the board.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <initializer_list>
 #include <string>
 
@@ -14,6 +13,7 @@ namespace {
 
 using test::Harness;
 using test::PlaceGivens;
+using test::Rows;
 using test::SetCan;
 
 // The grid with the digit written in the given cells, every other cell empty.
@@ -23,32 +23,8 @@ std::string With(std::string grid, char digit, std::initializer_list<int> cells)
 }
 const std::string kEmpty(81, '.');
 
-// The painting as one character per cell: '.' white, 'g' grey, 'l' light
-// grey, 'm' light magenta, 'b' light blue; upper case with a border.
-std::string Picture(const BoardPaint& p) {
-  std::string s;
-  for (const CellPaint& c : p.cell) {
-    char ch = '?';
-    switch (c.back) {
-      case colour::White: ch = '.'; break;
-      case colour::Grey: ch = 'g'; break;
-      case colour::LightGrey: ch = 'l'; break;
-      case colour::Pink: ch = 'm'; break;
-      case colour::LightBlue: ch = 'b'; break;
-      default: break;
-    }
-    s += c.border ? static_cast<char>(std::toupper(ch)) : ch;
-  }
-  return s;
-}
-
-// A picture written row by row with blanks between the rows.
-std::string Rows(const std::string& rows) {
-  std::string s;
-  for (char ch : rows)
-    if (ch != ' ') s += ch;
-  return s;
-}
+// The painting as one character per cell (test::Painting).
+std::string Picture(const BoardPaint& p) { return test::Painting(p.cell); }
 
 TEST(WherePainting, NakedSingleShowsOnlyItsCell) {
   Harness h;

@@ -3,7 +3,6 @@
 // it", and the candidate views that show one digit while a button is held.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@ namespace tessora {
 namespace {
 
 using test::Harness;
+using test::Rows;
 using Lines = std::vector<std::string>;
 
 // A scheme solved by the methods alone; "At a glance" starts on 1 in box 9.
@@ -39,34 +39,8 @@ void MoveToTop(Form1& f, const std::string& row) {
   f.Click("faiEsci");
 }
 
-// The backgrounds and borders of the 81 cells, one character each: '.'
-// white, 'g' grey, 'l' light grey, 'm' light magenta, 'b' light blue, 'y'
-// light yellow; upper case with a border.
-std::string Painting(const Form1& f) {
-  std::string s;
-  for (const CellLabel& c : f.w.caN) {
-    char ch = '?';
-    switch (c.back) {
-      case colour::White: ch = '.'; break;
-      case colour::Grey: ch = 'g'; break;
-      case colour::LightGrey: ch = 'l'; break;
-      case colour::Pink: ch = 'm'; break;
-      case colour::LightBlue: ch = 'b'; break;
-      case colour::LightYellow: ch = 'y'; break;
-      default: break;
-    }
-    s += c.border ? static_cast<char>(std::toupper(ch)) : ch;
-  }
-  return s;
-}
-
-// A painting written row by row with blanks between the rows.
-std::string Rows(const std::string& rows) {
-  std::string s;
-  for (char ch : rows)
-    if (ch != ' ') s += ch;
-  return s;
-}
+// The window's cells, one character each (test::Painting).
+std::string Painting(const Form1& f) { return test::Painting(f.w.caN); }
 
 std::string OnlyAt(int cell, char ch) {
   std::string s(kCells, '.');
