@@ -514,7 +514,9 @@ TEST(Road, WhereAndDoItPlayAWholeGame) {
       if (!f.methods.Progress) {
         ASSERT_TRUE(f.Click("mMosRiso"));
         const Step s = f.advice.Shown;
-        if (!trial) EXPECT_EQ(moves[k].substr(0, 2), "TT");
+        if (!trial) {
+          EXPECT_EQ(moves[k].substr(0, 2), "TT");
+        }
         trial = true;
         f.caN_Click(s.cell);
         f.KeyDown('0' + s.digit, 0);
@@ -575,8 +577,8 @@ TEST(DigitViews, InstanceShowsTheDigitWhereItIsACandidate) {
   f.Pick("Sugge3a", " 5");
   ASSERT_TRUE(f.Press("Sugge3b"));
   for (int c = 0; c < kCells; ++c) {
-    if (f.Filled(c)) EXPECT_EQ(f.w.caN[c].caption, std::to_string(f.Value(c))) << c;
-    else EXPECT_EQ(f.w.caN[c].caption, f.board.Can[c].Has(5) ? "  5  " : "  ") << c;
+    const std::string expected = f.Filled(c) ? std::to_string(f.Value(c)) : f.board.Can[c].Has(5) ? "  5  " : "  ";
+    EXPECT_EQ(f.w.caN[c].caption, expected) << c;
   }
   ASSERT_TRUE(f.Release("Sugge3b"));
   EXPECT_EQ(EmptyCaptions(f), 0);
@@ -641,8 +643,11 @@ TEST(DigitViews, NetDrawsCirclesAndLinksUntilReleased) {
   n = Count(f);
   EXPECT_EQ(n.filled, solutionFives);
   EXPECT_EQ(n.filled, 6);
-  for (const Figure& g : f.w.drawing)
-    if (g.type == Figure::Circle) EXPECT_EQ(g.widthPx, g.filled ? 2 : 1);
+  for (const Figure& g : f.w.drawing) {
+    if (g.type == Figure::Circle) {
+      EXPECT_EQ(g.widthPx, g.filled ? 2 : 1);
+    }
+  }
   f.Release("Sugge3c");
 }
 
