@@ -309,6 +309,35 @@ TEST(Fallback, EveryLevelSendsToTheTrialsAndTheResolvingMove) {
   EXPECT_TRUE(f.methods.Progress);
 }
 
+// A platform whose pauses let the waiting line's timer tick, as the window's
+// event loop does while the hidden sets are searched.
+struct TickingPlatform : ScriptedPlatform {
+  Form1* form = nullptr;
+  std::vector<Lines> seen;  // the blackboard at each tick
+  void DoEvents() override {
+    ScriptedPlatform::DoEvents();
+    if (form && timers["TempCons"].enabled && form->Tick("TempCons")) seen.push_back(form->w.ListCons.items);
+  }
+};
+
+TEST(Fallback, AGrowingRowOfDotsWhileTheMethodsAreSearched) {
+  TickingPlatform platform;
+  platform.clock = [] { return 36000.0; };
+  Form1 f(platform);
+  f.Form_Load();
+  Play(f, kTrial0);
+  ASSERT_EQ(RoadToTheTrial(f), 33);
+  f.Release("Cons3");
+  platform.form = &f;
+  ASSERT_TRUE(f.Press("Cons1"));
+  ASSERT_GE(platform.seen.size(), 2u);
+  EXPECT_EQ(platform.seen[0], Lines{"...."});
+  EXPECT_EQ(platform.seen[1], Lines{"....."});
+  // The timer stops before the advice is written.
+  EXPECT_FALSE(platform.timers["TempCons"].enabled);
+  EXPECT_EQ(f.w.ListCons.items, kNoMethod);
+}
+
 TEST(ResolvingMove, OnlyFromAValidRowWhoseCellIsEmpty) {
   Harness h;
   Form1& f = h.form;
