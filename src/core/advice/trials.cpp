@@ -447,16 +447,23 @@ void Form1::TrialAllStep() {
 
 // ---- "Do it" for the sure moves ----------------------------------------------------
 
-void Form1::AppTenta_Click() { ApplyTrialMoves(); }
-
-void Form1::ApplyTrialMoves() {
+void Form1::AppTenta_Click() {
   const Drawn drawn(*this);
+  // The moves are taken before the view changes; once offered they are played
+  // or dropped, never offered twice.
+  const std::vector<SureMove> moves = std::move(trials.SureMoves);
+  trials.SureMoves.clear();
+  w.AppTenta.enabled = false;
+  if (moves.empty()) {
+    // F2 in a trial view with nothing proved: there is nothing to play.
+    DisableDoIt();
+    return;
+  }
   SelectOption(w.Sugge1);
-  const std::vector<SureMove> moves = trials.SureMoves;
   const int n = static_cast<int>(moves.size());
   int skipped = 0;
-  bool refused = false;
-  for (int k = 0; k < n && !refused; ++k) {
+  bool stopped = false;  // a refused move or a contradiction: its message stays
+  for (int k = 0; k < n; ++k) {
     w.BoardClear();
     w.BoardAdd("DO SURE MOVES");
     w.BoardAdd("  " + std::to_string(k + 1) + " of " + std::to_string(n));
@@ -465,21 +472,22 @@ void Form1::ApplyTrialMoves() {
     const int cell = m.cell;
     const std::string name = CellName(cell);
     const CandText& can = board.Can[cell];
-    std::string value;
     // A move the board no longer allows is refused with the texts of a
     // refused key or correction, and the moves after it are not offered.
     auto refuse = [&](std::initializer_list<std::string> lines) {
       w.BoardClear();
       for (const std::string& line : lines) w.BoardAdd(line);
-      refused = true;
+      stopped = true;
     };
+    std::string value;
     if (Filled(cell)) {
-      // Done already by an earlier move of the list, or overwriting a value.
+      // Done already by an earlier move of the list (a removal that left one
+      // candidate writes it), or a value the move would overwrite.
       if (m.mark == mark::False ? Value(cell) != m.digit : Value(cell) == m.digit) {
         ++skipped;
         continue;
       }
-      refuse({"- OVERWRITING NOT ALLOWED", "   ... use the Canc key.", "  Value in " + name + " NOT accepted."});
+      refuse({"- OVERWRITING NOT ALLOWED", "  Value in " + name + " NOT accepted."});
       break;
     }
     if (m.mark == mark::True) {
@@ -502,53 +510,27 @@ void Form1::ApplyTrialMoves() {
       left.Remove(m.digit);
       value = left.Text();
     }
+    methods.AdviceStep.cell = m.Entry().substr(0, 2);
+    methods.AdviceStep.value = value;
     w.caN[cell].back = colour::LightYellow;
     const MsgResult answer = MsgBox("Do you really want write :\r\n" + value + " in the Cell '" + name + "' ?",
                                     MsgButtons::OkCancel, "PLAY TRIAL MOVES");
     if (answer != MsgResult::Ok) break;
-    PlayTrialMove(cell, value);
+    Applica_click();
+    if (!board.InputEnabled) {
+      // The move met a contradiction of the board: its report stays.
+      stopped = true;
+      break;
+    }
   }
-  w.AppTenta.enabled = false;
-  w.mApplica.enabled = false;
+  DisableDoIt();
   if (skipped > 0)
     MsgBox("Other " + std::to_string(skipped) + " Moves have been done\r\nautomatically.", MsgButtons::Ok,
            "Applica Mosse Tentativi", true);
-  if (refused) return;
+  // A refusal, a contradiction or the end of the game keeps its own message.
+  if (stopped || board.FilledCount == 81) return;
   w.BoardClear();
   w.BoardAdd("READY FOR SUGGESTIONS");
-}
-
-void Form1::PlayTrialMove(int cell, const std::string& value) {
-  for (Control* b : {&w.Sugge3b, &w.Sugge3c, &w.Sugge3d}) b->enabled = false;
-  const std::string digits = Trim(value);
-  CellLabel& l = w.caN[cell];
-  if (digits.size() == 1) {
-    const int d = digits[0] - '0';
-    if (Filled(cell)) board.FilledCount -= 1;
-    ShowValue(cell, d, board.OriginOf(cell));
-    board.FilledCount += 1;
-    w.Fatti.caption = std::to_string(board.FilledCount);
-    board.Can[cell] = CandText::Filled();
-    PropagateValue(cell, d);
-  } else {
-    CandText t;
-    if (!CandText::Parse(digits, t)) return;
-    if (Filled(cell)) {
-      board.FilledCount -= 1;
-      ShowEmpty(cell);
-    }
-    board.Can[cell] = t;
-    l.size = 9;
-    if (w.Sugge1.selected) l.caption = t.Text();
-  }
-  if (!board.InputEnabled) return;
-  board.SetOrigin(cell, Origin::Keyed);
-  w.Applica.enabled = false;
-  w.mApplica.enabled = false;
-  PaintAllWhite();
-  TakeCaptionSnapshot();
-  RepaintPanels();
-  if (board.FilledCount == 81) CheckEndOfGame();
 }
 
 }  // namespace tessora

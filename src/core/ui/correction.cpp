@@ -97,6 +97,8 @@ void Form1::OpenCorrectionPanel(int cell) {
 
 void Form1::CorCan_KeyDown(int keyCode, int /*shiftState*/) {
   if (keyCode != key::Enter) return;
+  // The board may change: a "Do it" shown before the panel opened is dropped.
+  DisableDoIt();
   // The panel's own cell, whatever the cursor did while it was open.
   const int cell = trials.CorrectionCell >= 0 ? trials.CorrectionCell : board.CurCell;
   if (!w.Sugge1.selected) {
