@@ -699,6 +699,155 @@ TEST_F(TrialGame, DoItRefusesToTakeACellsLastCandidateAndSkipsMalformedMoves) {
   EXPECT_FALSE(f.w.AppTenta.enabled);
 }
 
+TEST_F(TrialGame, DoItShowsEachMoveBehindItsQuestionAndPlaysItAsAStep) {
+  ASSERT_TRUE(f.Click("Sugge6"));
+  Start(38, 2);
+  RunToEnd();
+  ASSERT_EQ(Entries(), Lines{"38-f-2"});
+  Lines shown;
+  Colour back = colour::White;
+  h.platform.onMessage = [&](const MessageBoxRequest&) {
+    shown = f.w.ListCons.items;
+    back = f.w.caN[38].back;
+  };
+  h.platform.answers.push_back(MsgResult::Ok);
+  ASSERT_TRUE(f.Click("AppTenta"));
+  // A single move is "1 of 1"; its cell is light yellow while it is asked.
+  EXPECT_EQ(shown, (Lines{"DO SURE MOVES", "  1 of 1"}));
+  EXPECT_EQ(back, colour::LightYellow);
+  // Played as the step record of "Do it": the cell, the candidates it keeps.
+  EXPECT_EQ(f.methods.AdviceStep.cell, "38");
+  EXPECT_EQ(f.methods.AdviceStep.value, " 14568 ");
+  EXPECT_EQ(f.w.caN[38].back, colour::White);
+  // Offered once: neither button nor F2 plays it again.
+  EXPECT_TRUE(f.trials.SureMoves.empty());
+  EXPECT_FALSE(f.w.AppTenta.enabled);
+  EXPECT_FALSE(f.w.mApplica.enabled);
+  EXPECT_FALSE(f.Click("AppTenta"));
+}
+
+TEST_F(TrialGame, F2InATrialViewPlaysTheProvedMovesAndNothingElse) {
+  // A step shown at the "Where ?" level leaves "Do it" pending ...
+  ASSERT_TRUE(f.Press("Cons3"));
+  ASSERT_TRUE(f.Release("Cons3"));
+  ASSERT_TRUE(f.w.mApplica.enabled);
+  const std::string can = test::AllCan(f);
+  const int filled = f.board.FilledCount;
+  // ... but in a trial view F2 plays the trial's moves, and none is proved.
+  ASSERT_TRUE(f.Click("Sugge6"));
+  f.KeyDown(key::F2, 0);
+  EXPECT_TRUE(h.platform.messages.empty());
+  EXPECT_EQ(test::AllCan(f), can);
+  EXPECT_EQ(f.board.FilledCount, filled);
+  EXPECT_FALSE(f.w.mApplica.enabled);
+  EXPECT_TRUE(f.w.Sugge6.selected);
+  // Once a trial has proved a move, F2 asks for it and plays it.
+  Start(56, 2);
+  RunToEnd();
+  ASSERT_EQ(Entries(), Lines{"56-v-2"});
+  ASSERT_TRUE(f.w.mApplica.enabled);
+  h.platform.answers.push_back(MsgResult::Ok);
+  f.KeyDown(key::F2, 0);
+  ASSERT_EQ(h.platform.messages.size(), 1u);
+  EXPECT_EQ(h.platform.messages[0].title, "PLAY TRIAL MOVES");
+  ASSERT_TRUE(f.Filled(56));
+  EXPECT_EQ(f.Value(56), 2);
+  EXPECT_EQ(f.w.caN[56].ink, colour::DarkBlue);
+  EXPECT_EQ(f.board.FilledCount, filled + 1);
+  EXPECT_EQ(f.w.ListCons.items, Lines{"READY FOR SUGGESTIONS"});
+}
+
+// A removal that leaves one candidate writes it; a later move that wrote the
+// same value, or removed a digit the propagation took already, is counted as
+// done automatically without a question.
+TEST_F(TrialGame, DoItCountsTheMovesAnEarlierOneHasDone) {
+  ASSERT_TRUE(f.Click("Sugge8"));
+  int cell = -1, peer = -1, sure = 0, other = 0;
+  for (int c = 0; c < kCells && peer < 0; ++c) {
+    if (f.Filled(c) || f.board.Can[c].Count() != 2) continue;
+    sure = scheme.solution[c] - '0';
+    other = f.board.Can[c].Digits()[0] - '0' == sure ? f.board.Can[c].Digits()[1] - '0' : f.board.Can[c].Digits()[0] - '0';
+    for (int p = 9 * (c / 9); p < 9 * (c / 9) + 9; ++p)
+      if (p != c && !f.Filled(p) && f.board.Can[p].Has(sure) && f.board.Can[p].Count() > 2) {
+        cell = c;
+        peer = p;
+        break;
+      }
+  }
+  ASSERT_GE(peer, 0) << "no cell of two candidates with a row peer";
+  const int filled = f.board.FilledCount;
+  f.trials.SureMoves = {{cell, mark::False, other}, {cell, mark::True, sure}, {peer, mark::False, sure}};
+  f.w.AppTenta.enabled = true;
+  h.platform.answers = {MsgResult::Ok, MsgResult::Ok, MsgResult::Ok};
+  ASSERT_TRUE(f.Click("AppTenta"));
+  const std::vector<MessageBoxRequest>& asked = h.platform.messages;
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_EQ(asked[0].text,
+            "Do you really want write :\r\n " + std::to_string(sure) + "  in the Cell '" + CellName(cell) + "' ?");
+  EXPECT_EQ(asked[1].title, "Applica Mosse Tentativi");
+  EXPECT_EQ(asked[1].buttons, MsgButtons::Ok);
+  EXPECT_EQ(asked[1].text, "Other 2 Moves have been done\r\nautomatically.");
+  EXPECT_TRUE(asked[1].infoIcon);
+  ASSERT_TRUE(f.Filled(cell));
+  EXPECT_EQ(f.Value(cell), sure);
+  EXPECT_EQ(f.board.FilledCount, filled + 1);
+  EXPECT_FALSE(f.board.Can[peer].Has(sure));
+  EXPECT_EQ(f.w.ListCons.items, Lines{"READY FOR SUGGESTIONS"});
+}
+
+// A move the board does not allow is refused with its reason and nothing
+// after it is offered; the board stays as it was.
+TEST_F(TrialGame, DoItRefusesMovesTheBoardDoesNotAllow) {
+  ASSERT_TRUE(f.Click("Sugge8"));
+  // Ab is empty; a digit of its row's givens is no candidate of it.
+  ASSERT_FALSE(f.Filled(1));
+  ASSERT_FALSE(f.board.Can[1].Has(2));
+  struct Case {
+    SureMove move;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {{0, mark::True, 5}, {"- OVERWRITING NOT ALLOWED", "  Value in Aa NOT accepted."}},
+      {{0, mark::False, 2}, {"- OVERWRITING NOT ALLOWED", "  Value in Aa NOT accepted."}},
+      {{1, mark::True, 2}, {"- WRONG MOVE", "  Value in Ab NOT accepted!!"}},
+  };
+  const std::string can = test::AllCan(f);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.move.Entry());
+    h.platform.messages.clear();
+    f.trials.SureMoves = {c.move, {1, mark::True, scheme.solution[1] - '0'}};
+    f.w.AppTenta.enabled = true;
+    ASSERT_TRUE(f.Click("AppTenta"));
+    EXPECT_TRUE(h.platform.messages.empty());
+    EXPECT_EQ(f.w.ListCons.items, c.lines);
+    EXPECT_EQ(test::AllCan(f), can);
+    EXPECT_EQ(f.Value(0), 2);
+    EXPECT_FALSE(f.Filled(1));
+    EXPECT_FALSE(f.w.AppTenta.enabled);
+  }
+}
+
+// A move that empties a cell of the (wrongly cleaned) board reports the
+// contradiction, and the report stays: no further move is asked.
+TEST_F(TrialGame, DoItStopsAtAContradiction) {
+  ASSERT_TRUE(f.Click("Sugge8"));
+  const int cell = 1, digit = scheme.solution[1] - '0';
+  int peer = -1;
+  for (int p = 2; p < 9 && peer < 0; ++p)
+    if (!f.Filled(p) && f.board.Can[p].Has(digit)) peer = p;
+  ASSERT_GE(peer, 0);
+  test::SetCan(f, peer, std::to_string(digit));
+  f.trials.SureMoves = {{cell, mark::True, digit}, {40, mark::True, scheme.solution[40] - '0'}};
+  f.w.AppTenta.enabled = true;
+  h.platform.answers = {MsgResult::Ok, MsgResult::Ok};
+  ASSERT_TRUE(f.Click("AppTenta"));
+  EXPECT_EQ(h.platform.messages.size(), 1u);
+  ASSERT_FALSE(f.w.ListCons.items.empty());
+  EXPECT_EQ(f.w.ListCons.items[0], "- SOME WRONG MOVE ...");
+  EXPECT_FALSE(f.board.InputEnabled);
+  EXPECT_FALSE(f.w.AppTenta.enabled);
+}
+
 // ---- a save during a trial ------------------------------------------------------------
 
 TEST_F(TrialGame, ASaveDuringTheTrialOnAllCandidatesKeepsTheValues) {

@@ -789,6 +789,89 @@ class ViewTest : public QObject {
     QVERIFY(qt::LayoutTrialText(QStringLiteral("12345 678"), view->Cell(1)->CaptionFont(), {41, 41}).lines.isEmpty());
   }
 
+  // A trial on conjugated pairs run in the window, from a left click on the
+  // cell to its end.
+  void RunPairsTrial(int cell, const QString& digit) {
+    PlayDiabolic();
+    form->Click("mFunzAva");
+    view->Sync();
+    ClickOption("Sugge6");
+    QVERIFY(form->w.Sugge6.selected);
+    // From another cell first: the pointer may already rest where a
+    // window of an earlier run had this cell.
+    QTest::mouseMove(view->Cell(0), view->Cell(0)->rect().center());
+    QTest::mouseMove(view->Cell(cell), view->Cell(cell)->rect().center());
+    QTRY_VERIFY(form->board.MouseOverBoard);
+    QTest::mouseClick(view->Cell(cell), Qt::LeftButton);
+    QVERIFY(Widget("CorVF")->isVisible());
+    for (std::size_t k = 0; k < form->w.cv1.size(); ++k)
+      if (form->w.cv1[k].caption == digit.toStdString()) {
+        const std::string name = "cv1(" + std::to_string(k) + ")";
+        ClickOption(name.c_str());
+        break;
+      }
+    auto* go = Widget<QPushButton>("VaiTenta");
+    QVERIFY(go->isEnabled());
+    for (int n = 0; go->isEnabled() && n < 200; ++n) QTest::mouseClick(go, Qt::LeftButton);
+    QVERIFY(!go->isEnabled());
+  }
+
+  // "Do it" under "Continue" asks in the platform's message box for each sure
+  // move, with the move's cell light yellow and its number on the blackboard
+  // behind the box; OK plays it, Cancel plays nothing.
+  void trialDoItAsksForEachMove_data() {
+    QTest::addColumn<bool>("play");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+  }
+
+  void trialDoItAsksForEachMove() {
+    QFETCH(bool, play);
+    RunPairsTrial(38, QStringLiteral("2"));
+    QCOMPARE(Blackboard().first(), QStringLiteral("TRIAL ON CONJ.PAIRS - end -"));
+    auto* doIt = Widget<QPushButton>("AppTenta");
+    QVERIFY(doIt->isEnabled());
+    QString title, text;
+    QStringList behind;
+    QColor back;
+    OnModal<QMessageBox>([&](QMessageBox* box) {
+      title = box->windowTitle();
+      text = box->text();
+      behind = Blackboard();
+      back = view->Cell(38)->Background();
+      box->button(play ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+    QTest::mouseClick(doIt, Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("PLAY TRIAL MOVES"));
+    QCOMPARE(text, QStringLiteral("Do you really want write :\n 14568  in the Cell 'Ec' ?"));
+    QCOMPARE(behind, (QStringList{"DO SURE MOVES", "  1 of 1"}));
+    QCOMPARE(back, kLightYellow);
+    QCOMPARE(QString::fromStdString(form->board.Can[38].Digits()), play ? QStringLiteral("14568") : QStringLiteral("124568"));
+    if (play) {
+      QCOMPARE(view->Cell(38)->Caption(), QStringLiteral(" 14568 "));
+    }
+    QCOMPARE(Blackboard(), QStringList{"READY FOR SUGGESTIONS"});
+    QVERIFY(Widget<QRadioButton>("Sugge1")->isChecked());
+    QVERIFY(!doIt->isEnabled());
+    QVERIFY(!view->MenuAction("mApplica")->isEnabled());
+  }
+
+  // ESC in the middle of a trial starts its mode again from the beginning.
+  void escRestartsTheTrialInTheWindow() {
+    RunPairsTrial(56, QStringLiteral("2"));
+    QVERIFY(Widget<QPushButton>("AppTenta")->isEnabled());
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QCOMPARE(Blackboard().first(), QStringLiteral("TRIAL ON CONJ.PAIRS - start -"));
+    QVERIFY(Widget<QRadioButton>("Sugge6")->isChecked());
+    QVERIFY(!Widget<QPushButton>("VaiTenta")->isEnabled());
+    QVERIFY(!Widget<QPushButton>("AppTenta")->isEnabled());
+    QCOMPARE(view->Cell(56)->Background(), QColor(Qt::white));
+    // The trial texts are shown again, unmarked, at 9 points.
+    QVERIFY(view->Cell(56)->Caption().contains(QStringLiteral("\r\n")));
+    QVERIFY(!view->Cell(56)->Caption().contains(QLatin1Char('v')));
+    QCOMPARE(form->w.caN[56].size, 9);
+  }
+
   void closeBoxUnloadsTheWindow_data() {
     QTest::addColumn<bool>("fromMenu");
     QTest::newRow("close box") << false;
