@@ -20,6 +20,15 @@ bool SameFigure(const Figure& a, const Figure& b) {
 
 }  // namespace
 
+QString ShownText(const QString& caption) {
+  // The blanks around a cell's candidate text only pad it; a run of more
+  // than five candidates goes on two lines, as the display writes them.
+  QString shown = caption.trimmed();
+  if (shown.size() > 5 && std::all_of(shown.begin(), shown.end(), [](QChar c) { return c.isDigit(); }))
+    shown.insert(5, QLatin1Char(' '));
+  return shown;
+}
+
 TrialTextLayout LayoutTrialText(const QString& caption, const QFont& font, const QSize& cell) {
   TrialTextLayout l;
   if (!caption.contains(QLatin1String("\r\n"))) return l;
@@ -102,7 +111,7 @@ void CellWidget::paintEvent(QPaintEvent*) {
   p.setPen(ink_);
   const TrialTextLayout trial = TrialLayout();
   if (trial.lines.isEmpty()) {
-    p.drawText(rect().adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    p.drawText(rect().adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, ShownText(caption_));
     return;
   }
   // A trial text: the marks in columns under the digits.

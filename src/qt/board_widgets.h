@@ -24,6 +24,9 @@ struct TrialTextLayout {
   double top = 0;        // the first line's baseline
 };
 TrialTextLayout LayoutTrialText(const QString& caption, const QFont& font, const QSize& cell);
+// What a cell draws of a caption that is no trial text: the text without the
+// blanks around it, a run of more than five digits broken after the fifth.
+QString ShownText(const QString& caption);
 
 // One cell label caN(i): background, optional single border, caption centred
 // (wrapped onto two lines when it does not fit), tooltip.

@@ -789,6 +789,27 @@ class ViewTest : public QObject {
     QVERIFY(qt::LayoutTrialText(QStringLiteral("12345 678"), view->Cell(1)->CaptionFont(), {41, 41}).lines.isEmpty());
   }
 
+  // A candidate text that "Do it" or a correction wrote with its blanks
+  // around it is drawn like the others: every digit inside the cell.
+  void candidateTextsFitTheirCells() {
+    PlayDiabolic();
+    form->Click("Sugge1");
+    view->Sync();
+    const qt::CellWidget* cell = view->Cell(38);
+    const QFontMetricsF fm(cell->CaptionFont());
+    const struct {
+      const char* caption;
+      const char* shown;
+    } cases[] = {{" 14568 ", "14568"}, {" 124568 ", "12456 8"}, {"12345 6789", "12345 6789"},
+                 {" 123456789 ", "12345 6789"}, {" 7 ", "7"}};
+    for (const auto& c : cases) {
+      const QString shown = qt::ShownText(QString::fromLatin1(c.caption));
+      QCOMPARE(shown, QString::fromLatin1(c.shown));
+      for (const QString& line : shown.split(QLatin1Char(' ')))
+        QVERIFY2(fm.horizontalAdvance(line) <= cell->width() - 2, c.caption);
+    }
+  }
+
   // A trial on conjugated pairs run in the window, from a left click on the
   // cell to its end.
   void RunPairsTrial(int cell, const QString& digit) {
