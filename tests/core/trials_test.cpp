@@ -598,6 +598,20 @@ TEST_F(TrialGame, MenuMirrorsOfTheTrialModes) {
   EXPECT_EQ(f.w.ListCons.items[0], "TRIAL ON ALL - start -");
 }
 
+// The release of "Where ?" redraws the view it leaves: in the view of the
+// conjugated pairs that is the mode's entry, its texts unmarked again.
+TEST_F(TrialGame, ReleasingWhereInThePairsViewEntersTheModeAgain) {
+  ASSERT_TRUE(f.Click("Sugge6"));
+  const std::string unmarked = f.w.caN[38].caption;
+  Start(38, 2);
+  ASSERT_TRUE(f.Click("VaiTenta"));
+  ASSERT_NE(f.w.caN[38].caption, unmarked);
+  f.Cons3_MouseUp();
+  EXPECT_EQ(f.w.ListCons.items[0], "TRIAL ON CONJ.PAIRS - start -");
+  EXPECT_EQ(f.w.caN[38].caption, unmarked);
+  EXPECT_TRUE(f.w.Sugge6.selected);
+}
+
 // ---- "Do it" plays the sure moves ---------------------------------------------------
 
 TEST_F(TrialGame, DoItPlaysASureRemovalAfterItsConfirmation) {
