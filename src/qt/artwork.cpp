@@ -106,6 +106,18 @@ void DrawTile(QPainter& p, const QRectF& r, int box, qreal s) {
   p.drawPath(outline);
 }
 
+// A rounded navy plate with a dark outline; the titles are written on it.
+void DrawPlate(QPainter& p, const QRectF& plate, qreal radius, qreal s) {
+  QPainterPath shape;
+  shape.addRoundedRect(plate, radius, radius);
+  QLinearGradient sky(plate.topLeft(), plate.bottomLeft());
+  sky.setColorAt(0, kNavy.lighter(118));
+  sky.setColorAt(1, kNavyDark);
+  p.fillPath(shape, sky);
+  p.setPen(QPen(kNavyDark.darker(130), 2 * s));
+  p.drawPath(shape);
+}
+
 QImage Canvas(int width, int height) {
   QImage img(width, height, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
@@ -123,14 +135,7 @@ QImage StartPicture(int percent) {
 
   // The title plate, with a notch under it where the tiles begin.
   const QRectF plate(2 * s, 2 * s, 267 * s, 66 * s);
-  QPainterPath plateShape;
-  plateShape.addRoundedRect(plate, 16 * s, 16 * s);
-  QLinearGradient sky(plate.topLeft(), plate.bottomLeft());
-  sky.setColorAt(0, kNavy.lighter(118));
-  sky.setColorAt(1, kNavyDark);
-  p.fillPath(plateShape, sky);
-  p.setPen(QPen(kNavyDark.darker(130), 2 * s));
-  p.drawPath(plateShape);
+  DrawPlate(p, plate, 16 * s, s);
   p.setPen(QColor(0xFB, 0xF7, 0xEA));
   p.setFont(ArtFont(33 * s, true));
   p.drawText(QRectF(plate.left(), plate.top() + 3 * s, plate.width(), 40 * s), Qt::AlignCenter,
@@ -168,14 +173,7 @@ QImage ClosingPicture(int percent) {
 
   // The farewell plate.
   const QRectF plate(4 * s, 60 * s, 182 * s, 52 * s);
-  QPainterPath plateShape;
-  plateShape.addRoundedRect(plate, 24 * s, 24 * s);
-  QLinearGradient sky(plate.topLeft(), plate.bottomLeft());
-  sky.setColorAt(0, kNavy.lighter(118));
-  sky.setColorAt(1, kNavyDark);
-  p.fillPath(plateShape, sky);
-  p.setPen(QPen(kNavyDark.darker(130), 2 * s));
-  p.drawPath(plateShape);
+  DrawPlate(p, plate, 24 * s, s);
   p.setPen(QColor(0xFB, 0xF7, 0xEA));
   p.setFont(ArtFont(17 * s, true));
   p.drawText(QRectF(plate.left(), plate.top() + 5 * s, plate.width(), 24 * s), Qt::AlignCenter,
