@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "files/puzzle_text.h"
 #include "files/scheme_format.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
@@ -26,33 +27,34 @@ struct Puzzle {
   std::string grid;  // 81 characters, "." for an empty cell
 };
 
-bool GridLine(const std::string& line, std::string& grid) {
-  if (line.size() < 81) return false;
-  grid.clear();
-  for (int i = 0; i < 81; ++i) {
-    char ch = line[i];
-    if (ch >= '1' && ch <= '9') grid.push_back(ch);
-    else if (ch == '.' || ch == '0' || ch == ' ') grid.push_back('.');
-    else return false;
-  }
-  return true;
-}
-
 bool ReadPuzzles(std::istream& in, const std::string& name, std::vector<Puzzle>& out) {
+  PuzzleReader reader;
+  std::vector<PuzzleText> found;
+  auto take = [&] {
+    for (const PuzzleText& t : found) {
+      if (t.ok) {
+        out.push_back({t.grid});
+        continue;
+      }
+      std::cerr << "tessora-cli: " << name << ": " << t.reason << " Skipped.\n";
+    }
+    found.clear();
+  };
   int number = 0;
   std::string line;
   for (LineRead r; (r = ReadBoundedLine(in, line)) != LineRead::End;) {
     ++number;
     if (r == LineRead::TooLong) {
+      reader.SkippedLine(found);
+      take();
       std::cerr << "tessora-cli: " << name << ":" << number << ": line " << TooLongLineMessage() << "\n";
       continue;
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t") == std::string::npos) continue;
-    std::string grid;
-    if (GridLine(line, grid)) out.push_back({grid});
-    else std::cerr << "tessora-cli: " << name << ":" << number << ": not a puzzle line, skipped\n";
+    reader.Line(line, found);
+    take();
   }
+  reader.Finish(found);
+  take();
   return true;
 }
 

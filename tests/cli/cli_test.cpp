@@ -289,3 +289,35 @@ TEST(CliRate, JsonLinesAreWhatTheLibraryWrites) {
   EXPECT_EQ(n, 5);
 }
 }  // namespace
+
+namespace {
+
+// A text file read as "Paste Scheme" reads: a bordered grid, a line with
+// blanks between the cells, and a broken grid that is reported and skipped.
+TEST(CliRate, ReadsGridsInTheLayoutsOfPastedText) {
+  const std::string grid =
+      "+-------+-------+-------+\n"
+      "| 5 3 . | . 7 . | . . . |\n"
+      "| 6 . . | 1 9 5 | . . . |\n"
+      "| . 9 8 | . . . | . 6 . |\n"
+      "+-------+-------+-------+\n"
+      "| 8 . . | . 6 . | . . 3 |\n"
+      "| 4 . . | 8 . 3 | . . 1 |\n"
+      "| 7 . . | . 2 . | . . 6 |\n"
+      "+-------+-------+-------+\n"
+      "| . 6 . | . . . | 2 8 . |\n"
+      "| . . . | 4 1 9 | . . 5 |\n"
+      "| . . . | . 8 . | . 7 9 |\n"
+      "+-------+-------+-------+\n";
+  std::string spaced;
+  for (char ch : kEasyGrid) spaced += std::string(spaced.empty() ? "" : " ") + ch;
+  const std::string input = grid + "\n53..7....\n6..195...\n\n" + spaced + "\n";
+  CliRun r = Cli("rate --json", input);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "tessora-cli: stdin: Lines 15-16 hold 18 cells; a scheme has 81. Skipped.\n");
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2);
+  EXPECT_TRUE(Has(r.out, "{\"n\":1,\"puzzle\":\"" + kEasyGrid + "\",\"result\":\"solved\""));
+  EXPECT_TRUE(Has(r.out, "{\"n\":2,\"puzzle\":\"" + kEasyGrid + "\",\"result\":\"solved\""));
+}
+
+}  // namespace
