@@ -42,6 +42,9 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"mZoom125", &Form1::mZoom125_Click},
       {"mZoom150", &Form1::mZoom150_Click},
       {"mZoom200", &Form1::mZoom200_Click},
+      {"mCopia", &Form1::mCopia_Click},
+      {"mIncolla", &Form1::mIncolla_Click},
+      {"mAnnulla", &Form1::mAnnulla_Click},
   };
   return table;
 }
@@ -95,6 +98,12 @@ bool Form1::Click(const std::string& name) {
     c->checked = !c->checked;  // cM_Click does nothing more
     return true;
   }
+  // File > New (create) of level: mLiv(0)..mLiv(3).
+  for (int level = 0; level < static_cast<int>(w.mLiv.size()); ++level)
+    if (c == &w.mLiv[level]) {
+      CreateOfLevel(level);
+      return true;
+    }
   auto it = ClickHandlers().find(name);
   if (it == ClickHandlers().end()) return false;
   (this->*it->second)();
@@ -151,6 +160,11 @@ void Form1::KeyDown(int keyCode, int shiftState) {
   }
   if (shiftState == shift::Ctrl && (keyCode == 'O' || keyCode == 'S' || keyCode == 'Q')) {
     Click(keyCode == 'O' ? "mApri" : keyCode == 'S' ? "mSalva" : "mChiudi");
+    return;
+  }
+  // The Edit menu's shortcuts.
+  if (shiftState == shift::Ctrl && (keyCode == 'C' || keyCode == 'V' || keyCode == 'Z')) {
+    Click(keyCode == 'C' ? "mCopia" : keyCode == 'V' ? "mIncolla" : "mAnnulla");
     return;
   }
   Form_KeyDown(keyCode, shiftState);
