@@ -51,6 +51,11 @@ int Generate(const std::vector<std::string>& args) {
     }
   }
 
+  if (!batchDir.empty() && level >= 0) {
+    std::cerr << "tessora-cli generate: --batch and --difficulty do not go together\n";
+    return 2;
+  }
+
   ScriptedPlatform platform;
   Form1 form(platform);
   form.Form_Load();
@@ -65,10 +70,6 @@ int Generate(const std::vector<std::string>& args) {
     return platform.messages.empty() ? 0 : 1;
   }
 
-  if (!batchDir.empty() && level >= 0) {
-    std::cerr << "tessora-cli generate: --batch and --difficulty do not go together\n";
-    return 2;
-  }
   for (int i = 0; i < count; ++i) {
     auto t0 = std::chrono::steady_clock::now();
     // "New (create) of level" repeats "New (create)" until the rating is the one asked for.
