@@ -54,6 +54,7 @@ class Overlay : public QWidget {
   // Each returns true when something changed (and schedules a repaint).
   bool SetLines(const std::vector<Control>& horizontal, const std::vector<Control>& vertical);
   bool SetFigures(const std::vector<Figure>& figures);
+  const std::vector<Figure>& Figures() const { return figures_; }
   void Invalidate() { update(); }
 
  protected:

@@ -53,6 +53,8 @@ class MainView : public QMainWindow {
   // Called after the view has changed its scale (View > Zoom).
   std::function<void(int)> onZoomChanged;
   QWidget* Surface() const;
+  // The layer with the grid lines and the figures drawn on the window.
+  Overlay* Drawing() const { return overlay_; }
 
   // Events of the parts of the window.
   void CellMouseMove(int cell, int buttons, int shiftState);

@@ -109,7 +109,7 @@ TEST(PasteScheme, LayoutsFromTheWebLoad) {
 }
 
 TEST(PasteScheme, AnythingElseIsRefusedAndTheGameGoesOn) {
-  for (const std::string text : {std::string(), std::string("hello"), kGrid.substr(0, 80), kGrid + "1",
+  for (const std::string& text : {std::string(), std::string("hello"), kGrid.substr(0, 80), kGrid + "1",
                                  kGrid + "\n" + kGrid, kGrid.substr(0, 40) + "x" + kGrid.substr(41)}) {
     SCOPED_TRACE(text);
     Harness h;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -142,6 +143,37 @@ inline void ExpectSameStep(const AdviceStepRecord& a, const AdviceStepRecord& b)
   EXPECT_EQ(a.cells, b.cells);
   EXPECT_EQ(a.zone2, b.zone2);
   EXPECT_EQ(a.fishRanges, b.fishRanges);
+}
+
+// The backgrounds and borders of 81 cells (labels or a painting), one
+// character each: '.' white, 'g' grey, 'l' light grey, 'm' light magenta
+// (pink), 'b' light blue, 'y' light yellow, '?' any other; upper case with a
+// border.
+template <typename Cells>
+std::string Painting(const Cells& cells) {
+  std::string s;
+  for (const auto& c : cells) {
+    char ch = '?';
+    switch (c.back) {
+      case colour::White: ch = '.'; break;
+      case colour::Grey: ch = 'g'; break;
+      case colour::LightGrey: ch = 'l'; break;
+      case colour::Pink: ch = 'm'; break;
+      case colour::LightBlue: ch = 'b'; break;
+      case colour::LightYellow: ch = 'y'; break;
+      default: break;
+    }
+    s += c.border ? static_cast<char>(std::toupper(static_cast<unsigned char>(ch))) : ch;
+  }
+  return s;
+}
+
+// A painting written row by row, blanks between the rows.
+inline std::string Rows(const std::string& rows) {
+  std::string s;
+  for (char ch : rows)
+    if (ch != ' ') s += ch;
+  return s;
 }
 
 }  // namespace tessora::test

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -522,6 +523,83 @@ class ViewTest : public QObject {
     QVERIFY(!Widget("Peri")->isVisible());
     QVERIFY(!Widget("APeri")->isVisible());
     platform->SetAnswerSource(nullptr);
+  }
+
+  // The scheme of the window's tests solved by the methods alone, played.
+  void PlayClassic() {
+    ClickInitialData();
+    form->EnterGivens("53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+    QTest::mouseClick(Widget<QPushButton>("Gioca"), Qt::LeftButton);
+    QVERIFY(form->board.PlayPhase);
+  }
+
+  // "Where ?" acts while the mouse holds it: the board is painted on the
+  // press, cleared on the release, which may come anywhere in the window.
+  void heldAdviceButtonsActOnPressAndRelease() {
+    PlayClassic();
+    auto* where = Widget<QPushButton>("Cons3");
+    QCOMPARE(where->toolTip(), QStringLiteral("\"Tieni premuto\""));
+    QTest::mousePress(where, Qt::LeftButton);
+    QVERIFY(where->isDown());
+    QCOMPARE(Blackboard(), QStringList({"1 Cross Rows/Columns/Boxes with the", "  same Value: look for any Box",
+                                        "  with just one not-excluded Cell.", "   ... write  1  in ..."}));
+    QCOMPARE(view->Cell(78)->Background(), QColor(192, 192, 255));
+    QVERIFY(view->Cell(78)->Bordered());
+    QCOMPARE(view->Cell(67)->Background(), kPink);
+    QCOMPARE(view->Cell(70)->Background(), QColor(192, 192, 192));
+    QVERIFY(Widget("Applica")->isEnabled());
+    // Released over the board: the step's cell is the cursor.
+    QTest::mouseRelease(view->Cell(40), Qt::LeftButton);
+    QVERIFY(!where->isDown());
+    QCOMPARE(form->board.CurCell, 78);
+    QCOMPARE(view->Cell(78)->Background(), kLightYellow);
+    QCOMPARE(view->Cell(67)->Background(), QColor(255, 255, 255));
+    QVERIFY(!view->Cell(78)->Bordered());
+    QCOMPARE(Blackboard().size(), 4);
+
+    // "Do it" writes the step's value in the user's ink.
+    QTest::mouseClick(Widget<QPushButton>("Applica"), Qt::LeftButton);
+    QCOMPARE(view->Cell(78)->Caption(), QStringLiteral("1"));
+    QCOMPARE(view->Cell(78)->Ink(), QColor(0, 0, 192));
+    QVERIFY(!Widget("Applica")->isEnabled());
+
+    // "Method ?" shows the next step's explanation and paints nothing.
+    QTest::mousePress(Widget<QPushButton>("Cons1"), Qt::LeftButton);
+    QCOMPARE(Blackboard().size(), 3);
+    QCOMPARE(view->Cell(7)->Background(), QColor(255, 255, 255));
+    QTest::mouseRelease(Widget<QPushButton>("Cons1"), Qt::LeftButton);
+    QVERIFY(!Widget("Applica")->isEnabled());
+  }
+
+  // "Net": the circles and links are drawn over the board while the button
+  // is held, and gone after the release.
+  void netFiguresAreDrawnWhileHeld() {
+    PlayClassic();
+    form->Click("mFunzAva");
+    form->Click("Sugge2");
+    view->Sync();
+    auto* combo = Widget<QComboBox>("Sugge3a");
+    emit combo->activated(4);  // " 5"
+    QCOMPARE(form->advice.ChosenDigit, std::string("5"));
+    auto* net = Widget<QPushButton>("Sugge3c");
+    QVERIFY(net->isEnabled());
+    QTest::mousePress(net, Qt::LeftButton);
+    QCOMPARE(view->Drawing()->Figures().size(), form->w.drawing.size());
+    QCOMPARE(form->w.drawing.size(), std::size_t(22 + 32));
+    QCOMPARE(view->Cell(0)->Caption(), QString());
+    // The first circle, around Cg, is drawn in dark green on its ring.
+    const Figure& circle = form->w.drawing.front();
+    QCOMPARE(int(circle.type), int(Figure::Circle));
+    QCOMPARE(circle.x1, form->w.caN[24].left + 320);
+    const QImage image = view->Surface()->grab().toImage();
+    const QColor ring = image.pixelColor(qRound(qt::PxF(circle.x1)), qRound(qt::PxF(circle.y1 - circle.radius)));
+    QVERIFY2(ring.green() > 80 && ring.red() < 100 && ring.blue() < 100, qPrintable(ring.name()));
+    QTest::mouseRelease(net, Qt::LeftButton);
+    QVERIFY(view->Drawing()->Figures().empty());
+    QCOMPARE(view->Cell(0)->Caption(), QStringLiteral("5"));
+    const QColor after = view->Surface()->grab().toImage().pixelColor(
+        qRound(qt::PxF(circle.x1)), qRound(qt::PxF(circle.y1 - circle.radius)));
+    QVERIFY2(after.green() > 200 && after.red() > 200, qPrintable(after.name()));
   }
 
   // A trial move that empties a cell: the light turns red and stays red

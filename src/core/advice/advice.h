@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "methods/step.h"
+
 namespace tessora {
 
 constexpr int kPriorityRows = 21;
@@ -11,8 +13,11 @@ constexpr int kPriorityRows = 21;
 struct AdviceState {
   std::array<std::string, kPriorityRows> PriorityList{};
   int PriorityCount = 0;
-  int AdviceLevel = 0;  // 'q' Method, 'r' Value, 's' Where
+  int AdviceLevel = 0;  // 'q' Method, 'r' Value, 's' Where (advice/explanations.h, level)
   bool AdviceGiven = false;
+  // The step the last advice press found (or the resolving move shown), as
+  // the walk returned it; AdviceStep holds it as text.
+  Step Shown;
   std::string WaitText;
   int CrossCount = 0;
   std::string ChosenDigit;

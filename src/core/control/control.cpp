@@ -241,6 +241,8 @@ void Form1::RunSolvingLoop() {
 
 void Form1::Gioca_Click() {
   const Drawn drawn(*this);
+  // A step shown before the control ran is not played on its outcome.
+  DisableDoIt();
   // 1. Scheme rows from the board.
   if (!control.LoadingScheme) {
     for (int r = 0; r < 9; ++r) {
@@ -542,6 +544,7 @@ void Form1::Replay(bool trialUsed) {
 
 void Form1::mNuoVal_Click() {
   const Drawn drawn(*this);
+  DisableDoIt();
   DeselectOption(w.Sugge1);
   for (int i = 0; i < kCells; ++i) {
     if (Filled(i)) continue;

@@ -101,6 +101,7 @@ void Form1::TakeFlash() {
 
 void Form1::mRicFla_Click() {
   const Drawn drawn(*this);
+  DisableDoIt();
   files.SchemeLines = files.FlashLines;
   files.SchemeLineCount = 27;
   ShowBoardText();
@@ -121,6 +122,7 @@ void Form1::mRicFla_Click() {
 
 void Form1::mCanMoss_click() {
   const Drawn drawn(*this);
+  DisableDoIt();
   for (int i = 0; i < kCells; ++i) {
     DoEvents();
     const Origin o = board.OriginOf(i);

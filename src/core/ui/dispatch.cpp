@@ -1,6 +1,7 @@
 // Routing of events by control name, for the session scripts and the Qt
 // front end: a click only reaches a control the user could click now.
 #include <map>
+#include <utility>
 
 #include "ui/form1.h"
 
@@ -42,9 +43,25 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"mZoom125", &Form1::mZoom125_Click},
       {"mZoom150", &Form1::mZoom150_Click},
       {"mZoom200", &Form1::mZoom200_Click},
+      {"Applica", &Form1::Applica_click},
+      {"mApplica", &Form1::mApplica_Click},
+      {"mMosRiso", &Form1::mMosRiso_click},
       {"mCopia", &Form1::mCopia_Click},
       {"mIncolla", &Form1::mIncolla_Click},
       {"mAnnulla", &Form1::mAnnulla_Click},
+  };
+  return table;
+}
+
+// The buttons that act while held: their press and their release.
+const std::map<std::string, std::pair<Handler, Handler>>& HeldHandlers() {
+  static const std::map<std::string, std::pair<Handler, Handler>> table = {
+      {"Cons1", {&Form1::Cons1_MouseDown, &Form1::Cons1_MouseUp}},
+      {"Cons2", {&Form1::Cons2_MouseDown, &Form1::Cons2_MouseUp}},
+      {"Cons3", {&Form1::Cons3_MouseDown, &Form1::Cons3_MouseUp}},
+      {"Sugge3b", {&Form1::Sugge3b_MouseDown, &Form1::Sugge3b_MouseUp}},
+      {"Sugge3c", {&Form1::Sugge3c_MouseDown, &Form1::Sugge3c_MouseUp}},
+      {"Sugge3d", {&Form1::Sugge3d_MouseDown, &Form1::Sugge3d_MouseUp}},
   };
   return table;
 }
@@ -113,13 +130,21 @@ bool Form1::Click(const std::string& name) {
 bool Form1::Press(const std::string& name) {
   Control* c = w.Find(name);
   if (unloaded || form3.open || !c || !Reachable(w, *c)) return false;
-  return false;  // the held buttons get their handlers with the advice and the views
+  auto it = HeldHandlers().find(name);
+  if (it == HeldHandlers().end()) return false;
+  const Drawn drawn(*this);
+  (this->*it->second.first)();
+  return true;
 }
 
 bool Form1::Release(const std::string& name) {
   Control* c = w.Find(name);
   if (unloaded || form3.open || !c || !Reachable(w, *c)) return false;
-  return false;
+  auto it = HeldHandlers().find(name);
+  if (it == HeldHandlers().end()) return false;
+  const Drawn drawn(*this);
+  (this->*it->second.second)();
+  return true;
 }
 
 bool Form1::Pick(const std::string& name, const std::string& item) {
@@ -134,6 +159,16 @@ bool Form1::Pick(const std::string& name, const std::string& item) {
       }
     return false;
   }
+  // The digit of "Only if =": one of the combo's own items.
+  Control* c = form3.open ? nullptr : w.Find(name);
+  if (!c || c->kind != Kind::Combo || !Reachable(w, *c)) return false;
+  for (const std::string& it : c->items)
+    if (it == item || Trim(it) == Trim(item)) {
+      const Drawn drawn(*this);
+      c->text = it;
+      if (c == &w.Sugge3a) Sugge3a_Click();
+      return true;
+    }
   return false;
 }
 

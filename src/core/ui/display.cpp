@@ -222,6 +222,7 @@ void Form1::RecountCandidates() {
 
 void Form1::mRicMan_Click() {
   const Drawn drawn(*this);
+  DisableDoIt();
   RecountCandidates();
   SelectOption(w.Sugge1);
   for (int i = 0; i < kCells; ++i) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "ui/form1.h"
 
@@ -93,6 +94,27 @@ void WriteControl(Json& controls, const Control& c) {
   if (c.kind == Kind::ListBox || c.kind == Kind::Combo || c.kind == Kind::Picture) j["items"] = Texts(c.items);
   if (c.kind == Kind::ListBox) j["listIndex"] = c.listIndex;
   controls[c.name] = std::move(j);
+}
+
+// A typed step: its code, its cell and zones (-1 for none), the digit it
+// writes or the candidates it keeps and removes, and its pattern.
+Json StepJson(const Step& s) {
+  Json j;
+  j["code"] = CodeText(s.code);
+  j["cell"] = s.cell;
+  j["zone"] = s.zone;
+  j["zone2"] = s.zone2;
+  j["digit"] = s.digit;
+  j["keep"] = MaskDigits(s.keep);
+  j["removed"] = MaskDigits(s.removed);
+  std::string digits;
+  for (int i = 0; i < s.digitCount; ++i) digits += static_cast<char>('0' + s.digits[i]);
+  j["digits"] = digits;
+  j["cells"] = std::vector<int>(s.cells.begin(), s.cells.begin() + s.cellCount);
+  j["ranges"] = std::vector<int>(s.ranges.begin(), s.ranges.begin() + s.rangeCount);
+  j["columns"] = s.columns;
+  j["byGlance"] = s.byGlance;
+  return j;
 }
 
 }  // namespace
@@ -188,6 +210,7 @@ std::string DumpState(Form1& f) {
   step["zone2"] = s.zone2;
   step["fishRanges"] = s.fishRanges;
   j["adviceStep"] = std::move(step);
+  j["adviceStepTyped"] = StepJson(f.advice.Shown);
 
   const BoardState& b = f.board;
   Json v;
@@ -232,7 +255,10 @@ std::string DumpState(Form1& f) {
   v["SavingScheme"] = f.files.SavingScheme;
   v["LastLine"] = f.files.LastLine;
   v["NewSchemeNo"] = f.files.NewSchemeNo;
-  v["AdviceLevel"] = f.advice.AdviceLevel;
+  v["AdviceLevel"] = std::string(f.advice.AdviceLevel ? 1 : 0, static_cast<char>(f.advice.AdviceLevel));
+  v["AdviceGiven"] = f.advice.AdviceGiven;
+  v["WaitText"] = f.advice.WaitText;
+  v["ChosenDigit"] = f.advice.ChosenDigit;
   v["PriorityCount"] = f.advice.PriorityCount;
   v["SeedIndex"] = f.gen.SeedIndex;
   v["SymmetryKind"] = f.gen.SymmetryKind;

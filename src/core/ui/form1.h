@@ -220,6 +220,39 @@ class Form1 {
   void mFunzAva_Click();
   void EndTrialView();
   void RemoveCorrectionButtons();
+  // The digit chooser and the three buttons that show its digit while held.
+  void Sugge3a_Click();
+  void Sugge3b_MouseDown();  // "Instance"
+  void Sugge3b_MouseUp();
+  void Sugge3c_MouseDown();  // "Net"
+  void Sugge3c_MouseUp();
+  void Sugge3d_MouseDown();  // "Exclusion"
+  void Sugge3d_MouseUp();
+
+  // ---- advice engine -------------------------------------------------------
+  // "Method ?", "Value ?" and "Where ?" act while held: the press explains
+  // the next step at its level, the release clears the board again.
+  void Cons1_MouseDown();
+  void Cons2_MouseDown();
+  void Cons3_MouseDown();
+  void Cons1_MouseUp();
+  void Cons2_MouseUp();
+  void Cons3_MouseUp();
+  void GiveAdvice();
+  // "Show Resolving Move": the control's successful trial, to be keyed in.
+  void mMosRiso_click();
+
+  // ---- "Do it" -------------------------------------------------------------
+  // Plays AdviceStep: its digit written into its cell, or its candidates
+  // made the cell's. Also played, move by move, by the trials' "Do it".
+  void Applica_click();
+  // "Do it" under "Continue": plays the sure moves a trial proved.
+  void AppTenta_Click();
+  // "Apply Suggestion or Trial" (F2): the trial's sure moves in a trial
+  // view, the advice step otherwise.
+  void mApplica_Click();
+  // A pending "Do it" is dropped: the board changed since the step was shown.
+  void DisableDoIt();
 
   // ---- about, help and zoom ------------------------------------------------
   void mInfo_Click();
