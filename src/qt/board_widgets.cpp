@@ -1,7 +1,9 @@
 #include "board_widgets.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "key_codes.h"
 #include "main_view.h"
@@ -17,6 +19,33 @@ bool SameFigure(const Figure& a, const Figure& b) {
 }
 
 }  // namespace
+
+QString ShownText(const QString& caption) {
+  // The blanks around a cell's candidate text only pad it; a run of more
+  // than five candidates goes on two lines, as the display writes them.
+  QString shown = caption.trimmed();
+  if (shown.size() > 5 && std::all_of(shown.begin(), shown.end(), [](QChar c) { return c.isDigit(); }))
+    shown.insert(5, QLatin1Char(' '));
+  return shown;
+}
+
+TrialTextLayout LayoutTrialText(const QString& caption, const QFont& font, const QSize& cell) {
+  TrialTextLayout l;
+  if (!caption.contains(QLatin1String("\r\n"))) return l;
+  l.lines = caption.split(QLatin1String("\r\n"));
+  const QFontMetricsF fm(font);
+  double widest = 0;
+  for (const QString& line : l.lines) widest = std::max(widest, fm.horizontalAdvance(line));
+  const double room = cell.width() - 2.0;
+  if (widest > room && widest > 0) l.scaleX = room / widest;
+  // Lines as far apart as the font wants, closer when they would not fit.
+  const double height = cell.height() - 2.0;
+  const double glyphs = fm.ascent() + fm.descent();
+  l.lineStep = std::min(fm.lineSpacing(), (height - glyphs) / std::max<qsizetype>(1, l.lines.size() - 1));
+  const double block = l.lineStep * (l.lines.size() - 1) + glyphs;
+  l.top = 1.0 + (height - block) / 2 + fm.ascent();
+  return l;
+}
 
 // ---- cells ----------------------------------------------------------------
 
@@ -80,7 +109,21 @@ void CellWidget::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty()) return;
   p.setFont(font_);
   p.setPen(ink_);
-  p.drawText(rect().adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+  const TrialTextLayout trial = TrialLayout();
+  if (trial.lines.isEmpty()) {
+    p.drawText(rect().adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, ShownText(caption_));
+    return;
+  }
+  // A trial text: the marks in columns under the digits.
+  const QFontMetricsF fm(font_);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.translate(width() / 2.0, 0);
+  p.scale(trial.scaleX, 1);
+  double y = trial.top;
+  for (const QString& line : trial.lines) {
+    p.drawText(QPointF(-fm.horizontalAdvance(line) / 2, y), line);
+    y += trial.lineStep;
+  }
 }
 
 void CellWidget::mouseMoveEvent(QMouseEvent* e) {

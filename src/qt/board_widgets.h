@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -11,6 +12,21 @@
 namespace tessora::qt {
 
 class MainView;
+
+// How a trial text (three lines of equal length: the trial candidates, then
+// the marks of each phase) is laid out in a cell: the lines stacked as close
+// as the cell's height needs, each centred, and narrowed together when the
+// longest is wider than the cell, so that every mark stays under its digit.
+struct TrialTextLayout {
+  QStringList lines;     // empty: the caption is not a trial text
+  double scaleX = 1;     // horizontal scale of the text
+  double lineStep = 0;   // pixels from one baseline to the next
+  double top = 0;        // the first line's baseline
+};
+TrialTextLayout LayoutTrialText(const QString& caption, const QFont& font, const QSize& cell);
+// What a cell draws of a caption that is no trial text: the text without the
+// blanks around it, a run of more than five digits broken after the fifth.
+QString ShownText(const QString& caption);
 
 // One cell label caN(i): background, optional single border, caption centred
 // (wrapped onto two lines when it does not fit), tooltip.
@@ -23,6 +39,9 @@ class CellWidget : public QWidget {
   void Invalidate();
 
   QString Caption() const { return caption_; }
+  // The layout of the caption when it is a trial text.
+  TrialTextLayout TrialLayout() const { return LayoutTrialText(caption_, font_, size()); }
+  QFont CaptionFont() const { return font_; }
   QColor Background() const { return back_; }
   QColor Ink() const { return ink_; }
   bool Bordered() const { return border_; }

@@ -167,7 +167,7 @@ QWidget* CreateControlWidget(const Control& c, QWidget* parent) {
       break;
     }
     case Kind::Label: {
-      auto* l = new QLabel(parent);
+      auto* l = c.name == "CorCanT" ? new DigitRow(parent) : new QLabel(parent);
       l->setTextFormat(Qt::PlainText);
       l->setAutoFillBackground(true);
       w = l;
@@ -339,6 +339,19 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
   p.fillRect(text, palette().color(QPalette::Window));
   p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   p.drawText(text, Qt::AlignCenter, caption_);
+}
+
+DigitRow::DigitRow(QWidget* parent) : QLabel(parent) {}
+
+void DigitRow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), palette().color(QPalette::Window));
+  p.setFont(font());
+  p.setPen(palette().color(QPalette::WindowText));
+  const QString digits = text();
+  const double pitch = PxF(kPitch);
+  for (int i = 0; i < digits.size(); ++i)
+    p.drawText(QRectF(i * pitch, 0, pitch, height()), Qt::AlignCenter, digits.mid(i, 1));
 }
 
 CompletedImage::CompletedImage(QWidget* parent) : QWidget(parent) {}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QLabel>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -70,6 +71,17 @@ class CaptionFrame : public QWidget {
 
  private:
   QString caption_;
+};
+
+// The digits of the correction panel (CorCanT): each one centred over its
+// tick box, the boxes being 195 twips apart.
+class DigitRow : public QLabel {
+ public:
+  explicit DigitRow(QWidget* parent = nullptr);
+  static constexpr int kPitch = 195;  // twips
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
 };
 
 // The "completed" picture of the image control.

@@ -227,6 +227,12 @@ void MainView::Sync() {
   if (w.ImaCompl.visible && !imageWasShown)
     if (QWidget* image = ControlWidget("ImaCompl")) image->raise();
   if (ri_.size() + co_.size() > widgetsBefore || (w.ImaCompl.visible && !imageWasShown)) overlay_->raise();
+  // The correction panel and the trial chooser float over the cells and the
+  // grid lines while they show.
+  for (const char* name : {"CorCanF", "CorVF"}) {
+    QWidget* panel = ControlWidget(name);
+    if (panel && panel->isVisible() && surface_->children().constLast() != panel) panel->raise();
+  }
   overlay_->SetLines(w.liO, w.liV);
   overlay_->SetFigures(w.drawing);
 

@@ -58,6 +58,10 @@ void OnModal(std::function<void(T*)> step, int tries = 1000) {
   });
 }
 
+// A diabolic scheme that "Play" solves with trials; right after "Play" no
+// cell has a single candidate, so both trial modes start at once.
+const char* const kDiabolic = "2...5...6.1.....9.6..8.1..3..7.9.6.....7.3...9...8...21.......5.6.9.2.1...3.6.2..";
+
 // A scheme that needs one trial.
 const char* const kOneTrial = "..98...7..32....4.4....983...31........46..2.6.......1.5..7...23........9.86.2...";
 
@@ -80,6 +84,33 @@ class ViewTest : public QObject {
   void ClickInitialData() {
     QTest::mouseClick(Widget<QPushButton>("DatIniz"), Qt::LeftButton);
     QVERIFY(form->board.DataStarted);
+  }
+  // The diabolic scheme keyed and played.
+  void PlayDiabolic() {
+    ScriptedPlatform answers;
+    platform->SetAnswerSource(&answers);
+    ClickInitialData();
+    for (const char* p = kDiabolic; *p; ++p) QTest::keyClick(view.get(), *p == '.' ? Qt::Key_Space : Qt::Key(*p));
+    QTest::mouseClick(Widget<QPushButton>("Gioca"), Qt::LeftButton);
+    platform->SetAnswerSource(nullptr);
+    QVERIFY2(form->board.PlayPhase, qPrintable(Blackboard().join('|')));
+  }
+  // A click on the round mark of an option button.
+  void ClickOption(const char* name) {
+    auto* option = Widget<QRadioButton>(name);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->height() / 2, option->height() / 2));
+  }
+  // The panel lies on the window's surface, above every cell, wholly inside it.
+  void VerifyFloating(QWidget* panel, int cell) {
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->parentWidget(), view->Surface());
+    QVERIFY(view->Surface()->rect().contains(panel->geometry()));
+    const QObjectList& stack = view->Surface()->children();
+    QVERIFY(stack.indexOf(panel) > stack.indexOf(view->Cell(cell)));
+    QVERIFY(panel->geometry().intersects(view->Cell(cell)->geometry().adjusted(0, 0, 30, 30)));
+    // What the user sees at the panel's centre is the panel (or one of its boxes).
+    QWidget* seen = view->Surface()->childAt(panel->geometry().center());
+    QVERIFY(seen == panel || panel->isAncestorOf(seen));
   }
   QStringList Blackboard() {
     QStringList lines;
@@ -681,6 +712,190 @@ class ViewTest : public QObject {
     } else {
       QCOMPARE(question, QString());
     }
+  }
+
+  // A right click opens the correction panel over the board beside the cell;
+  // a box unticked and ESC judge and apply the change.
+  void correctionPanelFloatsBesideTheCell() {
+    PlayDiabolic();
+    ClickOption("Sugge1");
+    QTest::mouseMove(view->Cell(38), view->Cell(38)->rect().center());
+    QTRY_VERIFY(form->board.MouseOverBoard);
+    QTest::mousePress(view->Cell(38), Qt::RightButton);
+    QTest::mouseRelease(view->Cell(38), Qt::RightButton);
+    VerifyFloating(Widget("CorCanF"), 38);
+    QCOMPARE(Widget<QLabel>("CorCanT")->text(), QStringLiteral("124568"));
+    auto* box = Widget<QCheckBox>("cM(1)");  // the 2
+    QVERIFY(box->isVisible() && box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!form->w.cM[1].checked);
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QCOMPARE(Blackboard(), QStringList{"- EXACT MOVE in Ec."});
+    QVERIFY(!Widget("CorCanF")->isVisible());
+    QCOMPARE(view->Cell(38)->Caption(), QStringLiteral(" 14568 "));
+  }
+
+  // In a trial view a left click offers the starting candidates beside the
+  // cell, inside the window even under the last row; a choice and "Continue"
+  // run the trial.
+  void trialChooserFloatsAndStartsTheTrial() {
+    PlayDiabolic();
+    form->Click("mFunzAva");
+    view->Sync();
+    ClickOption("Sugge8");
+    QVERIFY(form->w.Sugge8.selected);
+    QTest::mouseMove(view->Cell(73), view->Cell(73)->rect().center());
+    QTRY_VERIFY(form->board.MouseOverBoard);
+    QTest::mouseClick(view->Cell(73), Qt::LeftButton);
+    VerifyFloating(Widget("CorVF"), 73);
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QVERIFY(!Widget("CorVF")->isVisible());
+
+    QTest::mouseMove(view->Cell(17), view->Cell(17)->rect().center());
+    QTest::mouseClick(view->Cell(17), Qt::LeftButton);
+    VerifyFloating(Widget("CorVF"), 17);
+    QCOMPARE(Widget<QRadioButton>("cv1(0)")->text(), QStringLiteral("4"));
+    ClickOption("cv1(0)");
+    QVERIFY(!Widget("CorVF")->isVisible());
+    auto* go = Widget<QPushButton>("VaiTenta");
+    QVERIFY(go->isEnabled());
+    QTest::mouseClick(go, Qt::LeftButton);
+    QCOMPARE(Blackboard().first(), QStringLiteral("TRIAL ON ALL - step n.3"));
+    QCOMPARE(view->Cell(17)->Background(), QColor(192, 192, 255));
+  }
+
+  // The trial texts fit their cells at 9 and at 8 points: three lines, each
+  // mark in the column of its digit, narrowed no more than a long line needs.
+  void trialTextsFitTheirCells() {
+    PlayDiabolic();
+    form->Click("mFunzAva");
+    form->Click("Sugge8");
+    // Ec's six candidates, and a text of nine at both sizes.
+    form->w.caN[1].caption = "123456789\r\nv_f_____f\r\n_________";
+    for (double size : {9.0, 8.0}) {
+      for (int c = 0; c < kCells; ++c)
+        if (form->w.caN[c].size == 9 || form->w.caN[c].size == 8) form->w.caN[c].size = size;
+      view->Sync();
+      for (int c : {1, 38, 17}) {
+        const qt::CellWidget* cell = view->Cell(c);
+        const qt::TrialTextLayout l = cell->TrialLayout();
+        QCOMPARE(l.lines.size(), 3);
+        const QFontMetricsF fm(cell->CaptionFont());
+        for (const QString& line : l.lines) QVERIFY(fm.horizontalAdvance(line) * l.scaleX <= cell->width() - 1.9);
+        QVERIFY(l.lineStep * 2 + fm.ascent() + fm.descent() <= cell->height());
+        QVERIFY(l.top - fm.ascent() >= 0);
+        // Equal lengths, so every mark stands under its digit.
+        QCOMPARE(fm.horizontalAdvance(l.lines[1]), fm.horizontalAdvance(l.lines[0]));
+        QVERIFY2(l.scaleX >= 0.55, qPrintable(QString::number(l.scaleX)));
+        if (l.lines[0].size() <= 5) QCOMPARE(l.scaleX, 1.0);
+      }
+    }
+    // A candidate caption is no trial text.
+    QVERIFY(qt::LayoutTrialText(QStringLiteral("12345 678"), view->Cell(1)->CaptionFont(), {41, 41}).lines.isEmpty());
+  }
+
+  // A candidate text that "Do it" or a correction wrote with its blanks
+  // around it is drawn like the others: every digit inside the cell.
+  void candidateTextsFitTheirCells() {
+    PlayDiabolic();
+    form->Click("Sugge1");
+    view->Sync();
+    const qt::CellWidget* cell = view->Cell(38);
+    const QFontMetricsF fm(cell->CaptionFont());
+    const struct {
+      const char* caption;
+      const char* shown;
+    } cases[] = {{" 14568 ", "14568"}, {" 124568 ", "12456 8"}, {"12345 6789", "12345 6789"},
+                 {" 123456789 ", "12345 6789"}, {" 7 ", "7"}};
+    for (const auto& c : cases) {
+      const QString shown = qt::ShownText(QString::fromLatin1(c.caption));
+      QCOMPARE(shown, QString::fromLatin1(c.shown));
+      for (const QString& line : shown.split(QLatin1Char(' ')))
+        QVERIFY2(fm.horizontalAdvance(line) <= cell->width() - 2, c.caption);
+    }
+  }
+
+  // A trial on conjugated pairs run in the window, from a left click on the
+  // cell to its end.
+  void RunPairsTrial(int cell, const QString& digit) {
+    PlayDiabolic();
+    form->Click("mFunzAva");
+    view->Sync();
+    ClickOption("Sugge6");
+    QVERIFY(form->w.Sugge6.selected);
+    // From another cell first: the pointer may already rest where a
+    // window of an earlier run had this cell.
+    QTest::mouseMove(view->Cell(0), view->Cell(0)->rect().center());
+    QTest::mouseMove(view->Cell(cell), view->Cell(cell)->rect().center());
+    QTRY_VERIFY(form->board.MouseOverBoard);
+    QTest::mouseClick(view->Cell(cell), Qt::LeftButton);
+    QVERIFY(Widget("CorVF")->isVisible());
+    for (std::size_t k = 0; k < form->w.cv1.size(); ++k)
+      if (form->w.cv1[k].caption == digit.toStdString()) {
+        const std::string name = "cv1(" + std::to_string(k) + ")";
+        ClickOption(name.c_str());
+        break;
+      }
+    auto* go = Widget<QPushButton>("VaiTenta");
+    QVERIFY(go->isEnabled());
+    for (int n = 0; go->isEnabled() && n < 200; ++n) QTest::mouseClick(go, Qt::LeftButton);
+    QVERIFY(!go->isEnabled());
+  }
+
+  // "Do it" under "Continue" asks in the platform's message box for each sure
+  // move, with the move's cell light yellow and its number on the blackboard
+  // behind the box; OK plays it, Cancel plays nothing.
+  void trialDoItAsksForEachMove_data() {
+    QTest::addColumn<bool>("play");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+  }
+
+  void trialDoItAsksForEachMove() {
+    QFETCH(bool, play);
+    RunPairsTrial(38, QStringLiteral("2"));
+    QCOMPARE(Blackboard().first(), QStringLiteral("TRIAL ON CONJ.PAIRS - end -"));
+    auto* doIt = Widget<QPushButton>("AppTenta");
+    QVERIFY(doIt->isEnabled());
+    QString title, text;
+    QStringList behind;
+    QColor back;
+    OnModal<QMessageBox>([&](QMessageBox* box) {
+      title = box->windowTitle();
+      text = box->text();
+      behind = Blackboard();
+      back = view->Cell(38)->Background();
+      box->button(play ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+    QTest::mouseClick(doIt, Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("PLAY TRIAL MOVES"));
+    QCOMPARE(text, QStringLiteral("Do you really want write :\n 14568  in the Cell 'Ec' ?"));
+    QCOMPARE(behind, (QStringList{"DO SURE MOVES", "  1 of 1"}));
+    QCOMPARE(back, kLightYellow);
+    QCOMPARE(QString::fromStdString(form->board.Can[38].Digits()), play ? QStringLiteral("14568") : QStringLiteral("124568"));
+    if (play) {
+      QCOMPARE(view->Cell(38)->Caption(), QStringLiteral(" 14568 "));
+    }
+    QCOMPARE(Blackboard(), QStringList{"READY FOR SUGGESTIONS"});
+    QVERIFY(Widget<QRadioButton>("Sugge1")->isChecked());
+    QVERIFY(!doIt->isEnabled());
+    QVERIFY(!view->MenuAction("mApplica")->isEnabled());
+  }
+
+  // ESC in the middle of a trial starts its mode again from the beginning.
+  void escRestartsTheTrialInTheWindow() {
+    RunPairsTrial(56, QStringLiteral("2"));
+    QVERIFY(Widget<QPushButton>("AppTenta")->isEnabled());
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QCOMPARE(Blackboard().first(), QStringLiteral("TRIAL ON CONJ.PAIRS - start -"));
+    QVERIFY(Widget<QRadioButton>("Sugge6")->isChecked());
+    QVERIFY(!Widget<QPushButton>("VaiTenta")->isEnabled());
+    QVERIFY(!Widget<QPushButton>("AppTenta")->isEnabled());
+    QCOMPARE(view->Cell(56)->Background(), QColor(Qt::white));
+    // The trial texts are shown again, unmarked, at 9 points.
+    QVERIFY(view->Cell(56)->Caption().contains(QStringLiteral("\r\n")));
+    QVERIFY(!view->Cell(56)->Caption().contains(QLatin1Char('v')));
+    QCOMPARE(form->w.caN[56].size, 9);
   }
 
   void closeBoxUnloadsTheWindow_data() {

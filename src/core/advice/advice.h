@@ -3,6 +3,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
+
+#include "advice/trial_texts.h"
 
 #include "methods/step.h"
 
@@ -30,6 +33,17 @@ struct TrialState {
   int TrialOptionCount = 0;
   int TrialStartCell = 0;
   bool CorrectionOpen = false;
+  // The cell whose candidates the open correction panel shows, -1 when none.
+  int CorrectionCell = -1;
+  // Every cell's trial text and marks, the cells to examine, the phase.
+  TrialBoard Trial;
+  std::string TrialCand;  // the starting candidate, empty until one is chosen
+  int TrialStep = 0;
+  std::string TrialResult;  // "true" or "false" once a contradiction or an agreement proves it
+  std::vector<PairRelation> PairRelations;
+  int LastRelation = -1;  // the pair that made the last change, -1 for another rule
+  std::vector<SureMove> SureMoves;
+  std::string SureMoveText;  // the sure moves of the phase comparison, eight characters each
 };
 
 }  // namespace tessora

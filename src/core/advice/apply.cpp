@@ -82,8 +82,4 @@ void Form1::mApplica_Click() {
   else Applica_click();
 }
 
-// The trials' sure moves are played by the trial modes, which set
-// AdviceStep for each move and call Applica_click.
-void Form1::AppTenta_Click() {}
-
 }  // namespace tessora

@@ -46,6 +46,11 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"Applica", &Form1::Applica_click},
       {"mApplica", &Form1::mApplica_Click},
       {"mMosRiso", &Form1::mMosRiso_click},
+      // The guided trials.
+      {"mSugge6", &Form1::mSugge6_Click},
+      {"mSugge8", &Form1::mSugge8_Click},
+      {"VaiTenta", &Form1::VaiTenta_click},
+      {"AppTenta", &Form1::AppTenta_Click},
       {"mCopia", &Form1::mCopia_Click},
       {"mIncolla", &Form1::mIncolla_Click},
       {"mAnnulla", &Form1::mAnnulla_Click},
@@ -107,7 +112,6 @@ bool Form1::Click(const std::string& name) {
   Control* c = w.Find(name);
   if (!c || !Reachable(w, *c)) return false;
   if (c->kind == Kind::Option) {
-    if (c->parent == "CorVF") return false;  // the trial-start choice comes with the trial modes
     SelectOption(*c);
     return true;
   }

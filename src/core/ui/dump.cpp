@@ -267,6 +267,36 @@ std::string DumpState(Form1& f) {
   v["Zoom"] = w.zoom;
   j["vars"] = std::move(v);
 
+  // The guided trial: every cell's trial text, where the trial stands, the
+  // conjugated pairs and what it proved.
+  const TrialState& t = f.trials;
+  Json trial;
+  Json texts = Json::array();
+  for (const TrialCell& c : t.Trial.cells) texts.push_back(c.Text());
+  trial["texts"] = std::move(texts);
+  trial["phase"] = std::string(1, PhaseMark(t.Trial.phase));
+  trial["step"] = t.TrialStep;
+  trial["cand"] = t.TrialCand;
+  trial["startCell"] = t.TrialStartCell;
+  trial["result"] = t.TrialResult;
+  Json queued = Json::array();
+  for (int c = 0; c < kCells; ++c)
+    if (t.Trial.changed[c]) queued.push_back(c);
+  trial["changed"] = std::move(queued);
+  Json relations = Json::array();
+  for (const PairRelation& r : t.PairRelations) relations.push_back(r.Text());
+  trial["relations"] = std::move(relations);
+  trial["lastRelation"] = t.LastRelation;
+  Json sure = Json::array();
+  for (const SureMove& m : t.SureMoves) sure.push_back(m.Entry());
+  trial["sureMoves"] = std::move(sure);
+  trial["sureMoveText"] = t.SureMoveText;
+  trial["optionCount"] = t.TrialOptionCount;
+  trial["correctionCell"] = t.CorrectionCell;
+  j["trial"] = std::move(trial);
+  j["beeps"] = f.beeps;
+  f.beeps = 0;
+
   Json messages = Json::array();
   for (const auto& m : f.shownMessages) {
     Json msg;

@@ -123,7 +123,7 @@ void Form1::Azzera_Click() {
   w.mSoluz.enabled = false;
   w.mSoluz.checked = false;
   w.mMosRiso.checked = false;
-  trials.CorrectionOpen = false;
+  trials = TrialState{};
   files.CandidatesEdited = false;
   methods.RecordOnly = false;
   // 14.
@@ -302,7 +302,14 @@ void Form1::RunOptionHandler(const Control& option) {
   if (&option == &w.Sugge0) Sugge0_Click();
   else if (&option == &w.Sugge1) Sugge1_Click();
   else if (&option == &w.Sugge2) Sugge2_Click();
-  // The trial options and the trial-start buttons get their handlers with the trial modes.
+  else if (&option == &w.Sugge6) Sugge6_Click();
+  else if (&option == &w.Sugge8) Sugge8_Click();
+  else
+    for (std::size_t i = 0; i < w.cv1.size(); ++i)
+      if (&option == &w.cv1[i]) {
+        cv1_Click(static_cast<int>(i));
+        return;
+      }
 }
 
 MsgResult Form1::MsgBox(const std::string& text, MsgButtons buttons, const std::string& title, bool infoIcon) {

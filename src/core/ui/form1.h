@@ -70,6 +70,8 @@ class Form1 {
     MsgResult answer;
   };
   std::vector<ShownMessage> shownMessages;
+  // Beeps sounded since the last dump.
+  int beeps = 0;
 
   // ---- load and phases ---------------------------------------------------
   void Form_Load();
@@ -110,6 +112,10 @@ class Form1 {
   void caN_MouseDown(int cell, int button, int shiftState);
   void EndCandidateCorrection();
   void CorCan_KeyDown(int keyCode, int shiftState);
+  // The correction panel beside a cell, one ticked box under each candidate.
+  void OpenCorrectionPanel(int cell);
+  // The starting-candidate chooser beside a cell, one option per trial candidate.
+  void OpenTrialChooser(int cell);
 
   // ---- propagation, contradictions, flash, solution ----------------------
   void PropagateValue(int cell, int value);
@@ -246,13 +252,28 @@ class Form1 {
   // Plays AdviceStep: its digit written into its cell, or its candidates
   // made the cell's. Also played, move by move, by the trials' "Do it".
   void Applica_click();
-  // "Do it" under "Continue": plays the sure moves a trial proved.
+  // "Do it" under "Continue": plays the sure moves a trial proved, one by
+  // one, each after its confirmation, through Applica_click.
   void AppTenta_Click();
   // "Apply Suggestion or Trial" (F2): the trial's sure moves in a trial
   // view, the advice step otherwise.
   void mApplica_Click();
   // A pending "Do it" is dropped: the board changed since the step was shown.
   void DisableDoIt();
+
+  // ---- guided trials ---------------------------------------------------------
+  void Sugge6_Click();
+  void Sugge8_Click();
+  void mSugge6_Click();
+  void mSugge8_Click();
+  void cv1_Click(int index);
+  void VaiTenta_click();
+  // One inference of the trial on conjugated pairs, and one step of the trial
+  // on all candidates.
+  void TrialPairsStep();
+  void TrialAllStep();
+  // The system beep, `times` times.
+  void Beep(int times);
 
   // ---- about, help and zoom ------------------------------------------------
   void mInfo_Click();

@@ -138,7 +138,9 @@ MainWindow::MainWindow() {
   Tenta0.centred = true;
   Place(Add(VaiTenta, "VaiTenta", Kind::Button, "FraCons", "Continue"), 600, 3360, 1275, 375);
   Place(Add(AppTenta, "AppTenta", Kind::Button, "FraCons", "Do it"), 2100, 3360, 1275, 375);
-  Place(Add(CorCanF, "CorCanF", Kind::Frame, "FraCons", ""), 0, 3840, 3975, 600);
+  // The correction panel and the trial chooser float over the board beside
+  // the cell they belong to: they are the window's own, placed as they open.
+  Place(Add(CorCanF, "CorCanF", Kind::Frame, "", ""), 0, 3840, 3975, 600);
   CorCanF.back = 0xC0E0FF;  // RGB(255,224,192)
   Place(Add(CorCanT, "CorCanT", Kind::Label, "CorCanF", ""), 20, 0, 3900, 255);
   CorCanT.fontName = font::Mono;
@@ -147,7 +149,7 @@ MainWindow::MainWindow() {
   CorCanT.tooltip = "Togli qualche V";
   Place(Add(CorCan, "CorCan", Kind::TextBox, "CorCanF", ""), 2000, 300, 900, 255);
   CorCan.visible = false;
-  Place(Add(CorVF, "CorVF", Kind::Frame, "FraCons", ""), 0, 4500, 3975, 555);
+  Place(Add(CorVF, "CorVF", Kind::Frame, "", ""), 0, 4500, 400, 555);
   CorVF.back = colour::LightGreen;
   CorVF.visible = false;
 

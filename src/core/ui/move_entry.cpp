@@ -41,6 +41,12 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
     }
   }
 
+  // Enter confirms a correction as ESC does.
+  if (keyCode == key::Enter && !board.InputEnabled && w.CorCanF.visible) {
+    EndCandidateCorrection();
+    return;
+  }
+
   // 6-9.
   if (!board.InputEnabled || keyCode == key::Esc || w.Sugge6.selected || w.Sugge8.selected) return;
   if (!board.DataStarted) {
@@ -187,8 +193,10 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
 }
 
 void Form1::EndCandidateCorrection() {
-  // The ticked digits of the correction panel become the kept candidates.
-  const std::string digits = board.Can[board.CurCell].Digits();
+  // The ticked digits of the correction panel become the kept candidates of
+  // the cell the panel was opened on.
+  const int cell = trials.CorrectionCell >= 0 ? trials.CorrectionCell : board.CurCell;
+  const std::string digits = board.Can[cell].Digits();
   std::string kept;
   for (std::size_t j = 0; j < digits.size() && j < w.cM.size(); ++j)
     if (w.cM[j].checked) kept.push_back(digits[j]);
@@ -197,6 +205,7 @@ void Form1::EndCandidateCorrection() {
   w.cM.resize(1);
   w.CorCanF.visible = false;
   board.InputEnabled = true;
+  trials.CorrectionCell = -1;
 }
 
 }  // namespace tessora

@@ -28,6 +28,7 @@ void ScriptedPlatform::FixRandomSeed(unsigned seed) {
 
 MsgResult ScriptedPlatform::MessageBox(const MessageBoxRequest& request) {
   messages.push_back(request);
+  if (onMessage) onMessage(request);
   MsgResult first = request.buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
   if (answers.empty()) return first;
   MsgResult a = answers.front();

@@ -49,6 +49,8 @@ class ScriptedPlatform : public Platform {
   std::function<bool(const PrintPage&, std::string&, std::string&)> pdfRenderer;
   // Runs at every Repaint, to look at the window as it is redrawn.
   std::function<void()> onRepaint;
+  // Runs as each message box opens, to look at the window behind it.
+  std::function<void(const MessageBoxRequest&)> onMessage;
 
   // The clock; the real time of day unless a test replaces it.
   std::function<double()> clock;
