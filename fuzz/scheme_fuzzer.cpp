@@ -1,5 +1,6 @@
 // libFuzzer target for the scheme readers: any byte string goes through the
-// `.sud` and `.ss` parsers, and what they accept must write and read back the same.
+// `.sud` and `.ss` parsers and the reader of pasted schemes, and what they
+// accept must write and read back the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

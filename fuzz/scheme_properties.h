@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/puzzle_text.h"
 #include "files/scheme_format.h"
 
 namespace tessora::fuzz {
@@ -53,6 +54,26 @@ inline std::string CheckSchemeProperties(std::string_view text) {
     if (!asSud.ok || !SameRows(asSud.scheme, s)) return "ss: rows saved as .sud do not read back the same";
   } else if (ss.error.empty()) {
     return "ss: refused without a reason";
+  }
+
+  // Pasted text: one scheme of nine value rows, which reads back the same
+  // from the line "Copy Scheme" writes and from its `.ss` and `.sud` texts;
+  // whatever the `.ss` reader takes with nine rows of cells, it takes too.
+  const SchemeParse pasted = ParsePastedScheme(text);
+  if (pasted.ok) {
+    const SchemeText& s = pasted.scheme;
+    if (s.count != 9) return "paste: row count not 9";
+    std::string line;
+    for (int k = 0; k < 9; ++k) {
+      if (!RowOf(s.rows[k], " 123456789")) return "paste: bad value row";
+      for (char ch : s.rows[k]) line += ch == ' ' ? '.' : ch;
+    }
+    for (const std::string& again : {line, FormatSs(s.rows), FormatSud(s.rows, 9)}) {
+      const SchemeParse p = ParsePastedScheme(again);
+      if (!p.ok || !SameRows(p.scheme, s)) return "paste: the copied scheme does not paste back the same";
+    }
+  } else if (pasted.error.empty()) {
+    return "paste: refused without a reason";
   }
   return {};
 }

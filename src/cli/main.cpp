@@ -19,8 +19,8 @@ namespace {
 
 const char kUsage[] =
     "usage: tessora-cli session [SCRIPT]\n"
-    "       tessora-cli rate [--json] [FILE...]\n"
-    "       tessora-cli generate [-n N] [--json] | generate --batch DIR\n"
+    "       tessora-cli rate [--json] [-j N] [FILE...]\n"
+    "       tessora-cli generate [--difficulty LEVEL] [-n N] [--json] | generate --batch DIR\n"
     "       tessora-cli print SCHEME | print --pdf FILE SCHEME\n"
     "       tessora-cli --help | --version\n";
 
@@ -38,9 +38,11 @@ int Help() {
                "            cellclick, dblclick, mousedown, pointer, pick, answer, file, tick,\n"
                "            fail and dump, one command a line\n"
                "  rate      runs each puzzle of the files (or standard input) through Play and\n"
-               "            prints its rating; --json gives one object a line\n"
-               "  generate  creates N schemes with \"New (create)\"; --batch DIR writes the ten\n"
-               "            schemes of the F11 batch into DIR\n"
+               "            prints its rating; --json gives one object a line, with the fine\n"
+               "            score; -j N rates on N threads (default: one per core)\n"
+               "  generate  creates N schemes with \"New (create)\", or with --difficulty\n"
+               "            easy|medium|difficult|diabolic as many as it takes for N of that\n"
+               "            level; --batch DIR writes the ten schemes of the F11 batch into DIR\n"
                "  print     writes the print arrangement document of a scheme beside it, or\n"
                "            with --pdf the same page as a PDF file\n"
                "\nSee tessora-cli(1) for the details.\n";

@@ -3,6 +3,7 @@
 #include "rate.h"
 
 #include <algorithm>
+#include <atomic>
 #include <array>
 #include <cctype>
 #include <chrono>
@@ -10,9 +11,13 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <thread>
 
+#include "control/score.h"
+#include "files/puzzle_text.h"
 #include "files/scheme_format.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
@@ -26,33 +31,34 @@ struct Puzzle {
   std::string grid;  // 81 characters, "." for an empty cell
 };
 
-bool GridLine(const std::string& line, std::string& grid) {
-  if (line.size() < 81) return false;
-  grid.clear();
-  for (int i = 0; i < 81; ++i) {
-    char ch = line[i];
-    if (ch >= '1' && ch <= '9') grid.push_back(ch);
-    else if (ch == '.' || ch == '0' || ch == ' ') grid.push_back('.');
-    else return false;
-  }
-  return true;
-}
-
 bool ReadPuzzles(std::istream& in, const std::string& name, std::vector<Puzzle>& out) {
+  PuzzleReader reader;
+  std::vector<PuzzleText> found;
+  auto take = [&] {
+    for (const PuzzleText& t : found) {
+      if (t.ok) {
+        out.push_back({t.grid});
+        continue;
+      }
+      std::cerr << "tessora-cli: " << name << ": " << t.reason << " Skipped.\n";
+    }
+    found.clear();
+  };
   int number = 0;
   std::string line;
   for (LineRead r; (r = ReadBoundedLine(in, line)) != LineRead::End;) {
     ++number;
     if (r == LineRead::TooLong) {
+      reader.SkippedLine(found);
+      take();
       std::cerr << "tessora-cli: " << name << ":" << number << ": line " << TooLongLineMessage() << "\n";
       continue;
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t") == std::string::npos) continue;
-    std::string grid;
-    if (GridLine(line, grid)) out.push_back({grid});
-    else std::cerr << "tessora-cli: " << name << ":" << number << ": not a puzzle line, skipped\n";
+    reader.Line(line, found);
+    take();
   }
+  reader.Finish(found);
+  take();
   return true;
 }
 
@@ -115,12 +121,13 @@ void AppendJson(std::string& out, const std::vector<std::string>& texts) {
 
 struct Outcome {
   std::string result, difficulty, solution;
+  std::string score;  // the fine score as JSON writes it, "null" for data the control refused
   int suggestions = 0, trials = 0;
   std::vector<std::string> moves, report;
   long long micros = 0;
 };
 
-Outcome RunOne(Form1& f, const std::string& grid) {
+Outcome RunOne(Form1& f, const std::string& grid, bool withScore) {
   f.Azzera_Click();
   f.DatIniz_Click();
   // The givens, as a user keys them in: a click on each cell that holds one,
@@ -134,13 +141,20 @@ Outcome RunOne(Form1& f, const std::string& grid) {
   o.report = f.w.ListCons.items;
   o.trials = f.control.TrialCount;
   const bool duplicate = !o.report.empty() && o.report[0] == "ERROR IN CURRENT DATA!";
+  o.score = "null";
   if (duplicate || f.control.ContradictionSeen) {
     o.result = "invalid";
   } else if (f.control.ControlFailed || !f.board.PlayPhase) {
     o.result = "failed";
+    // No replay: the score of the trials the control started, if any.
+    if (withScore) {
+      const TrialStart* trials = f.control.TrialStarted ? &f.control.FirstTrial : nullptr;
+      o.score = nlohmann::json(SchemeScore(f.methods.MethodUse, trials)).dump();
+    }
   } else {
     o.result = "solved";
     o.difficulty = Trim(f.control.Difficulty);
+    if (withScore) o.score = nlohmann::json(f.FineScore()).dump();
     o.suggestions = f.control.ReportedSuggestions;
     const auto& sol = f.control.TrialCount > 0 ? f.board.TrialSolution : f.board.Solution;
     o.solution.reserve(kCells);
@@ -161,13 +175,32 @@ Outcome RunOne(Form1& f, const std::string& grid) {
 
 int Rate(const std::vector<std::string>& args) {
   bool json = false;
+  unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
   std::vector<std::string> files;
-  for (const std::string& a : args) {
-    if (a == "--json") json = true;
-    else if (!a.empty() && a[0] == '-' && a != "-") {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--json") {
+      json = true;
+    } else if (a == "-j" || (a.size() > 2 && a.compare(0, 2, "-j") == 0)) {
+      const std::string v = a == "-j" ? (i + 1 < args.size() ? args[++i] : "") : a.substr(2);
+      std::size_t used = 0;
+      long n = 0;
+      try {
+        n = std::stol(v, &used);
+      } catch (...) {
+        used = 0;
+      }
+      if (v.empty() || used != v.size() || n < 1 || n > 1024) {
+        std::cerr << "tessora-cli rate: -j needs a number of threads from 1 to 1024\n";
+        return 2;
+      }
+      jobs = static_cast<unsigned>(n);
+    } else if (!a.empty() && a[0] == '-' && a != "-") {
       std::cerr << "tessora-cli rate: unknown option " << a << "\n";
       return 2;
-    } else files.push_back(a);
+    } else {
+      files.push_back(a);
+    }
   }
   std::vector<Puzzle> puzzles;
   if (files.empty()) {
@@ -217,27 +250,37 @@ int Rate(const std::vector<std::string>& args) {
     }
   }
 
-  ScriptedPlatform platform;
-  Form1 form(platform);
-  form.Form_Load();
-  std::map<std::string, int> byResult, byDifficulty;
-  int withTrials = 0;
-  auto start = std::chrono::steady_clock::now();
-  if (!json) std::cout << "   n  result   difficulty  sugg  trials    micros  puzzle\n";
-  int n = 0;
-  for (const Puzzle& p : puzzles) {
-    ++n;
-    Outcome o = RunOne(form, p.grid);
-    byResult[o.result] += 1;
-    if (!o.difficulty.empty()) byDifficulty[o.difficulty] += 1;
-    if (o.trials > 0) ++withTrials;
+  // Every thread rates on a window of its own; the puzzles are handed out
+  // one at a time and their lines written in input order, a batch at a time.
+  struct Worker {
+    ScriptedPlatform platform;
+    Form1 form{platform};
+  };
+  jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(puzzles.size(), 1)));
+  std::vector<std::unique_ptr<Worker>> workers;
+  for (unsigned k = 0; k < jobs; ++k) {
+    workers.push_back(std::make_unique<Worker>());
+    workers.back()->form.Form_Load();
+  }
+  struct Rated {
+    std::string line;
+    std::string result, difficulty;
+    int trials = 0;
+  };
+  auto rate = [&](Form1& form, std::size_t index) {
+    const Puzzle& p = puzzles[index];
+    const Outcome o = RunOne(form, p.grid, json);
+    Rated r{std::string(), o.result, o.difficulty, o.trials};
+    const int n = static_cast<int>(index) + 1;
     if (json) {
-      std::string line = "{\"n\":" + std::to_string(n) + ",\"puzzle\":";
+      std::string& line = r.line;
+      line = "{\"n\":" + std::to_string(n) + ",\"puzzle\":";
       AppendJson(line, p.grid);
       line += ",\"result\":";
       AppendJson(line, o.result);
       line += ",\"difficulty\":";
       AppendJson(line, o.difficulty);
+      line += ",\"score\":" + o.score;
       line += ",\"suggestions\":" + std::to_string(o.suggestions) + ",\"trials\":" + std::to_string(o.trials);
       line += ",\"solution\":";
       AppendJson(line, o.solution);
@@ -246,14 +289,43 @@ int Rate(const std::vector<std::string>& args) {
       line += ",\"report\":";
       AppendJson(line, o.report);
       line += ",\"micros\":" + std::to_string(o.micros) + "}\n";
-      std::cout << line;
     } else {
       char line[160];
       std::snprintf(line, sizeof line, "%4d  %-7s  %-10s  %4d  %6d  %8lld  %s\n", n, o.result.c_str(),
                     o.difficulty.c_str(), o.suggestions, o.trials, o.micros, p.grid.c_str());
-      std::cout << line;
+      r.line = line;
+    }
+    return r;
+  };
+
+  std::map<std::string, int> byResult, byDifficulty;
+  int withTrials = 0;
+  auto start = std::chrono::steady_clock::now();
+  if (!json) std::cout << "   n  result   difficulty  sugg  trials    micros  puzzle\n";
+  const std::size_t batch = 256 * static_cast<std::size_t>(jobs);
+  std::vector<Rated> done;
+  for (std::size_t first = 0; first < puzzles.size(); first += batch) {
+    const std::size_t last = std::min(puzzles.size(), first + batch);
+    done.assign(last - first, Rated{});
+    std::atomic<std::size_t> next{first};
+    auto work = [&](Worker& w) {
+      for (std::size_t i; (i = next.fetch_add(1)) < last;) done[i - first] = rate(w.form, i);
+    };
+    if (jobs == 1) {
+      work(*workers[0]);
+    } else {
+      std::vector<std::thread> threads;
+      for (unsigned k = 0; k < jobs; ++k) threads.emplace_back(work, std::ref(*workers[k]));
+      for (std::thread& t : threads) t.join();
+    }
+    for (const Rated& r : done) {
+      std::cout << r.line;
+      byResult[r.result] += 1;
+      if (!r.difficulty.empty()) byDifficulty[r.difficulty] += 1;
+      if (r.trials > 0) ++withTrials;
     }
   }
+  const int n = static_cast<int>(puzzles.size());
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (!json) {
     std::ostringstream s;

@@ -131,10 +131,14 @@ int main(int argc, char** argv) {
         continue;
       }
       std::string error;
+      answers.clipboard = program.platform().ClipboardText();
+      const std::string clipboard = answers.clipboard;
       if (!tessora::RunSessionLine(form, answers, line, std::cout, error)) {
         ++failures;
         std::cerr << "tessora: " << path << " line " << number << ": " << error << "\n";
       }
+      // "clipboard TEXT" puts the text on the desktop's clipboard, where Paste Scheme reads it.
+      if (answers.clipboard != clipboard) program.platform().SetClipboardText(answers.clipboard);
       view.Sync();
       if (form.unloaded) return failures ? 1 : 0;
     }

@@ -1,6 +1,7 @@
 #include "qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -207,6 +208,12 @@ double QtPlatform::Rnd() { return std::uniform_real_distribution<double>(0.0, 1.
 void QtPlatform::Randomize() { rng_.seed(ClockSeed()); }
 
 void QtPlatform::Beep() { QApplication::beep(); }
+
+std::string QtPlatform::ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
+
+void QtPlatform::SetClipboardText(const std::string& text) {
+  QApplication::clipboard()->setText(QString::fromStdString(text));
+}
 
 std::string QtPlatform::CurrentFolder() { return QDir::currentPath().toStdString(); }
 

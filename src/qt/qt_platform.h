@@ -78,6 +78,8 @@ class QtPlatform : public Platform {
   void SetMousePointer(Pointer pointer) override;
   bool RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) override;
   void Quit() override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
 
  private:
   void Redraw();

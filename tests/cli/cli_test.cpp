@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -288,4 +289,121 @@ TEST(CliRate, JsonLinesAreWhatTheLibraryWrites) {
   }
   EXPECT_EQ(n, 5);
 }
+}  // namespace
+
+namespace {
+
+// A text file read as "Paste Scheme" reads: a bordered grid, a line with
+// blanks between the cells, and a broken grid that is reported and skipped.
+TEST(CliRate, ReadsGridsInTheLayoutsOfPastedText) {
+  const std::string grid =
+      "+-------+-------+-------+\n"
+      "| 5 3 . | . 7 . | . . . |\n"
+      "| 6 . . | 1 9 5 | . . . |\n"
+      "| . 9 8 | . . . | . 6 . |\n"
+      "+-------+-------+-------+\n"
+      "| 8 . . | . 6 . | . . 3 |\n"
+      "| 4 . . | 8 . 3 | . . 1 |\n"
+      "| 7 . . | . 2 . | . . 6 |\n"
+      "+-------+-------+-------+\n"
+      "| . 6 . | . . . | 2 8 . |\n"
+      "| . . . | 4 1 9 | . . 5 |\n"
+      "| . . . | . 8 . | . 7 9 |\n"
+      "+-------+-------+-------+\n";
+  std::string spaced;
+  for (char ch : kEasyGrid) spaced += std::string(spaced.empty() ? "" : " ") + ch;
+  const std::string input = grid + "\n53..7....\n6..195...\n\n" + spaced + "\n";
+  CliRun r = Cli("rate --json", input);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "tessora-cli: stdin: Lines 15-16 hold 18 cells; a scheme has 81. Skipped.\n");
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2);
+  EXPECT_TRUE(Has(r.out, "{\"n\":1,\"puzzle\":\"" + kEasyGrid + "\",\"result\":\"solved\""));
+  EXPECT_TRUE(Has(r.out, "{\"n\":2,\"puzzle\":\"" + kEasyGrid + "\",\"result\":\"solved\""));
+}
+
+}  // namespace
+
+namespace {
+
+// The output of rate without its timings: the "micros" and the report's
+// time line of every JSON line, the micros column of the table and the time in its summary line.
+std::string WithoutTimings(const std::string& out) {
+  std::istringstream in(out);
+  std::string kept;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("{", 0) == 0) {
+      line = std::regex_replace(line, std::regex("\"micros\":[0-9]+"), "\"micros\":0");
+      line = std::regex_replace(line, std::regex("\\(in [0-9.]+ sec\\."), "(in - sec.");
+    }
+    else if (line.find(" puzzles: ") != std::string::npos) line = line.substr(0, line.find(';'));
+    else if (line.size() > 49 && line.rfind("   n", 0) != 0) line.replace(41, 8, 8, ' ');
+    kept += line + "\n";
+  }
+  return kept;
+}
+
+TEST(CliRate, ThreadsGiveTheSameLinesInInputOrder) {
+  // Solved, failed, with trials and without, invalid data and a broken line.
+  std::string input = "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"
+                      "not a puzzle\n";
+  std::ifstream top(std::string(TESSORA_PUZZLES) + "/top1465.txt");
+  std::string line;
+  for (int i = 0; i < 120 && std::getline(top, line); ++i) input += line + "\n";
+  std::ifstream easy(std::string(TESSORA_PUZZLES) + "/easy_500.txt");
+  for (int i = 0; i < 40 && std::getline(easy, line); ++i) input += line + "\n";
+  for (const char* mode : {"rate --json", "rate"}) {
+    SCOPED_TRACE(mode);
+    const CliRun one = Cli(std::string(mode) + " -j 1", input);
+    ASSERT_EQ(one.status, 0) << one.err;
+    EXPECT_TRUE(Has(one.out, "\"result\":\"failed\"") || std::string(mode) == "rate");
+    for (const char* jobs : {" -j 4", " -j3", ""}) {
+      const CliRun many = Cli(std::string(mode) + jobs, input);
+      EXPECT_EQ(many.status, 0);
+      EXPECT_EQ(WithoutTimings(many.out), WithoutTimings(one.out)) << jobs;
+      EXPECT_EQ(many.err, one.err) << jobs;
+    }
+  }
+  for (const char* bad : {"-j 0", "-j x", "-j", "-j 2k", "-j -3"}) {
+    const CliRun r = Cli(std::string("rate ") + bad, input);
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_TRUE(Has(r.err, "-j needs a number of threads")) << bad << ": " << r.err;
+  }
+}
+
+TEST(CliGenerate, DifficultyOnDemand) {
+  const CliRun r = Cli("generate --difficulty difficult -n 2 --json", "");
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::istringstream lines(r.out);
+  int n = 0;
+  for (std::string line; std::getline(lines, line); ++n) {
+    const auto j = nlohmann::json::parse(line);
+    EXPECT_EQ(j["difficulty"], "Difficult") << line;
+    EXPECT_GE(j["creations"].get<int>(), 1);
+  }
+  EXPECT_EQ(n, 2);
+  for (const char* bad : {"generate --difficulty hard", "generate --difficulty easy --batch /no/such/folder"}) {
+    const CliRun b = Cli(bad, "");
+    EXPECT_EQ(b.status, 2) << bad;
+    EXPECT_FALSE(b.err.empty()) << bad;
+  }
+}
+
+TEST(CliSession, ClipboardTextWithLineBreaksIsPastedAndDumped) {
+  const std::string grid = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+  std::string rows;
+  for (int r = 0; r < 9; ++r) rows += grid.substr(9 * r, 9) + (r < 8 ? "\\n" : "");
+  const CliRun r = Cli("session", "clipboard " + rows + "\nclick mIncolla\ndump\nclick mCopia\ndump\n");
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::istringstream lines(r.out);
+  std::string first, second;
+  std::getline(lines, first);
+  std::getline(lines, second);
+  const auto pasted = nlohmann::json::parse(first), copied = nlohmann::json::parse(second);
+  std::string expected;
+  for (int r2 = 0; r2 < 9; ++r2) expected += grid.substr(9 * r2, 9) + (r2 < 8 ? "\n" : "");
+  EXPECT_EQ(pasted["clipboard"], expected);
+  EXPECT_EQ(pasted["blackboard"][0], "SOLVABILITY CONTROL REPORT");
+  EXPECT_EQ(copied["clipboard"], grid);
+}
+
 }  // namespace

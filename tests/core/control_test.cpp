@@ -439,7 +439,8 @@ TEST(Difficulty, ListingThreeMethodsALine) {
   f.mValuta_Click();
   EXPECT_EQ(f.w.ListCons.items,
             (std::vector<std::string>{"METHODS USED DURING CONTROL:", "  N.1 =4   N.3 =12   N.4 =1   ", "  N.10 =2   ",
-                                      "  Synthetic Assessment= Diabolic", " ", "YOU CAN PLAY NOW"}));
+                                      "  Synthetic Assessment= Diabolic", " ", "YOU CAN PLAY NOW",
+                                      "  Fine Score= 5.00"}));
   EXPECT_FALSE(f.w.Applica.enabled);
 }
 

@@ -162,7 +162,7 @@ TEST(Generator, NameCarriesTheShownRatingUnderAChangedPriorityOrder) {
     const auto& bb = f.w.ListCons.items;
     EXPECT_NE(std::find(bb.begin(), bb.end(), "  Synthetic Assessment=" + shown + "."), bb.end());
     ASSERT_TRUE(f.Click("mValuta"));
-    EXPECT_EQ(f.w.ListCons.items[f.w.ListCons.items.size() - 3], "  Synthetic Assessment=" + shown);
+    EXPECT_EQ(f.w.ListCons.items[f.w.ListCons.items.size() - 4], "  Synthetic Assessment=" + shown);
     f.FeedCreatedScheme();
     creationRatedOtherwise += f.control.Difficulty != shown;
   }

@@ -123,13 +123,24 @@ TEST(WindowLoad, EnabledStateOfTheEmptyPhase) {
 TEST(MenuBar, MenusItemsAndShortcuts) {
   Harness h;
   MainWindow& w = h.form.w;
-  std::vector<std::string> fileItems, toolItems;
+  std::vector<std::string> fileItems, levelItems, editItems, toolItems, menus;
   for (const Control* c : w.Controls()) {
+    if (c->kind == Kind::Menu && c->parent.empty()) menus.push_back(c->caption);
     if (c->parent == "mFile") fileItems.push_back(c->caption);
+    if (c->parent == "mCreaLiv") levelItems.push_back(c->caption);
+    if (c->parent == "mModifica") editItems.push_back(c->caption);
     if (c->parent == "mStrumenti") toolItems.push_back(c->caption);
   }
-  EXPECT_EQ(fileItems,
-            (std::vector<std::string>{"Open", "New (create)", "Clear All", "Save", "Export PDF...", "-", "Exit"}));
+  EXPECT_EQ(fileItems, (std::vector<std::string>{"Open", "New (create)", "New (create) of level", "Clear All", "Save",
+                                                  "Export PDF...", "-", "Exit"}));
+  EXPECT_EQ(levelItems, (std::vector<std::string>{"Easy", "Medium", "Difficult", "Diabolic"}));
+  EXPECT_EQ(w.Find("mLiv(3)"), &w.mLiv[3]);
+  EXPECT_EQ(editItems, (std::vector<std::string>{"Copy Scheme", "Paste Scheme", "-", "Undo Move"}));
+  EXPECT_EQ(menus[0], "File");
+  EXPECT_EQ(menus[1], "Edit");
+  EXPECT_EQ(w.mCopia.shortcut, "Ctrl+C");
+  EXPECT_EQ(w.mIncolla.shortcut, "Ctrl+V");
+  EXPECT_EQ(w.mAnnulla.shortcut, "Ctrl+Z");
   EXPECT_EQ(toolItems, (std::vector<std::string>{"Apply Suggestion or Trial", "-", "Clear Moves (blue cells)",
                                                   "Verifiy Solvability", "Redo Candidates", "-",
                                                   "For Sudoku with Trials:", "-", "Enable Advanced Functions",

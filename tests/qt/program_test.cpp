@@ -4,6 +4,7 @@
 // menus' keys.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -243,6 +244,26 @@ class ProgramTest : public QObject {
     QCOMPARE(program.form().w.zoom, 100);
     program.view().MenuAction("mZoom125")->trigger();
     QCOMPARE(Settings().value("view/zoom").toInt(), 150);
+  }
+
+  void schemeGoesThroughTheDesktopClipboard() {
+    Program::Options options;
+    options.startWindow = false;
+    Program program(options);
+    program.Start();
+    qt::MainView& view = program.view();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QString grid =
+        QStringLiteral("53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+    QApplication::clipboard()->setText(grid);
+    QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+    QTRY_VERIFY(program.form().board.PlayPhase);
+    QCOMPARE(program.form().w.ListCons.items.front(), std::string("SOLVABILITY CONTROL REPORT"));
+    QCOMPARE(program.view().Cell(1)->Caption(), QStringLiteral("3"));
+    QApplication::clipboard()->clear();
+    view.MenuAction("mCopia")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), grid);
+    QVERIFY(!view.MenuAction("mAnnulla")->isEnabled());
   }
 
   void altLetterOpensItsMenu() {

@@ -266,10 +266,15 @@ class ViewTest : public QObject {
     QCOMPARE(guide->actions().size(), 22);
     QCOMPARE(guide->actions().first()->text(),
              QStringLiteral("1 - To build a Sudoku: click on \"Initial data\", write all known"));
-    QCOMPARE(view->Menu("mFile")->actions().size(), 7);
-    QCOMPARE(view->Menu("mFile")->actions().at(4)->text(), QStringLiteral("&Export PDF..."));
-    QVERIFY(view->Menu("mFile")->actions().at(5)->isSeparator());
-    QCOMPARE(view->menuBar()->actions().size(), 4);
+    QCOMPARE(view->Menu("mFile")->actions().size(), 8);
+    QCOMPARE(view->Menu("mFile")->actions().at(5)->text(), QStringLiteral("&Export PDF..."));
+    QVERIFY(view->Menu("mFile")->actions().at(6)->isSeparator());
+    QCOMPARE(view->Menu("mCreaLiv")->actions().size(), 4);
+    QCOMPARE(view->menuBar()->actions().size(), 5);
+    QCOMPARE(view->menuBar()->actions().at(1)->text(), QStringLiteral("&Edit"));
+    QCOMPARE(view->MenuAction("mIncolla")->text(), QStringLiteral("&Paste Scheme\tCtrl+V"));
+    // Undo Move waits for a value played.
+    QVERIFY(!view->MenuAction("mAnnulla")->isEnabled());
 
     // A check mark follows the core: "Save as *.ss File" toggles it.
     QAction* ss = view->MenuAction("mUsaSS");

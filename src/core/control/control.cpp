@@ -90,6 +90,13 @@ bool Form1::StartTrial() {
       control.SavedConsistent = board.Consistent;
       for (int i = 0; i < kCells; ++i) board.Solution[i] = Filled(i) ? DigitText(board, i) : " ";
       control.TrialFilter = PlanTrials(board, control.UseTrialPlan);
+      // Where the fine score follows its trials from: this board and the
+      // digits of its solution (known whether or not the plan is used).
+      control.TrialStarted = true;
+      control.FirstTrial.board = board;
+      const std::vector<std::uint16_t> solution =
+          control.UseTrialPlan ? control.TrialFilter : PlanTrials(board, true);
+      for (int i = 0; i < kCells; ++i) control.FirstTrial.solution[i] = solution.empty() ? 0 : solution[i];
     } else {
       ShowBoardText();
     }
@@ -295,6 +302,7 @@ void Form1::Gioca_Click() {
   w.Peri.items.clear();
   control.StartTime = platform.SecondsSinceMidnight();
   control.TrialCount = 0;
+  control.TrialStarted = false;
   control.CandidatesReady = false;
   methods.Checking = true;
 

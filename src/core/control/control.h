@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "control/score.h"
 #include "methods/methods.h"
 
 namespace tessora {
@@ -65,6 +66,11 @@ struct ControlState {
   // Rating listing.
   std::string LineText;
   int LineItems = 0;
+
+  // The board the control's first trial began from, for the fine score
+  // (control/score.h); TrialStarted tells whether this run began one.
+  bool TrialStarted = false;
+  TrialStart FirstTrial;
 };
 
 // The cell removed together with `cell` under a symmetry kind (0 central,

@@ -32,6 +32,12 @@ void Form1::mValuta_Click() {
   w.BoardAdd("  Synthetic Assessment=" + control.Difficulty);
   w.BoardAdd(" ");
   w.BoardAdd("YOU CAN PLAY NOW");
+  w.BoardAdd("  Fine Score= " + FormatScore(FineScore()));
+}
+
+double Form1::FineScore() const {
+  const bool trials = control.TrialCount > 0 && control.TrialStarted;
+  return SchemeScore(methods.MethodUse, trials ? &control.FirstTrial : nullptr);
 }
 
 }  // namespace tessora

@@ -58,10 +58,26 @@ bool CheckText(std::string_view text, std::string_view& body, std::string& error
   return true;
 }
 
+// One candidate row: nine fields, each ended by a comma, nothing after the ninth.
+bool SplitCandidateRow(const std::string& row, std::array<std::string, 9>& fields) {
+  std::size_t pos = 0;
+  for (auto& field : fields) {
+    const std::size_t comma = row.find(',', pos);
+    if (comma == std::string::npos) return false;
+    field = row.substr(pos, comma - pos);
+    pos = comma + 1;
+  }
+  return pos == row.size();
+}
+
+std::string ErrnoText(int err) { return std::error_code(err, std::generic_category()).message(); }
+
+}  // namespace
+
 // The lines of a text: each ends at LF, with a CR before the LF dropped; with
 // `loneCr` a CR not followed by LF ends a line too (the line end of older
 // systems). A last piece without a line end is a line too.
-std::vector<std::string_view> SplitLines(std::string_view text, bool loneCr = false) {
+std::vector<std::string_view> SplitLines(std::string_view text, bool loneCr) {
   std::vector<std::string_view> lines;
   std::size_t pos = 0;
   while (pos < text.size()) {
@@ -84,21 +100,16 @@ bool IsSsSeparator(std::string_view line) {
   return line == "-----------" || line == "*-----------*" || line == "|---+---+---|";
 }
 
-// One candidate row: nine fields, each ended by a comma, nothing after the ninth.
-bool SplitCandidateRow(const std::string& row, std::array<std::string, 9>& fields) {
-  std::size_t pos = 0;
-  for (auto& field : fields) {
-    const std::size_t comma = row.find(',', pos);
-    if (comma == std::string::npos) return false;
-    field = row.substr(pos, comma - pos);
-    pos = comma + 1;
-  }
-  return pos == row.size();
+bool SsRowCells(std::string_view line, std::string& row) {
+  if (!line.empty() && line.front() == '|') line = line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string_view();
+  if (line.size() != 11) return false;
+  // Characters 4 and 8 are the separators and are not examined.
+  row = std::string(line.substr(0, 3)) + std::string(line.substr(4, 3)) + std::string(line.substr(8, 3));
+  for (char& ch : row)
+    if (ch == '.') ch = ' ';
+  return true;
 }
 
-std::string ErrnoText(int err) { return std::error_code(err, std::generic_category()).message(); }
-
-}  // namespace
 
 SchemeParse ParseSud(std::string_view text) {
   SchemeParse result;
@@ -187,23 +198,17 @@ SchemeParse ParseSs(std::string_view text, const std::function<void()>& afterLin
     }
     std::string_view line = TrimBlanks(lines[k]);
     if (!IsSsSeparator(line)) {
-      const bool bordered = !line.empty() && line.front() == '|';
-      if (bordered) line = line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string_view();
       std::string row = kBlankRow;
-      if (bordered || !line.empty()) {
-        if (line.size() != 11) {
+      if (!line.empty()) {
+        if (!SsRowCells(line, row)) {
           result.error = LineNo(k) + " is not a row of the scheme: a row has 11 characters, 13 with a border.";
           return result;
         }
-        // Characters 4 and 8 are the separators and are not examined.
-        row = std::string(line.substr(0, 3)) + std::string(line.substr(4, 3)) + std::string(line.substr(8, 3));
-        for (char& ch : row) {
-          if (ch == '.') ch = ' ';
+        for (char ch : row)
           if (ch != ' ' && (ch < '1' || ch > '9')) {
             result.error = LineNo(k) + ": a row holds only the digits 1 to 9, \".\" and blanks.";
             return result;
           }
-        }
       }
       scheme.rows[n++] = std::move(row);
     }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/files.h"
 
@@ -47,6 +48,22 @@ SchemeParse ParseSud(std::string_view text);
 // stops after nine rows; missing rows are empty. The result always has 9 rows.
 // `afterLine` runs after each line examined (the window processes its events there).
 SchemeParse ParseSs(std::string_view text, const std::function<void()>& afterLine = {});
+
+// The lines of a text: each ends at LF, with a CR before the LF dropped; with
+// `loneCr` a CR not followed by LF ends a line too (the line end of older
+// systems). A last piece without a line end is a line too.
+std::vector<std::string_view> SplitLines(std::string_view text, bool loneCr = false);
+
+// The separator lines of a `.ss` text: "-----------", "*-----------*" and
+// "|---+---+---|" (the line trimmed).
+bool IsSsSeparator(std::string_view line);
+
+// One value row of a `.ss` text, the line trimmed: 11 characters, or 13 with a
+// "|" at each end, whose characters 1-3, 5-7 and 9-11 are the nine cells
+// (characters 4 and 8 are not examined). `row` receives the cells with every
+// "." turned into a blank; false when the line is not that long. The cells
+// themselves are not checked.
+bool SsRowCells(std::string_view line, std::string& row);
 
 // The `.sud` text of rows 0..count-1: each row in double quotes, then CR LF.
 std::string FormatSud(const std::array<std::string, kSchemeRows>& rows, int count);

@@ -14,24 +14,24 @@ using R = Rating;
 
 // clang-format off
 constexpr std::array<MethodRow, kMethodCount> kMethods = {{
-  // no. group name                          codes         disp kind         detector           k  units     control            order rating        creating      hatching
-  { 1, "01", "At a glance",                  {ZOB, ZOC},   "XX", K::Placement,   FindAtGlance,      0, U::None,   C::None,           0, R::Easy,      R::Easy,      true},
-  { 2, "02", "Single Cell",                  {USO, None},  "US", K::Placement,   FillLoneCells,     0, U::None,   C::RepeatedFirst,  0, R::Easy,      R::Easy,      false},
-  { 3, "02", "Single Number",                {CFC, None},  "1n", K::Placement,   NakedSingle,       0, U::None,   C::OnceReady,      0, R::Easy,      R::Easy,      false},
-  { 4, "04", "Hidden Single",                {Xx1, None},  "1h", K::Placement,   FindHiddenSet,     1, U::Zones,  C::BeforeReady,    0, R::Medium,    R::Easy,      false},
-  { 5, "05", "Naked Twins",                  {CPN, None},  "2n", K::Elimination, FindNakedSet,      2, U::Zones,  C::FixedOrder,     1, R::Medium,    R::Medium,    false},
-  { 6, "06", "Hidden Twins",                 {Xx2a, Xx2b}, "2h", K::Elimination, FindHiddenSet,     2, U::Zones,  C::FixedOrder,     2, R::Difficult, R::Difficult, false},
-  { 7, "07", "Box Locks Candidate",          {PRQ, None},  "PR", K::Elimination, FindBoxLock,       0, U::Boxes,  C::FixedOrder,     3, R::Difficult, R::Difficult, false},
-  { 8, "08", "Row/Col. Locks Candidate",     {PRC, None},  "PR", K::Elimination, FindLineLock,      0, U::Lines,  C::FixedOrder,     4, R::Difficult, R::Difficult, false},
-  { 9, "09", "3 Candidates Share 3 Cells",   {SCI3, None}, "3S", K::Elimination, FindNakedSet,      3, U::Zones,  C::FixedOrder,     5, R::Difficult, R::Difficult, false},
-  {10, "10", "4 Candidates Share 4 Cells",   {SCI4, None}, "4S", K::Elimination, FindNakedSetLarge, 4, U::Zones,  C::FixedOrder,     6, R::Diabolic,  R::Diabolic,  false},
-  {11, "11", "Naked Triples",                {TRN, None},  "3n", K::Elimination, FindNakedSetLarge, 3, U::Zones,  C::FixedOrder,     9, R::Diabolic,  R::Diabolic,  false},
-  {12, "12", "Hidden Triples",               {HTR, None},  "3h", K::Elimination, FindHiddenSet,     3, U::Zones,  C::FixedOrder,    10, R::Diabolic,  R::Diabolic,  false},
-  {13, "13", "X-Wing Rectangle",             {XWN, None},  "XW", K::Elimination, FindXWing,         0, U::Digits, C::FixedOrder,     7, R::Diabolic,  R::Diabolic,  false},
-  {14, "14", "Swordfish Butterfly",          {SWF, None},  "SW", K::Elimination, FindSwordfish,     0, U::Digits, C::FixedOrder,     8, R::Diabolic,  R::Diabolic,  false},
-  {15, "15", "Naked Quads",                  {QUA, None},  "4n", K::Elimination, FindNakedSetLarge, 5, U::Zones,  C::None,           0, R::Diabolic,  R::Diabolic,  false},
-  {16, "16", "Hidden Quads",                 {HQU, None},  "4h", K::Elimination, FindHiddenSet,     4, U::Zones,  C::None,           0, R::Diabolic,  R::Diabolic,  false},
-  {17, "",   "Trial",                        {ZZZ, None},  "TT", K::Placement,   nullptr,           0, U::None,   C::Fallback,       0, R::Diabolic,  R::Diabolic,  false},
+  // no. group name                          codes         disp kind         detector           k  units     control            order rating        creating      hatching  weight
+  { 1, "01", "At a glance",                  {ZOB, ZOC},   "XX", K::Placement,   FindAtGlance,      0, U::None,   C::None,           0, R::Easy,      R::Easy,      true,  1.2},
+  { 2, "02", "Single Cell",                  {USO, None},  "US", K::Placement,   FillLoneCells,     0, U::None,   C::RepeatedFirst,  0, R::Easy,      R::Easy,      false, 1.0},
+  { 3, "02", "Single Number",                {CFC, None},  "1n", K::Placement,   NakedSingle,       0, U::None,   C::OnceReady,      0, R::Easy,      R::Easy,      false, 2.3},
+  { 4, "04", "Hidden Single",                {Xx1, None},  "1h", K::Placement,   FindHiddenSet,     1, U::Zones,  C::BeforeReady,    0, R::Medium,    R::Easy,      false, 1.5},
+  { 5, "05", "Naked Twins",                  {CPN, None},  "2n", K::Elimination, FindNakedSet,      2, U::Zones,  C::FixedOrder,     1, R::Medium,    R::Medium,    false, 3.0},
+  { 6, "06", "Hidden Twins",                 {Xx2a, Xx2b}, "2h", K::Elimination, FindHiddenSet,     2, U::Zones,  C::FixedOrder,     2, R::Difficult, R::Difficult, false, 3.4},
+  { 7, "07", "Box Locks Candidate",          {PRQ, None},  "PR", K::Elimination, FindBoxLock,       0, U::Boxes,  C::FixedOrder,     3, R::Difficult, R::Difficult, false, 2.6},
+  { 8, "08", "Row/Col. Locks Candidate",     {PRC, None},  "PR", K::Elimination, FindLineLock,      0, U::Lines,  C::FixedOrder,     4, R::Difficult, R::Difficult, false, 2.8},
+  { 9, "09", "3 Candidates Share 3 Cells",   {SCI3, None}, "3S", K::Elimination, FindNakedSet,      3, U::Zones,  C::FixedOrder,     5, R::Difficult, R::Difficult, false, 3.6},
+  {10, "10", "4 Candidates Share 4 Cells",   {SCI4, None}, "4S", K::Elimination, FindNakedSetLarge, 4, U::Zones,  C::FixedOrder,     6, R::Diabolic,  R::Diabolic,  false, 5.0},
+  {11, "11", "Naked Triples",                {TRN, None},  "3n", K::Elimination, FindNakedSetLarge, 3, U::Zones,  C::FixedOrder,     9, R::Diabolic,  R::Diabolic,  false, 3.6},
+  {12, "12", "Hidden Triples",               {HTR, None},  "3h", K::Elimination, FindHiddenSet,     3, U::Zones,  C::FixedOrder,    10, R::Diabolic,  R::Diabolic,  false, 4.0},
+  {13, "13", "X-Wing Rectangle",             {XWN, None},  "XW", K::Elimination, FindXWing,         0, U::Digits, C::FixedOrder,     7, R::Diabolic,  R::Diabolic,  false, 3.2},
+  {14, "14", "Swordfish Butterfly",          {SWF, None},  "SW", K::Elimination, FindSwordfish,     0, U::Digits, C::FixedOrder,     8, R::Diabolic,  R::Diabolic,  false, 3.8},
+  {15, "15", "Naked Quads",                  {QUA, None},  "4n", K::Elimination, FindNakedSetLarge, 5, U::Zones,  C::None,           0, R::Diabolic,  R::Diabolic,  false, 5.0},
+  {16, "16", "Hidden Quads",                 {HQU, None},  "4h", K::Elimination, FindHiddenSet,     4, U::Zones,  C::None,           0, R::Diabolic,  R::Diabolic,  false, 5.4},
+  {17, "",   "Trial",                        {ZZZ, None},  "TT", K::Placement,   nullptr,           0, U::None,   C::Fallback,       0, R::Diabolic,  R::Diabolic,  false, 0.0},
 }};
 // clang-format on
 

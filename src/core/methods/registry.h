@@ -49,6 +49,10 @@ struct MethodRow {
   Rating rating;         // what its use rates a scheme
   Rating ratingCreating; // the same while the generator rates its schemes
   bool needsHatching;    // the walk skips it while all candidates are shown (they hide the crossing)
+  // How hard a person finds the method, on the scale of the fine score
+  // (control/score.h): the score of a scheme whose hardest step it is. The
+  // trial has none: a scheme that needs trials is scored by how they went.
+  double weight;
 
   int Counter() const { return number - 1; }
 };

@@ -51,6 +51,9 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"mSugge8", &Form1::mSugge8_Click},
       {"VaiTenta", &Form1::VaiTenta_click},
       {"AppTenta", &Form1::AppTenta_Click},
+      {"mCopia", &Form1::mCopia_Click},
+      {"mIncolla", &Form1::mIncolla_Click},
+      {"mAnnulla", &Form1::mAnnulla_Click},
   };
   return table;
 }
@@ -116,6 +119,12 @@ bool Form1::Click(const std::string& name) {
     c->checked = !c->checked;  // cM_Click does nothing more
     return true;
   }
+  // File > New (create) of level: mLiv(0)..mLiv(3).
+  for (int level = 0; level < static_cast<int>(w.mLiv.size()); ++level)
+    if (c == &w.mLiv[level]) {
+      CreateOfLevel(level);
+      return true;
+    }
   auto it = ClickHandlers().find(name);
   if (it == ClickHandlers().end()) return false;
   (this->*it->second)();
@@ -190,6 +199,11 @@ void Form1::KeyDown(int keyCode, int shiftState) {
   }
   if (shiftState == shift::Ctrl && (keyCode == 'O' || keyCode == 'S' || keyCode == 'Q')) {
     Click(keyCode == 'O' ? "mApri" : keyCode == 'S' ? "mSalva" : "mChiudi");
+    return;
+  }
+  // The Edit menu's shortcuts.
+  if (shiftState == shift::Ctrl && (keyCode == 'C' || keyCode == 'V' || keyCode == 'Z')) {
+    Click(keyCode == 'C' ? "mCopia" : keyCode == 'V' ? "mIncolla" : "mAnnulla");
     return;
   }
   Form_KeyDown(keyCode, shiftState);

@@ -309,6 +309,7 @@ std::string DumpState(Form1& f) {
   }
   j["messages"] = std::move(messages);
   f.shownMessages.clear();
+  j["clipboard"] = f.platform.ClipboardText();
 
   // Texts that are not UTF-8 (a file name in Latin-1) get U+FFFD for each
   // invalid byte, so that the dump is always valid JSON.

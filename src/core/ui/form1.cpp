@@ -266,6 +266,7 @@ void Form1::DrawCells() {
     const char digit = static_cast<char>('0' + Value(c));
     if (!Has(heldCaptions, c) && (l.caption.size() != 1 || l.caption[0] != digit)) l.caption.assign(1, digit);
   });
+  FollowEdits();
 }
 
 void Form1::PaintAllWhite() {

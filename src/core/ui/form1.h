@@ -12,6 +12,7 @@
 #include "files/files.h"
 #include "methods/methods.h"
 #include "ui/about.h"
+#include "ui/edit.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
 
@@ -59,6 +60,7 @@ class Form1 {
   AdviceState advice;
   TrialState trials;
   FileState files;
+  EditState edit;
   bool unloaded = false;  // the window was closed
   // Filled cells whose caption is a text of the display's own (ShowCaption).
   CellSet heldCaptions = 0;
@@ -98,8 +100,8 @@ class Form1 {
   // ---- move entry ----------------------------------------------------------
   void Form_KeyDown(int keyCode, int shiftState);
   // A key-down as the window receives it: F1 and the Ctrl shortcuts of the
-  // File menu go to their commands only; any other key to the handler, then
-  // the menu shortcuts F2 and F12.
+  // File and Edit menus go to their commands only; any other key to the
+  // handler, then the menu shortcuts F2 and F12.
   void KeyDown(int keyCode, int shiftState);
   // The givens of a grid (81 characters, a digit for a given) written at
   // once after "Initial Data" on the empty board, leaving the window as a
@@ -153,6 +155,9 @@ class Form1 {
   void mNuoVal_Click();
   void AssessDifficulty(int listing);
   void mValuta_Click();
+  // The fine score (control/score.h) of what the last control used: the
+  // method counters the rating reads and, when it needed them, its trials.
+  double FineScore() const;
 
   // ---- scheme generator ----------------------------------------------------
   void mCrea_click();
@@ -168,6 +173,29 @@ class Form1 {
   // The folder the file operations return to: the current folder the first
   // time, then always the same one; made the current folder.
   void EnterWorkFolder();
+
+  // ---- Edit menu and New (create) of level ----------------------------------
+  // "Copy Scheme": the scheme's givens on the clipboard as one line of 81
+  // characters, "." for an empty cell.
+  void mCopia_Click();
+  // "Paste Scheme": the scheme the clipboard holds (files/puzzle_text.h)
+  // started as a keyed one: Clear All, Initial Data, its givens, Play. Any
+  // other text is refused with a message and the board stays as it was.
+  void mIncolla_Click();
+  // "Undo Move": the value the user played last taken back as Delete on its
+  // cell takes it back; after a contradiction the block on input is lifted first.
+  void mAnnulla_Click();
+  // The cell of the value the user played last, -1 when there is none.
+  int LastPlayedCell() const;
+  // Follows the values played since the last call and keeps the Edit menu
+  // and "New (create) of level" in step with the window (run whenever the
+  // labels are drawn).
+  void FollowEdits();
+  // "New (create) of level" (mLiv(0)..mLiv(3)): New (create) repeated until
+  // the scheme it leaves is rated at the level (0 Easy .. 3 Diabolic); the
+  // number of creations it took, or 0 when none of kMaxLevelAttempts was.
+  int CreateOfLevel(int level);
+  static constexpr int kMaxLevelAttempts = 10000;
 
   // ---- print arrangement ---------------------------------------------------
   void mCreaDoc_Click();

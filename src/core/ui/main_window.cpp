@@ -177,11 +177,22 @@ MainWindow::MainWindow() {
   Add(mFile, "mFile", Kind::Menu, "", "File");
   Add(mApri, "mApri", Kind::Menu, "mFile", "Open").shortcut = "Ctrl+O";
   Add(mCrea, "mCrea", Kind::Menu, "mFile", "New (create)");
+  Add(mCreaLiv, "mCreaLiv", Kind::Menu, "mFile", "New (create) of level");
+  mLiv.resize(4);
+  for (int i = 0; i < 4; ++i)
+    Add(mLiv[i], "mLiv(" + std::to_string(i) + ")", Kind::Menu, "mCreaLiv",
+        std::array{"Easy", "Medium", "Difficult", "Diabolic"}[i]);
   Add(mAzzer, "mAzzer", Kind::Menu, "mFile", "Clear All");
   Add(mSalva, "mSalva", Kind::Menu, "mFile", "Save").shortcut = "Ctrl+S";
   Add(mEspPdf, "mEspPdf", Kind::Menu, "mFile", "Export PDF...");
   Add(msp1, "msp1", Kind::Separator, "mFile", "-");
   Add(mChiudi, "mChiudi", Kind::Menu, "mFile", "Exit").shortcut = "Ctrl+Q";
+  Add(mModifica, "mModifica", Kind::Menu, "", "Edit");
+  Add(mCopia, "mCopia", Kind::Menu, "mModifica", "Copy Scheme").shortcut = "Ctrl+C";
+  Add(mIncolla, "mIncolla", Kind::Menu, "mModifica", "Paste Scheme").shortcut = "Ctrl+V";
+  Add(msp13, "msp13", Kind::Separator, "mModifica", "-");
+  Add(mAnnulla, "mAnnulla", Kind::Menu, "mModifica", "Undo Move").shortcut = "Ctrl+Z";
+  mAnnulla.enabled = false;
   Add(mAzio, "mAzio", Kind::Menu, "", "View");
   Add(mSugge0, "mSugge0", Kind::Menu, "mAzio", "No Candidates");
   Add(mSugge1, "mSugge1", Kind::Menu, "mAzio", "All Candidates");

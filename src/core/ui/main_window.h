@@ -36,6 +36,11 @@ struct MainWindow {
   Control TempEr, TempCons;
   // Menus.
   Control mFile, mApri, mCrea, mAzzer, mSalva, mEspPdf, msp1, mChiudi;
+  // File > "New (create) of level" and its items mLiv(0)..mLiv(3), Easy to Diabolic.
+  Control mCreaLiv;
+  std::vector<Control> mLiv;
+  // The Edit menu.
+  Control mModifica, mCopia, mIncolla, msp13, mAnnulla;
   Control mAzio, mSugge0, mSugge1, mSugge2, mSugge6, mSugge8, msp2, mSoluz;
   Control msp12, mZoom, mZoom100, mZoom125, mZoom150, mZoom200;
   Control mStrumenti, mApplica, msp3, mCanMoss, mNuoVal, mRicMan, msp4, mPerSuCom, mMosRiso, mRicFla,

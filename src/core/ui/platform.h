@@ -68,6 +68,10 @@ class Platform {
   virtual bool RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) = 0;
   // The main window was unloaded: the program ends (after the closing window, when there is one).
   virtual void Quit() = 0;
+  // The desktop's clipboard: the text it holds ("" when it holds none), and
+  // text put on it for other programs.
+  virtual std::string ClipboardText() = 0;
+  virtual void SetClipboardText(const std::string& text) = 0;
 };
 
 }  // namespace tessora

@@ -84,6 +84,10 @@ class ScriptedPlatform : public Platform {
   void SetMousePointer(Pointer p) override { pointer = p; }
   bool RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) override;
   void Quit() override { quit = true; }
+  // The clipboard is this text; a session sets it with "clipboard TEXT".
+  std::string clipboard;
+  std::string ClipboardText() override { return clipboard; }
+  void SetClipboardText(const std::string& text) override { clipboard = text; }
 
  private:
   std::mt19937_64 rng_;

@@ -146,6 +146,22 @@ bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::
     p.fileAnswers.push_back(path == "cancel" ? std::string() : path);
     return true;
   }
+  if (cmd == "clipboard") {
+    // The rest of the line is the text; "\n" in it stands for a line break,
+    // "\\" for a backslash.
+    const std::size_t at = line.find("clipboard") + 9;
+    const std::string text = at < line.size() ? line.substr(at + (line[at] == ' ' ? 1 : 0)) : std::string();
+    std::string clip;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == '\\')) {
+        clip += text[++i] == 'n' ? '\n' : '\\';
+        continue;
+      }
+      clip += text[i];
+    }
+    p.clipboard = clip;
+    return true;
+  }
   if (cmd == "tick") {
     if (!need(1, 1)) return false;
     return f.Tick(args[0]) || refused(args[0]);
