@@ -862,6 +862,34 @@ TEST_F(TrialGame, DoItStopsAtAContradiction) {
   EXPECT_FALSE(f.w.AppTenta.enabled);
 }
 
+// A trial that proved a move and is left for another candidate view takes
+// its "Do it" along: F2 there plays nothing, neither the trial's moves nor
+// the record of a move played before.
+TEST_F(TrialGame, LeavingATrialViewDropsItsDoIt) {
+  // A sure removal played: its record is the last step played.
+  ASSERT_TRUE(f.Click("Sugge6"));
+  Start(38, 2);
+  RunToEnd();
+  h.platform.answers.push_back(MsgResult::Ok);
+  ASSERT_TRUE(f.Click("AppTenta"));
+  ASSERT_EQ(f.board.Can[38].Digits(), "14568");
+  for (const char* view : {"Sugge0", "Sugge1", "Sugge2"}) {
+    SCOPED_TRACE(view);
+    RunTrial("Sugge8", 56, 9);
+    ASSERT_TRUE(f.w.mApplica.enabled);
+    f.board.Can[38].Remove(4);  // what a later move would leave there
+    const std::string can = test::AllCan(f);
+    const std::size_t messages = h.platform.messages.size();
+    ASSERT_TRUE(f.Click(view));
+    EXPECT_FALSE(f.w.AppTenta.enabled);
+    EXPECT_FALSE(f.w.mApplica.enabled);
+    f.KeyDown(key::F2, 0);
+    EXPECT_EQ(test::AllCan(f), can);
+    EXPECT_EQ(h.platform.messages.size(), messages);
+    f.board.Can[38] = CandText::FromMask(0x172);  // 14568 again, for the next view
+  }
+}
+
 // ---- a save during a trial ------------------------------------------------------------
 
 TEST_F(TrialGame, ASaveDuringTheTrialOnAllCandidatesKeepsTheValues) {

@@ -124,6 +124,9 @@ void Form1::EndTrialView() {
   w.VaiTenta.enabled = false;
   w.VaiTenta.back = colour::ButtonFace;
   w.AppTenta.enabled = false;
+  // The menu's "Do it" goes with the trial's: only a step still shown by the
+  // advice keeps it.
+  w.mApplica.enabled = w.Applica.enabled;
   for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3}) b->enabled = true;
 }
 
