@@ -702,6 +702,27 @@ TEST(DigitViews, ExclusionGreysWhereTheDigitCannotGo) {
   EXPECT_EQ(Painting(f), std::string(kCells, '.'));
 }
 
+// A key pressed while a view button is held disables the button; its
+// release still takes the view away.
+TEST(DigitViews, TheReleaseAfterAKeyPressedWhileHeldClearsTheView) {
+  for (const char* button : {"Sugge3b", "Sugge3c", "Sugge3d"}) {
+    SCOPED_TRACE(button);
+    DigitView h;
+    Form1& f = h.form;
+    f.Pick("Sugge3a", " 5");
+    ASSERT_TRUE(f.Press(button));
+    f.KeyDown(key::Right, 0);
+    ASSERT_FALSE(f.w.Find(button)->enabled);
+    EXPECT_TRUE(f.Release(button));
+    EXPECT_TRUE(f.w.drawing.empty());
+    EXPECT_EQ(Painting(f), std::string(kCells, '.'));
+    for (int c = 0; c < kCells; ++c)
+      EXPECT_EQ(f.w.caN[c].caption, f.Filled(c) ? std::to_string(f.Value(c)) : "") << c;
+    // A release without its press is still refused.
+    EXPECT_FALSE(f.Release(button));
+  }
+}
+
 TEST(Dump, ShowsTheStepTypedAndAsTextTheLevelAndTheFigures) {
   Harness h;
   Form1& f = h.form;

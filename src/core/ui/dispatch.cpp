@@ -138,12 +138,19 @@ bool Form1::Press(const std::string& name) {
   if (it == HeldHandlers().end()) return false;
   const Drawn drawn(*this);
   (this->*it->second.first)();
+  // A press that disabled its own button (advice on a complete board) is
+  // over; any other waits for its release.
+  heldButton = Reachable(w, *c) ? name : std::string();
   return true;
 }
 
 bool Form1::Release(const std::string& name) {
   Control* c = w.Find(name);
-  if (unloaded || form3.open || !c || !Reachable(w, *c)) return false;
+  // The button pressed last is released even when a key pressed meanwhile
+  // disabled it: what its press showed must go.
+  const bool held = !name.empty() && name == heldButton;
+  heldButton.clear();
+  if (unloaded || form3.open || !c || (!held && !Reachable(w, *c))) return false;
   auto it = HeldHandlers().find(name);
   if (it == HeldHandlers().end()) return false;
   const Drawn drawn(*this);

@@ -295,6 +295,8 @@ class Form1 {
   bool Click(const std::string& name);
   bool Press(const std::string& name);
   bool Release(const std::string& name);
+  // The held button whose press was taken and whose release has not come yet.
+  std::string heldButton;
   bool Pick(const std::string& name, const std::string& item);
   bool Tick(const std::string& name);
 
