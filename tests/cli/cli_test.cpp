@@ -346,11 +346,9 @@ TEST(CliRate, ThreadsGiveTheSameLinesInInputOrder) {
   // Solved, failed, with trials and without, invalid data and a broken line.
   std::string input = "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"
                       "not a puzzle\n";
-  std::ifstream top(std::string(TESSORA_PUZZLES) + "/top1465.txt");
-  std::string line;
-  for (int i = 0; i < 120 && std::getline(top, line); ++i) input += line + "\n";
-  std::ifstream easy(std::string(TESSORA_PUZZLES) + "/easy_500.txt");
-  for (int i = 0; i < 40 && std::getline(easy, line); ++i) input += line + "\n";
+  std::ifstream puzzles(TESSORA_FIXTURES "/puzzles/threads.txt");
+  ASSERT_TRUE(puzzles) << "cannot read threads.txt";
+  input += std::string(std::istreambuf_iterator<char>(puzzles), {});
   for (const char* mode : {"rate --json", "rate"}) {
     SCOPED_TRACE(mode);
     const CliRun one = Cli(std::string(mode) + " -j 1", input);
