@@ -556,6 +556,7 @@ class ViewTest : public QObject {
     platform->SetAnswerSource(nullptr);
   }
 
+ private:  // helpers, not tests
   // The scheme of the window's tests solved by the methods alone, played.
   void PlayClassic() {
     ClickInitialData();
@@ -564,6 +565,7 @@ class ViewTest : public QObject {
     QVERIFY(form->board.PlayPhase);
   }
 
+ private slots:
   // "Where ?" acts while the mouse holds it: the board is painted on the
   // press, cleared on the release, which may come anywhere in the window.
   void heldAdviceButtonsActOnPressAndRelease() {
@@ -815,6 +817,7 @@ class ViewTest : public QObject {
     }
   }
 
+ private:  // a helper, not a test
   // A trial on conjugated pairs run in the window, from a left click on the
   // cell to its end.
   void RunPairsTrial(int cell, const QString& digit) {
@@ -842,6 +845,7 @@ class ViewTest : public QObject {
     QVERIFY(!go->isEnabled());
   }
 
+ private slots:
   // "Do it" under "Continue" asks in the platform's message box for each sure
   // move, with the move's cell light yellow and its number on the blackboard
   // behind the box; OK plays it, Cancel plays nothing.
