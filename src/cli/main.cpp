@@ -29,15 +29,29 @@ int Usage() {
   return 2;
 }
 
+// The session's commands, from its own list, wrapped under the help's column.
+std::string SessionCommandList() {
+  std::string text, line = "           ";
+  const std::vector<std::string>& commands = SessionCommands();
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    const std::string word = " " + commands[i] + (i + 1 < commands.size() ? "," : "");
+    if (line.size() + word.size() > 79) {
+      text += line + "\n";
+      line = "           ";
+    }
+    line += word;
+  }
+  return text + line + "\n";
+}
+
 int Help() {
   std::cout << "tessora-cli: the Tessora Sudoku tutor without its window.\n\n"
             << kUsage
             << "\n"
                "  session   plays the window headless from a script (standard input when no\n"
-               "            SCRIPT is given): click, press, release, key, type, move,\n"
-               "            cellclick, dblclick, mousedown, pointer, pick, answer, file, tick,\n"
-               "            fail and dump, one command a line\n"
-               "  rate      runs each puzzle of the files (or standard input) through Play and\n"
+               "            SCRIPT is given), one command a line:\n"
+            << SessionCommandList()
+            << "  rate      runs each puzzle of the files (or standard input) through Play and\n"
                "            prints its rating; --json gives one object a line, with the fine\n"
                "            score; -j N rates on N threads (default: one per core)\n"
                "  generate  creates N schemes with \"New (create)\", or with --difficulty\n"

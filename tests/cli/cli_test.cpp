@@ -15,6 +15,8 @@
 #include <sstream>
 #include <string>
 
+#include "ui/session.h"
+
 namespace {
 
 struct CliRun {
@@ -402,6 +404,51 @@ TEST(CliSession, ClipboardTextWithLineBreaksIsPastedAndDumped) {
   EXPECT_EQ(pasted["clipboard"], expected);
   EXPECT_EQ(pasted["blackboard"][0], "SOLVABILITY CONTROL REPORT");
   EXPECT_EQ(copied["clipboard"], grid);
+}
+
+}  // namespace
+
+namespace {
+
+std::string ReadSource(const std::string& path) {
+  std::ifstream in(std::string(TESSORA_SOURCE_DIR) + "/" + path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The session's commands as --help lists them: the words after "one command a
+// line:" up to the next command's paragraph.
+std::vector<std::string> HelpSessionCommands(const std::string& help) {
+  std::vector<std::string> words;
+  const std::size_t from = help.find("one command a line:");
+  const std::size_t to = help.find("\n  rate ", from);
+  if (from == std::string::npos || to == std::string::npos) return words;
+  std::istringstream list(help.substr(from + 19, to - from - 19));
+  for (std::string w; list >> w;) words.push_back(w.back() == ',' ? w.substr(0, w.size() - 1) : w);
+  return words;
+}
+
+// The help, the manual page and the README describe every command of the
+// session, and the help lists no other.
+TEST(CliSession, HelpManualAndReadmeListEveryCommand) {
+  const std::vector<std::string>& commands = tessora::SessionCommands();
+  const CliRun help = Cli("--help", "");
+  ASSERT_EQ(help.status, 0);
+  EXPECT_EQ(HelpSessionCommands(help.out), commands) << help.out;
+
+  // The manual's session section: an entry (.B, .BI or .BR line) for each command.
+  const std::string man = ReadSource("docs/man/tessora-cli.1");
+  const std::size_t from = man.find(".SS session"), to = man.find(".SS ", from + 1);
+  ASSERT_NE(from, std::string::npos);
+  const std::string section = man.substr(from, to - from);
+  // The README's table of session commands: a row that names it in code.
+  const std::string readme = ReadSource("README.md");
+  for (const std::string& command : commands) {
+    SCOPED_TRACE(command);
+    const std::regex entry("(^|\\n)\\.B[IR]? (" + command + "|.*\" " + command + ")( |\\n)");
+    EXPECT_TRUE(std::regex_search(section, entry)) << "tessora-cli.1 has no entry for it";
+    const std::regex row("\\n\\|[^\\n]*`" + command + "[ `]");
+    EXPECT_TRUE(std::regex_search(readme, row)) << "README.md has no row for it";
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/session.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -29,12 +30,26 @@ bool ParseCell(const std::string& s, int& cell) { return ParseInt(s, cell) && ce
 
 }  // namespace
 
+const std::vector<std::string>& SessionCommands() {
+  static const std::vector<std::string> commands = {
+      "click", "press", "release", "key", "type", "move", "cellclick", "dblclick", "mousedown",
+      "pointer", "pick", "answer", "file", "tick", "clipboard", "fail", "dump"};
+  return commands;
+}
+
 bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream& out, std::string& error) {
   std::string line = raw;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   std::istringstream in(line);
   std::string cmd;
   if (!(in >> cmd) || cmd[0] == '#') return true;
+  // Only the listed commands run: a command missing from the list (and so
+  // from the help) shows up at once.
+  const std::vector<std::string>& known = SessionCommands();
+  if (std::find(known.begin(), known.end(), cmd) == known.end()) {
+    error = "unknown command '" + cmd + "'";
+    return false;
+  }
   std::vector<std::string> args;
   for (std::string a; in >> a;) args.push_back(a);
   auto need = [&](std::size_t lo, std::size_t hi) {
@@ -182,7 +197,7 @@ bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::
     out << DumpState(f) << "\n";
     return true;
   }
-  error = "unknown command '" + cmd + "'";
+  error = "command '" + cmd + "' is listed but not handled";
   return false;
 }
 

@@ -3,11 +3,15 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace tessora {
 
 class Form1;
 class ScriptedPlatform;
+
+// The commands a script line may begin with, in the order the help lists them.
+const std::vector<std::string>& SessionCommands();
 
 // Runs one script line; false (with a message in `error`) when the line is
 // malformed or names something unknown. Blank lines and "#" lines do nothing.
