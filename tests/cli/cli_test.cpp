@@ -452,3 +452,15 @@ TEST(CliSession, HelpManualAndReadmeListEveryCommand) {
 }
 
 }  // namespace
+
+namespace {
+
+// A script line with a terminal's control sequence in it is reported with
+// the sequence escaped: nothing raw reaches the terminal.
+TEST(CliSession, MessagesShowControlBytesEscaped) {
+  const CliRun r = Cli("session", "click \x1B]0;x\x07\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "line 1: click \\x1B]0;x\\x07: not available now\n");
+}
+
+}  // namespace

@@ -10,8 +10,16 @@
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 #include "util/line_reader.h"
+#include "util/printable.h"
 
 namespace tessora {
+
+const std::vector<std::string>& SessionCommands() {
+  static const std::vector<std::string> commands = {
+      "click", "press", "release", "key", "type", "move", "cellclick", "dblclick", "mousedown",
+      "pointer", "pick", "answer", "file", "tick", "clipboard", "fail", "dump"};
+  return commands;
+}
 
 namespace {
 
@@ -28,16 +36,7 @@ bool ParseInt(const std::string& s, int& v) {
 
 bool ParseCell(const std::string& s, int& cell) { return ParseInt(s, cell) && cell >= 0 && cell < kCells; }
 
-}  // namespace
-
-const std::vector<std::string>& SessionCommands() {
-  static const std::vector<std::string> commands = {
-      "click", "press", "release", "key", "type", "move", "cellclick", "dblclick", "mousedown",
-      "pointer", "pick", "answer", "file", "tick", "clipboard", "fail", "dump"};
-  return commands;
-}
-
-bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream& out, std::string& error) {
+bool RunLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream& out, std::string& error) {
   std::string line = raw;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   std::istringstream in(line);
@@ -199,6 +198,15 @@ bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::
   }
   error = "command '" + cmd + "' is listed but not handled";
   return false;
+}
+
+}  // namespace
+
+bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& line, std::ostream& out, std::string& error) {
+  const bool ok = RunLine(f, p, line, out, error);
+  // The message may repeat words of the line: its control bytes are shown escaped.
+  if (!ok) error = PrintableText(error);
+  return ok;
 }
 
 int RunSession(Form1& f, ScriptedPlatform& p, std::istream& in, std::ostream& out, std::ostream& err) {

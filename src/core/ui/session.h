@@ -15,6 +15,7 @@ const std::vector<std::string>& SessionCommands();
 
 // Runs one script line; false (with a message in `error`) when the line is
 // malformed or names something unknown. Blank lines and "#" lines do nothing.
+// The message shows the line's control bytes escaped (\x1B), never raw.
 bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& line, std::ostream& out,
                     std::string& error);
 
