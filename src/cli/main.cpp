@@ -1,5 +1,8 @@
 // tessora-cli: the core headless. "session" plays a script; "rate" and
 // "generate" run the control and the generator in batch.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -53,13 +56,15 @@ int Help() {
             << SessionCommandList()
             << "  rate      runs each puzzle of the files (or standard input) through Play and\n"
                "            prints its rating; --json gives one object a line, with the fine\n"
-               "            score; -j N rates on N threads (default: one per core)\n"
+               "            score; -j N rates on N threads (default: one per core); exit\n"
+               "            status 1 when no puzzle was read\n"
                "  generate  creates N schemes with \"New (create)\", or with --difficulty\n"
                "            easy|medium|difficult|diabolic as many as it takes for N of that\n"
                "            level; --batch DIR writes the ten schemes of the F11 batch into DIR\n"
                "  print     writes the print arrangement document of a scheme beside it, or\n"
                "            with --pdf the same page as a PDF file\n"
-               "\nSee tessora-cli(1) for the details.\n";
+               "\nExit status 1 also when the output cannot be written (a full disk).\n"
+               "See tessora-cli(1) for the details.\n";
   return 0;
 }
 
@@ -88,13 +93,7 @@ int Session(const std::vector<std::string>& args) {
   return failures ? 1 : 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Usage();
-  std::string cmd = args[0];
-  args.erase(args.begin());
+int Run(const std::string& cmd, const std::vector<std::string>& args) {
   if (cmd == "--help" || cmd == "-h" || cmd == "help") return Help();
   if (cmd == "--version") {
     std::cout << "tessora-cli " << kVersion << "\n";
@@ -105,4 +104,27 @@ int main(int argc, char** argv) {
   if (cmd == "generate") return cli::Generate(args);
   if (cmd == "print") return cli::Print(args);
   return Usage();
+}
+
+// A command's status once its output has reached standard output: a write
+// that failed (a full disk, a closed output) is reported, and a command that
+// went well then ends with status 1, never 0 with its output cut.
+int WithOutputChecked(int status) {
+  errno = 0;
+  std::cout.flush();
+  const int error = errno;
+  if (std::cout && !std::ferror(stdout)) return status;
+  std::cerr << "tessora-cli: cannot write to standard output"
+            << (error ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
+  return status == 0 ? 1 : status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Usage();
+  std::string cmd = args[0];
+  args.erase(args.begin());
+  return WithOutputChecked(Run(cmd, args));
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <vector>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -461,6 +462,71 @@ TEST(CliSession, MessagesShowControlBytesEscaped) {
   const CliRun r = Cli("session", "click \x1B]0;x\x07\n");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "line 1: click \\x1B]0;x\\x07: not available now\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Runs the tool with standard output sent to `out` (a path) and `input` on
+// standard input; the output is not read back.
+CliRun CliTo(const std::string& args, const std::string& input, const std::string& out) {
+  const std::string inputPath = TempName("input"), errPath = TempName("err");
+  std::ofstream(inputPath, std::ios::binary) << input;
+  const int status =
+      std::system((std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " > " + out + " 2>" + errPath).c_str());
+  CliRun r;
+  std::ifstream errFile(errPath, std::ios::binary);
+  r.err.assign(std::istreambuf_iterator<char>(errFile), std::istreambuf_iterator<char>());
+  std::remove(inputPath.c_str());
+  std::remove(errPath.c_str());
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+// Output that cannot be written (a full disk) is an error of every command:
+// a message and status 1, whether it fails at once or at the final flush.
+TEST(CliOutput, FullDiskIsReported) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "this system has no /dev/full";
+  std::ifstream many(TESSORA_FIXTURES "/puzzles/threads.txt");
+  const std::string puzzles(std::istreambuf_iterator<char>(many), {});
+  SchemeCopy copy("full");
+  const struct {
+    std::string args, input;
+  } cases[] = {
+      {"rate --json", kEasyGrid + "\n"},
+      {"rate --json -j 2", puzzles},
+      {"rate", puzzles},
+      {"generate -n 2", ""},
+      {"generate --json", ""},
+      {"session", "dump\n"},
+      {"print " + copy.scheme.string(), ""},
+      {"--help", ""},
+      {"--version", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    const CliRun r = CliTo(c.args, c.input, "/dev/full");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Has(r.err, "tessora-cli: cannot write to standard output")) << r.err;
+  }
+}
+
+// rate that read no puzzle has done nothing it was asked to: status 1.
+TEST(CliRate, NoPuzzleReadIsAFailure) {
+  const std::string empty = TempName("empty") + ".txt";
+  std::ofstream(empty) << "# nothing but a comment\n";
+  for (const char* mode : {"rate", "rate --json"})
+    for (const std::string& input : {std::string("hello\n"), std::string(), std::string("\n# a comment\n")}) {
+      SCOPED_TRACE(std::string(mode) + " <<< " + input);
+      const CliRun r = Cli(mode, input);
+      EXPECT_EQ(r.status, 1);
+      EXPECT_TRUE(Has(r.err, "tessora-cli rate: no puzzle was read\n")) << r.err;
+      const CliRun file = Cli(std::string(mode) + " " + empty, "");
+      EXPECT_EQ(file.status, 1);
+    }
+  std::remove(empty.c_str());
+  EXPECT_EQ(Cli("rate", kEasyGrid + "\nhello\n").status, 0);  // one puzzle is enough
 }
 
 }  // namespace
