@@ -62,8 +62,12 @@ int Help() {
                "            easy|medium|difficult|diabolic as many as it takes for N of that\n"
                "            level; --batch DIR writes the ten schemes of the F11 batch into DIR\n"
                "  print     writes the print arrangement document of a scheme beside it, or\n"
-               "            with --pdf the same page as a PDF file\n"
-               "\nExit status 1 also when the output cannot be written (a full disk).\n"
+               "            with --pdf the same sheet as a PDF into FILE, named exactly so;\n"
+               "            when the solvability control does not finish it writes nothing\n"
+               "            and exits with status 1\n"
+               "\nExit status: 0 done; 1 when a command failed (a session line, no puzzle\n"
+               "read, no document written) or its output could not be written (a full\n"
+               "disk); 2 for bad arguments.\n"
                "See tessora-cli(1) for the details.\n";
   return 0;
 }
