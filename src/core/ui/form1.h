@@ -148,6 +148,8 @@ class Form1 {
   // Some zone holds a value twice.
   bool HasRepeatedCaption() const;
   void EnablePlayControls();
+  // Two report lines when the scheme has more than one solution.
+  void ReportSeveralSolutions();
   // After a failed control outside creation: the window back in the data
   // phase with the scheme it was given, the failure report kept.
   void KeepSchemeAfterFailure();
@@ -180,8 +182,14 @@ class Form1 {
   void mCopia_Click();
   // "Paste Scheme": the scheme the clipboard holds (files/puzzle_text.h)
   // started as a keyed one: Clear All, Initial Data, its givens, Play. Any
-  // other text is refused with a message and the board stays as it was.
+  // other text, and a scheme without givens, with a digit twice in a zone,
+  // without solution or that the control cannot finish, is refused with a
+  // message before anything changes. A game with work of the user's is
+  // replaced only when the user says Yes.
   void mIncolla_Click();
+  // The board holds something the user did: in play a value played or
+  // candidates of the user's own, before Play a value keyed in.
+  bool HasUserWork() const;
   // "Undo Move": the value the user played last taken back as Delete on its
   // cell takes it back; after a contradiction the block on input is lifted first.
   void mAnnulla_Click();
