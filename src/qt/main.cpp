@@ -52,10 +52,7 @@ QString Beside(const QString& out, const char* suffix) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("tessora"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tessora"));
-  QApplication::setApplicationVersion(QString::fromStdString(tessora::kVersion));
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.tessora.Tessora"));
+  tessora::qt::NameApplication();
   QApplication::setQuitOnLastWindowClosed(false);  // the closing window ends the run
   tessora::qt::SetUpApplication(app);
   app.setWindowIcon(ProgramIcon());
