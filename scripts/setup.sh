@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
   fonts-liberation fonts-comic-neue fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth x11-utils
   desktop-file-utils appstream shared-mime-info groff-base
 )
 if [ "${TESSORA_WITH_PEERS:-0}" = 1 ]; then packages+=(qqwing); fi

@@ -7,6 +7,7 @@
 #include <QToolTip>
 
 #include "style.h"
+#include "ui/form1.h"
 
 namespace tessora::qt {
 
@@ -46,6 +47,12 @@ class WindowStyle : public QProxyStyle {
 };
 
 }  // namespace
+
+void NameApplication() {
+  QApplication::setApplicationName(QStringLiteral("tessora"));
+  QApplication::setApplicationVersion(QString::fromStdString(kVersion));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.tessora.Tessora"));
+}
 
 void SetUpApplication(QApplication& app) {
   QApplication::setStyle(new WindowStyle(QStyleFactory::create(QStringLiteral("Fusion"))));

@@ -66,8 +66,7 @@ int ArgumentError(const QCommandLineParser& parser, const QCommandLineOption& wi
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication::setApplicationName(QStringLiteral("tessora"));
-  QApplication::setApplicationVersion(QString::fromStdString(tessora::kVersion));
+  tessora::qt::NameApplication();  // the name and version, before the help needs them
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
@@ -109,8 +108,6 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Tessora"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.tessora.Tessora"));
   QApplication::setQuitOnLastWindowClosed(false);  // the closing window ends the run
   tessora::qt::SetUpApplication(app);
   app.setWindowIcon(ProgramIcon());

@@ -1,12 +1,15 @@
 #include "picture_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 #include <vector>
 
 #include "artwork.h"
+#include "key_codes.h"
 #include "ui/splash.h"
 
 namespace tessora::qt {
@@ -59,18 +62,46 @@ void PictureWindowView::paintEvent(QPaintEvent*) {
 }
 
 void PictureWindowView::mousePressEvent(QMouseEvent* e) {
-  // Any button drags: the window system moves the window while the button is
-  // held; where it cannot, the window follows the mouse itself.
-  if (windowHandle() && windowHandle()->startSystemMove()) return;
-  dragging_ = true;
-  dragOffset_ = e->globalPosition().toPoint() - frameGeometry().topLeft();
+  // Any button: a drag once the mouse moves, a click when it is released first.
+  pressed_ = true;
+  moved_ = false;
+  dragging_ = false;
+  pressAt_ = e->globalPosition().toPoint();
 }
 
 void PictureWindowView::mouseMoveEvent(QMouseEvent* e) {
-  if (dragging_) move(e->globalPosition().toPoint() - dragOffset_);
+  if (!pressed_) return;
+  const QPoint at = e->globalPosition().toPoint();
+  if (!moved_) {
+    if ((at - pressAt_).manhattanLength() < QApplication::startDragDistance()) return;
+    moved_ = true;
+    // The window system moves the window while the button is held; where it
+    // cannot, the window follows the mouse itself.
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    dragging_ = true;
+    dragOffset_ = pressAt_ - frameGeometry().topLeft();
+  }
+  if (dragging_) move(at - dragOffset_);
 }
 
-void PictureWindowView::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void PictureWindowView::mouseReleaseEvent(QMouseEvent*) {
+  const bool click = pressed_ && !moved_;
+  pressed_ = false;
+  dragging_ = false;
+  if (click && onClicked) {
+    auto clicked = onClicked;
+    clicked();
+  }
+}
+
+void PictureWindowView::keyPressEvent(QKeyEvent* e) {
+  if (!onKey) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  auto key = onKey;
+  key(KeyCode(*e));
+}
 
 void PictureWindowView::closeEvent(QCloseEvent* e) {
   e->accept();

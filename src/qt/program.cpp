@@ -78,6 +78,7 @@ void Program::ShowPictureWindow(std::unique_ptr<PictureWindowView>& window, cons
   }
   window->show();
   window->raise();
+  window->activateWindow();  // its keys come to it
 }
 
 void Program::Draw() {
@@ -87,6 +88,14 @@ void Program::Draw() {
     start_->onClosed = [this] {
       windows_.Form0_Unload();
       Draw();
+    };
+    // A click or Esc, Enter or Space skips the wait.
+    start_->onClicked = [this] {
+      windows_.Form0_Click();
+      Draw();
+    };
+    start_->onKey = [this](int keyCode) {
+      if (windows_.Form0_KeyDown(keyCode)) Draw();
     };
   } else if (!windows_.form0.loaded && start_ && start_->isVisible()) {
     start_->hide();

@@ -139,6 +139,50 @@ TEST(Control, OneTrial) {
   EXPECT_FALSE(f.w.APeri.visible);
 }
 
+// Two solutions, which differ in Df, Di, Ef and Ei (1 3 3 1 or 3 1 1 3).
+const std::string kTwoSolutions = "53467891267219534819834256785976.42.42685.79.713924856961537284287419635345286179";
+
+// A scheme with more than one solution is played against the one the control
+// found; its report says so, beside the lines it always has.
+TEST(Control, SchemeWithTwoSolutionsSaysSoInItsReport) {
+  Harness h;
+  Form1& f = h.form;
+  test::KeyScheme(f, kTwoSolutions);
+  ASSERT_TRUE(f.Click("Gioca"));
+  const std::vector<std::string> report = {"SOLVABILITY CONTROL REPORT",
+                                           "  (in 0.00 sec. with 1 Trial)",
+                                           "- I have 4 suggestions, to solve it.",
+                                           "  Synthetic Assessment= Diabolic.",
+                                           "- The scheme has more than one solution:",
+                                           "  the program follows one of them.",
+                                           "YOU CAN PLAY NOW",
+                                           "- click the buttons below for advice."};
+  EXPECT_EQ(f.w.ListCons.items, report);
+  // After a cancellation the control runs on what is left, with the same word.
+  const int df = 32;
+  f.caN_MouseMove(df, 0, 0);
+  f.KeyDown(f.board.TrialSolution[df][0], 0);
+  ASSERT_TRUE(f.Filled(df));
+  f.KeyDown(key::Delete, 0);
+  ASSERT_FALSE(f.Filled(df));
+  const auto& bb = f.w.ListCons.items;
+  ASSERT_EQ(bb.size(), 4u);
+  EXPECT_EQ(bb[0], "AFTER CANCELLATION");
+  EXPECT_EQ(bb[2], "- The scheme has more than one solution:");
+}
+
+TEST(Control, SchemeWithOneSolutionHasNoSuchLine) {
+  for (const std::string& grid : {kEasy, kOneTrial, kThreeTrials}) {
+    SCOPED_TRACE(grid);
+    Harness h;
+    test::KeyScheme(h.form, grid);
+    ASSERT_TRUE(h.form.Click("Gioca"));
+    ASSERT_TRUE(h.form.board.PlayPhase);
+    for (const std::string& line : h.form.w.ListCons.items)
+      EXPECT_EQ(line.find("more than one solution"), std::string::npos) << line;
+  }
+}
+
 TEST(Control, SeveralTrials) {
   Harness h;
   Form1& f = h.form;

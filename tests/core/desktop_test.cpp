@@ -97,6 +97,31 @@ TEST(PictureWindows, ClosingTheStartWindowEarlyShowsTheMainWindowAtOnce) {
   EXPECT_FALSE(windows.Tick("Form0.Timer10"));
 }
 
+// The wait can be skipped: a click, or Esc, Enter or Space, hands over to the
+// main window at once, as closing the window does; other keys do nothing.
+TEST(PictureWindows, ClickOrEscEnterSpaceSkipsTheStartWindow) {
+  for (int way : {0, key::Esc, key::Enter, key::Space}) {
+    SCOPED_TRACE(way);
+    ScriptedPlatform p;
+    PictureWindows windows(p);
+    windows.Form0_Load();
+    for (int other : {int('1'), int('A'), key::F1, key::Delete, key::Left}) EXPECT_FALSE(windows.Form0_KeyDown(other));
+    EXPECT_FALSE(windows.mainShown);
+    EXPECT_TRUE(p.timers["Form0.Timer10"].enabled);
+    if (way == 0) windows.Form0_Click();
+    else EXPECT_TRUE(windows.Form0_KeyDown(way));
+    EXPECT_TRUE(windows.mainShown);
+    EXPECT_FALSE(windows.form0.loaded);
+    EXPECT_FALSE(p.timers["Form0.Timer10"].enabled);
+    EXPECT_FALSE(windows.Tick("Form0.Timer10"));
+    // Once gone, a second click or key changes nothing.
+    windows.Form0_Click();
+    windows.Form0_KeyDown(key::Esc);
+    EXPECT_TRUE(windows.mainShown);
+    EXPECT_FALSE(windows.ended);
+  }
+}
+
 TEST(About, TwiceGivesOneWindow) {
   Harness h;
   Form1& f = h.form;

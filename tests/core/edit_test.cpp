@@ -2,6 +2,7 @@
 // values played taken back with "Undo Move"; File > "New (create) of level".
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -123,6 +124,91 @@ TEST(PasteScheme, AnythingElseIsRefusedAndTheGameGoesOn) {
     EXPECT_EQ(h.platform.messages[0].text.rfind("The clipboard does not hold a scheme to paste.\r\n", 0), 0u);
     EXPECT_EQ(Differences(Window(h.form), before), std::vector<std::string>{});
   }
+}
+
+// Schemes that read well but cannot be played: each is refused with what is
+// wrong with it, and the game on the board, a move played in it, stays.
+TEST(PasteScheme, SchemesThatCannotBePlayedAreRefusedAndTheGameGoesOn) {
+  const std::string dots(81, '.');
+  struct Case {
+    std::string text, says;
+  };
+  const Case cases[] = {
+      {"11" + dots.substr(2), "the digit 1 is\r\ntwice in one zone, in Aa and in Ab."},
+      {"12345678" + dots.substr(8, 9) + "9" + dots.substr(18), "it has no solution."},
+      {dots, "it has no givens\r\n(every cell is empty)."},
+      {"7" + dots.substr(1, 9) + "7" + dots.substr(11), "in Aa and in Bb."},  // in one box only
+      {"1" + dots.substr(1), "it has more than one\r\nsolution, and the control cannot finish it"},
+      // One solution, which one trial at a time does not reach.
+      {"..53.....8......2..7..1.5..4....53...1..7...6..32...8..6.5....9..4....3......97..",
+       "the control cannot\r\nsolve it with its methods and one trial at a time."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Harness h;
+    ASSERT_TRUE(Paste(h, kGrid));
+    Play(h.form, 2, 4);
+    ASSERT_EQ(h.form.board.ErrorCount, 0);
+    const nlohmann::json before = Window(h.form);
+    h.platform.messages.clear();
+    ASSERT_TRUE(Paste(h, c.text));
+    ASSERT_EQ(h.platform.messages.size(), 1u);
+    const MessageBoxRequest& m = h.platform.messages[0];
+    EXPECT_EQ(m.title, "Paste Scheme");
+    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    EXPECT_EQ(m.text.rfind("The scheme on the clipboard is not pasted: ", 0), 0u) << m.text;
+    EXPECT_NE(m.text.find(c.says), std::string::npos) << m.text;
+    EXPECT_EQ(Differences(Window(h.form), before), std::vector<std::string>{});
+  }
+}
+
+TEST(PasteScheme, AsksBeforeReplacingWhatTheUserDid) {
+  const std::string other = "..98...7..32....4.4....983...31........46..2.6.......1.5..7...23........9.86.2...";
+  Harness h;
+  Form1& f = h.form;
+  // Nothing done yet, on an empty board or just after Play: no question.
+  ASSERT_TRUE(Paste(h, other));
+  ASSERT_TRUE(Paste(h, kGrid));
+  EXPECT_TRUE(h.platform.messages.empty());
+  EXPECT_EQ(Givens(f), kGrid);
+
+  // A move played: No keeps everything, Yes replaces the game.
+  Play(f, 2, 4);
+  const nlohmann::json before = Window(f);
+  h.platform.answers.push_back(MsgResult::No);
+  ASSERT_TRUE(Paste(h, other));
+  ASSERT_EQ(h.platform.messages.size(), 1u);
+  EXPECT_EQ(h.platform.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(h.platform.messages[0].title, "Paste Scheme");
+  EXPECT_EQ(Differences(Window(f), before), std::vector<std::string>{});
+  h.platform.answers.push_back(MsgResult::Yes);
+  ASSERT_TRUE(Paste(h, other));
+  EXPECT_EQ(h.platform.messages.size(), 2u);
+  EXPECT_EQ(Givens(f), other);
+  EXPECT_EQ(f.CountFilled(), static_cast<int>(81 - std::count(other.begin(), other.end(), '.')));
+  EXPECT_TRUE(f.board.PlayPhase);
+
+  // A value keyed in as initial data is work too.
+  h.platform.messages.clear();
+  f.Click("Azzera");
+  f.Click("DatIniz");
+  f.KeyDown('5', 0);
+  h.platform.answers.push_back(MsgResult::No);
+  ASSERT_TRUE(Paste(h, kGrid));
+  ASSERT_EQ(h.platform.messages.size(), 1u);
+  EXPECT_EQ(h.platform.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_FALSE(f.board.PlayPhase);
+  EXPECT_EQ(f.CountFilled(), 1);
+}
+
+// A scheme with two solutions is played as a keyed one is, its report saying so.
+TEST(PasteScheme, SchemeWithTwoSolutionsIsPlayedAsKeyed) {
+  Harness h;
+  ASSERT_TRUE(Paste(h, "53467891267219534819834256785976.42.42685.79.713924856961537284287419635345286179"));
+  EXPECT_TRUE(h.platform.messages.empty());
+  EXPECT_TRUE(h.form.board.PlayPhase);
+  const auto& bb = h.form.w.ListCons.items;
+  EXPECT_NE(std::find(bb.begin(), bb.end(), "- The scheme has more than one solution:"), bb.end());
 }
 
 TEST(CopyScheme, PutsTheGivensOnTheClipboardAndCtrlKeysReachTheMenu) {

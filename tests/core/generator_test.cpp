@@ -6,8 +6,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <regex>
 #include <set>
 
@@ -193,6 +194,108 @@ TEST(Generator, F11WritesTenSchemesThatAreNotEasy) {
   EXPECT_NE(h.form.control.Difficulty, " Easy");
   EXPECT_TRUE(h.form.board.PlayPhase);  // the last one stays on the board
   std::filesystem::remove_all(dir);
+}
+
+// The bytes of every file and link in a folder, by name (a link as "-> target").
+std::map<std::string, std::string> FolderBytes(const std::filesystem::path& dir) {
+  std::map<std::string, std::string> out;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_symlink()) {
+      out[name] = "-> " + std::filesystem::read_symlink(entry.path()).string();
+      continue;
+    }
+    std::ifstream in(entry.path(), std::ios::binary);
+    out[name] = std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  return out;
+}
+
+struct TempFolder {
+  std::filesystem::path path;
+  explicit TempFolder(const std::string& name)
+      : path(std::filesystem::temp_directory_path() / (name + "_" + std::to_string(::getpid()))) {
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+  }
+  ~TempFolder() { std::filesystem::remove_all(path); }
+};
+
+// A batch takes the next free name for each file: batches that would make the
+// same names (the same random sequence) into one folder leave every file that
+// was there as it was, a link included, and add ten new ones each time.
+TEST(Generator, F11NeverReplacesAFile) {
+  TempFolder first("tessora_f11_first"), shared("tessora_f11_shared");
+  {
+    Harness h;
+    ASSERT_TRUE(h.platform.SetCurrentFolder(first.path.string()));
+    h.form.KeyDown(key::F11, 0);
+  }
+  const std::map<std::string, std::string> names = FolderBytes(first.path);
+  ASSERT_EQ(names.size(), 10u);
+  // Two of those names are taken in the shared folder: a file of the user's and a dangling link.
+  auto it = names.begin();
+  const std::string mine = it->first, link = (++it)->first;
+  { std::ofstream(shared.path / mine) << "the user's own file\n"; }
+  std::filesystem::create_symlink(shared.path / "nowhere" / "x.sud", shared.path / link);
+  std::map<std::string, std::string> before = FolderBytes(shared.path);
+  for (int batch = 1; batch <= 2; ++batch) {
+    SCOPED_TRACE(batch);
+    Harness h;
+    ASSERT_TRUE(h.platform.SetCurrentFolder(shared.path.string()));
+    h.form.KeyDown(key::F11, 0);
+    EXPECT_TRUE(h.platform.messages.empty());
+    const std::map<std::string, std::string> after = FolderBytes(shared.path);
+    EXPECT_EQ(after.size(), before.size() + 10);
+    for (const auto& [name, bytes] : before) {
+      ASSERT_TRUE(after.count(name)) << name;
+      EXPECT_EQ(after.at(name), bytes) << name;
+    }
+    // The scheme left on the board is named as its file, and the file holds it.
+    const std::string last = h.form.files.SchemeFile + ".sud";
+    ASSERT_TRUE(after.count(last) && !before.count(last)) << last;
+    EXPECT_EQ(h.form.w.caption, "Tessora - " + h.form.files.SchemeFile);
+    std::array<std::string, kSchemeRows> rows{};
+    for (int r = 0; r < 9; ++r) rows[r] = h.form.gen.WorkGrid[r];
+    EXPECT_EQ(after.at(last), FormatSud(rows, 9));
+    before = after;
+  }
+  EXPECT_EQ(before.size(), 22u);
+  EXPECT_FALSE(std::filesystem::exists(shared.path / "nowhere"));
+}
+
+// The batch creates a scheme again while it is Easy, at most as often as
+// "New (create) of level" would; then it says so and stops, keeping the files
+// it wrote. With one creation a scheme, the first Easy one stops it.
+TEST(Generator, F11StopsAtTheCreationLimit) {
+  EXPECT_EQ(Harness().form.creationLimit, Form1::kMaxLevelAttempts);
+  bool stoppedMidway = false;
+  for (unsigned seed = 1; seed <= 20 && !stoppedMidway; ++seed) {
+    SCOPED_TRACE(seed);
+    TempFolder dir("tessora_f11_limit");
+    Harness h;
+    Form1& f = h.form;
+    h.platform.FixRandomSeed(seed);
+    f.creationLimit = 1;
+    ASSERT_TRUE(h.platform.SetCurrentFolder(dir.path.string()));
+    f.KeyDown(key::F11, 0);
+    const std::map<std::string, std::string> files = FolderBytes(dir.path);
+    if (files.size() == 10) {
+      EXPECT_TRUE(h.platform.messages.empty());
+      continue;
+    }
+    ASSERT_EQ(h.platform.messages.size(), 1u);
+    EXPECT_EQ(h.platform.messages[0].title, "New (create)");
+    EXPECT_EQ(h.platform.messages[0].text,
+              "No scheme rated above Easy came out of 1 creations;\r\nthe batch stopped after " +
+                  std::to_string(files.size()) + " of its 10 files, and the last scheme created is on the board.");
+    EXPECT_EQ(f.control.Difficulty, " Easy");
+    EXPECT_TRUE(f.board.PlayPhase);
+    EXPECT_EQ(f.files.NewSchemeNo, static_cast<int>(files.size()) + 1);  // one creation a scheme
+    for (const auto& [name, bytes] : files) EXPECT_NE(name.substr(0, 3), "Eas") << name;
+    stoppedMidway = !files.empty();
+  }
+  EXPECT_TRUE(stoppedMidway);  // some seed wrote files before an Easy scheme stopped it
 }
 
 }  // namespace

@@ -303,6 +303,31 @@ TEST(SchemeWrite, ReplacesTheWholeFileOrNothing) {
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"s.sud"});
 }
 
+// A new file never takes the place of anything at its name: a file, a link
+// (even one to nowhere) or a folder; `taken` tells those from other failures.
+TEST(SchemeWrite, NewFileNeverReplacesWhatIsThere) {
+  TempDir dir;
+  std::string error;
+  bool taken = true;
+  ASSERT_TRUE(WriteNewFileAtomically(dir / "a.sud", "new", error, taken)) << error;
+  EXPECT_FALSE(taken);
+  EXPECT_EQ(ReadBytes(dir.path / "a.sud"), "new");
+  fs::create_symlink(dir.path / "nowhere" / "b.sud", dir.path / "b.sud");
+  fs::create_directory(dir.path / "c.sud");
+  for (const char* name : {"a.sud", "b.sud", "c.sud"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(WriteNewFileAtomically(dir / name, "other", error, taken));
+    EXPECT_TRUE(taken);
+  }
+  EXPECT_EQ(ReadBytes(dir.path / "a.sud"), "new");
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.path / "b.sud")));
+  EXPECT_FALSE(fs::exists(dir.path / "nowhere"));
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.sud", "b.sud", "c.sud"}));  // no temporary file left
+  EXPECT_FALSE(WriteNewFileAtomically(dir / "no-such-folder/d.sud", "x", error, taken));
+  EXPECT_FALSE(taken);
+  EXPECT_FALSE(error.empty());
+}
+
 // ---- Open ------------------------------------------------------------------
 
 TEST(SchemeOpen, CancelLeavesAClearedBoardWithoutName) {

@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -87,6 +88,62 @@ class ProgramTest : public QObject {
     program.StartWindow()->close();
     QVERIFY(program.view().isVisible());
     QVERIFY(!program.platform().Timer("Form0.Timer10")->isActive());
+  }
+
+  // A click on the start-up window, or Esc, Enter or Space on it, opens the
+  // main window at once; a drag moves the window and another key does nothing.
+  void clickOrKeySkipsTheStartWindow_data() {
+    QTest::addColumn<int>("key");  // 0: a click
+    QTest::newRow("click") << 0;
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+  }
+
+  void clickOrKeySkipsTheStartWindow() {
+    QFETCH(int, key);
+    Program program(Program::Options{});
+    program.Start();
+    qt::PictureWindowView* start = program.StartWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(start));
+    const QPoint middle(135, 150);
+    // A drag is no click.
+    const QPoint before = start->pos();
+    QTest::mousePress(start, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(start, middle + QPoint(40, 30));
+    QTest::mouseRelease(start, Qt::LeftButton, {}, middle + QPoint(40, 30));
+    QTRY_COMPARE(start->pos(), before + QPoint(40, 30));
+    QTest::keyClick(start, Qt::Key_A);
+    QTest::keyClick(start, Qt::Key_F1);
+    QVERIFY(start->isVisible());
+    QVERIFY(!program.view().isVisible());
+    QVERIFY(program.platform().Timer("Form0.Timer10")->isActive());
+
+    if (key) QTest::keyClick(start, Qt::Key(key));
+    else QTest::mouseClick(start, Qt::RightButton, {}, middle);
+    QVERIFY(program.view().isVisible());
+    QVERIFY(!start->isVisible());
+    QVERIFY(!program.platform().Timer("Form0.Timer10")->isActive());
+    QVERIFY(!program.Ended());
+  }
+
+  // The main window's title is the caption the program sets, nothing added:
+  // no display name is set that the window system would append (the titles
+  // as the X server holds them are checked by window_titles_x11.sh).
+  void windowTitleIsTheCaptionAlone() {
+    qt::NameApplication();
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    Program::Options options;
+    options.startWindow = false;
+    Program program(options);
+    program.Start();
+    qt::MainView& view = program.view();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(view.windowTitle(), QStringLiteral("Tessora 2.2"));
+    QTest::mouseClick(qobject_cast<QPushButton*>(view.ControlWidget("DatIniz")), Qt::LeftButton);
+    QCOMPARE(view.windowTitle(), QStringLiteral("Tessora - Nuovo1"));
+    QCOMPARE(view.windowHandle()->title(), QString::fromStdString(program.form().w.caption));
   }
 
   void exitShowsTheClosingWindowAndEnds_data() {

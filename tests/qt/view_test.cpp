@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -657,6 +658,51 @@ class ViewTest : public QObject {
 
   // The save dialog asks before it replaces a file, about the file that will
   // be written: the chosen name with ".sud" added when it lacks it.
+  // Paste in the window: a scheme that cannot be played is refused in a
+  // message box and the game, with the move played in it, stays; replacing
+  // the game asks first, and No keeps it.
+  void pasteRefusesOrAsksBeforeTheGameChanges() {
+    const QString grid =
+        QStringLiteral("53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+    QApplication::clipboard()->setText(grid);
+    view->MenuAction("mIncolla")->trigger();
+    QVERIFY(form->board.PlayPhase);
+    QTest::mouseMove(view->Cell(0), view->Cell(0)->rect().center());
+    QTest::mouseMove(view->Cell(2), view->Cell(2)->rect().center());
+    QTRY_COMPARE(form->board.CurCell, 2);
+    QTest::keyClick(view.get(), Qt::Key_4);
+    QCOMPARE(view->Cell(2)->Caption(), QStringLiteral("4"));
+    const QStringList before = Blackboard();
+    struct Paste {
+      QString text;
+      QMessageBox::StandardButton answer;
+    };
+    const Paste pastes[] = {{QStringLiteral("11") + QString(79, QLatin1Char('.')), QMessageBox::Ok},
+                            {QString(81, QLatin1Char('.')), QMessageBox::Ok},
+                            {QStringLiteral("..98...7..32....4.4....983...31........46..2.6.......1.5..7...23........"
+                                            "9.86.2..."),
+                             QMessageBox::No}};
+    for (const Paste& p : pastes) {
+      QApplication::clipboard()->setText(p.text);
+      QString title, text;
+      OnModal<QMessageBox>([&](QMessageBox* box) {
+        title = box->windowTitle();
+        text = box->text();
+        QVERIFY(box->button(p.answer));
+        box->button(p.answer)->click();
+      });
+      QTest::keyClick(view.get(), Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(title, QStringLiteral("Paste Scheme"));
+      QVERIFY2(text.startsWith(p.answer == QMessageBox::Ok ? QStringLiteral("The scheme on the clipboard is not pasted")
+                                                           : QStringLiteral("The scheme on the clipboard takes the place")),
+               qPrintable(text));
+      QCOMPARE(view->Cell(2)->Caption(), QStringLiteral("4"));
+      QCOMPARE(view->Cell(0)->Caption(), QStringLiteral("5"));
+      QCOMPARE(Blackboard(), before);
+      QCOMPARE(form->board.ErrorCount, 0);
+    }
+  }
+
   void saveDialogAsksBeforeReplacingAFile_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("answer");  // the button pressed, 0 when no question is expected

@@ -97,6 +97,8 @@ bool Form1::StartTrial() {
       const std::vector<std::uint16_t> solution =
           control.UseTrialPlan ? control.TrialFilter : PlanTrials(board, true);
       for (int i = 0; i < kCells; ++i) control.FirstTrial.solution[i] = solution.empty() ? 0 : solution[i];
+      // The methods keep every solution, so this board has those of the scheme.
+      control.SeveralSolutions = solution.empty();
     } else {
       ShowBoardText();
     }
@@ -303,6 +305,7 @@ void Form1::Gioca_Click() {
   control.StartTime = platform.SecondsSinceMidnight();
   control.TrialCount = 0;
   control.TrialStarted = false;
+  control.SeveralSolutions = false;
   control.CandidatesReady = false;
   methods.Checking = true;
 
@@ -357,6 +360,7 @@ void Form1::Gioca_Click() {
     }
     control.ReportedSuggestions = methods.SuggestionCount;
     w.BoardAdd("- I have " + std::to_string(methods.SuggestionCount) + " suggestions, to solve it.");
+    if (control.AfterCancel) ReportSeveralSolutions();
   }
 
   // 10. Solution record and restore.
@@ -404,6 +408,7 @@ void Form1::Gioca_Click() {
   AssessDifficulty(0);
   if (control.Creating) return;
   w.BoardAdd("  Synthetic Assessment=" + control.Difficulty + ".");
+  ReportSeveralSolutions();
   if (board.FilledCount == 81) {
     w.BoardClear();
     w.BoardAdd("SCHEME ALREADY SOLVED");
@@ -412,6 +417,12 @@ void Form1::Gioca_Click() {
     w.BoardAdd("- click the buttons below for advice.");
     EnablePlayControls();
   }
+}
+
+void Form1::ReportSeveralSolutions() {
+  if (!control.SeveralSolutions) return;
+  w.BoardAdd("- The scheme has more than one solution:");
+  w.BoardAdd("  the program follows one of them.");
 }
 
 void Form1::KeepSchemeAfterFailure() {

@@ -63,6 +63,11 @@ struct ControlState {
   bool UseDetectorMemory = true;
   // The suggestion count of the last report line.
   int ReportedSuggestions = 0;
+  // The scheme of this run has more than one solution (known at its first
+  // trial, which such a scheme always needs): the report says so, since the
+  // solution shown, the advice and the judging of moves follow the one the
+  // control found.
+  bool SeveralSolutions = false;
   // Rating listing.
   std::string LineText;
   int LineItems = 0;

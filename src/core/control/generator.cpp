@@ -178,7 +178,11 @@ void Form1::mCrea_click() {
   files.NewSchemeNo += 1;
   control.Creating = false;
   Gioca_Click();
-  // The name carries the rating the user is shown, the one of this last
+  NameCreatedScheme();
+}
+
+void Form1::NameCreatedScheme() {
+  // The name carries the rating the user is shown, the one of the last
   // control. The ratings taken while creating only decide when to stop: they
   // count by the creation's rules, and their replay shows all candidates,
   // which leaves "At a glance" out of the priority walk.
@@ -191,19 +195,39 @@ void Form1::mCrea_click() {
 
 void Form1::BatchCreate() {
   const Drawn drawn(*this);
-  for (int i = 0; i < 10; ++i) {
+  constexpr int kFiles = 10;
+  for (int i = 0; i < kFiles; ++i) {
+    // Easy schemes are created again, as often as "New (create) of level" would try.
+    int creations = 0;
     do {
+      if (creations == creationLimit) {
+        MsgBox("No scheme rated above Easy came out of " + std::to_string(creationLimit) +
+                   " creations;\r\nthe batch stopped after " + std::to_string(i) + " of its " +
+                   std::to_string(kFiles) + " files, and the last scheme created is on the board.",
+               MsgButtons::Ok, "New (create)");
+        return;
+      }
+      ++creations;
       Azzera_Click();
       mCrea_click();
     } while (control.Difficulty == " Easy");
     std::array<std::string, kSchemeRows> rows{};
     for (int r = 0; r < 9; ++r) rows[r] = gen.WorkGrid[r];
+    const std::string bytes = FormatSud(rows, 9);
     const std::string folder = platform.CurrentFolder();
-    const std::string path = (folder.empty() ? std::string() : folder + "/") + files.SchemeFile + ".sud";
-    std::string error;
-    if (!WriteFileAtomically(path, FormatSud(rows, 9), error)) {
-      MsgBox("The scheme could not be written to\r\n" + path + "\r\n" + error, MsgButtons::Ok, "Save");
-      return;
+    // A file is never replaced: a name already taken in the folder moves the
+    // scheme on to the next number whose name is free.
+    for (int tries = 0;; ++tries) {
+      const std::string path = (folder.empty() ? std::string() : folder + "/") + files.SchemeFile + ".sud";
+      std::string error;
+      bool taken = false;
+      if (WriteNewFileAtomically(path, bytes, error, taken)) break;
+      if (!taken || tries >= kMaxFreeNameTries) {
+        MsgBox("The scheme could not be written to\r\n" + path + "\r\n" + error, MsgButtons::Ok, "Save");
+        return;
+      }
+      files.NewSchemeNo += 1;
+      NameCreatedScheme();
     }
   }
 }

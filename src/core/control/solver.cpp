@@ -134,6 +134,33 @@ int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 8
   return s.found;
 }
 
+GivensCheck CheckGivens(const std::array<int, 81>& grid) {
+  GivensCheck check;
+  bool any = false;
+  for (int d : grid) any = any || d != 0;
+  if (!any) {
+    check.fault = GivensCheck::Fault::NoGivens;
+    return check;
+  }
+  for (int z = 0; z < kZones; ++z)
+    for (int i = 0; i < 8; ++i) {
+      const int a = ZoneCells[z][i];
+      if (!grid[a]) continue;
+      for (int j = i + 1; j < 9; ++j) {
+        const int b = ZoneCells[z][j];
+        if (grid[b] != grid[a]) continue;
+        check.fault = GivensCheck::Fault::Repeated;
+        check.cellA = a;
+        check.cellB = b;
+        check.digit = grid[a];
+        return check;
+      }
+    }
+  check.solutions = CountSolutions(grid, 2);
+  if (check.solutions == 0) check.fault = GivensCheck::Fault::NoSolution;
+  return check;
+}
+
 std::vector<std::uint16_t> PlanTrials(const Board& board, bool plan) {
   if (!plan) return {};
   std::array<int, 81> grid{};

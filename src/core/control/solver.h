@@ -1,6 +1,7 @@
-// A fast exact solver used to check how many solutions a scheme has. It plays
-// no part in what the user sees: the control and the generator use it to skip
-// work whose outcome it already knows.
+// A fast exact solver used to check how many solutions a scheme has. It finds
+// no step the user is shown: the control and the generator use it to skip work
+// whose outcome it already knows, the control's report to say that a scheme
+// has more than one solution, and Paste to refuse a scheme that has none.
 #pragma once
 
 #include <array>
@@ -15,6 +16,19 @@ class Board;
 // and stores the first one found in `first` when given. A grid that breaks a
 // zone has no solution.
 int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 81>* first = nullptr);
+
+// What keeps a scheme's givens from being a puzzle at all, looked at before
+// any of them is written: no given, a digit twice in one zone (the first pair
+// found, zones in order: its two cells and the digit), or no solution.
+// `solutions` counts up to two (2: more than one); it is counted only for
+// givens without the other faults.
+struct GivensCheck {
+  enum class Fault { None, NoGivens, Repeated, NoSolution };
+  Fault fault = Fault::None;
+  int cellA = -1, cellB = -1, digit = 0;
+  int solutions = 0;
+};
+GivensCheck CheckGivens(const std::array<int, 81>& grid);
 
 // For the first trial of the control: per cell, the digits that some solution
 // of the board holds (bit d for digit d) when the board has at most one

@@ -9,6 +9,7 @@
 #include <vector>
 
 #if __has_include(<unistd.h>)
+#include <fcntl.h>
 #include <unistd.h>
 #define TESSORA_HAVE_UNISTD 1
 #endif
@@ -286,13 +287,47 @@ bool ReadSchemeFile(const std::string& path, std::string& bytes, std::string& er
   return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
+namespace {
+
+// Moves the finished temporary file to the new name, never over a file that
+// is there: 0, or EEXIST when the name is taken, or another errno.
+int MoveToFreeName(const fs::path& temp, const fs::path& target) {
+#if defined(RENAME_NOREPLACE) && defined(AT_FDCWD)
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+#endif
+#ifdef TESSORA_HAVE_UNISTD
+  // A file system that cannot rename that way: a second link, which fails on a taken name.
+  if (::link(temp.c_str(), target.c_str()) == 0) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    return 0;
+  }
+  if (errno == EEXIST) return EEXIST;
+#endif
+  // Nor that way (no links): look, then rename.
+  std::error_code ec;
+  if (fs::exists(fs::symlink_status(target, ec))) return EEXIST;
+  fs::rename(temp, target, ec);
+  return ec ? ec.value() : 0;
+}
+
+// Both writers: a temporary file beside the target, then renamed over it
+// (`replace`) or moved to its name only while that name is free.
+bool WriteThroughTemp(const std::string& path, const std::string& bytes, std::string& error, bool replace,
+                      bool* taken) {
+  if (taken) *taken = false;
   if (path.empty()) {
     error = "No file name was given.";
     return false;
   }
   std::error_code ec;
   fs::path target(path);
+  if (!replace && fs::exists(fs::symlink_status(target, ec))) {
+    if (taken) *taken = true;
+    error = "A file of that name is there already.";
+    return false;
+  }
   // A link keeps pointing at the file: the new content replaces the file it names.
   if (fs::is_symlink(fs::symlink_status(target, ec))) {
     fs::path real = fs::weakly_canonical(target, ec);
@@ -356,6 +391,16 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     error = "Writing the file failed: " + ErrnoText(err) + ".";
     return false;
   }
+  if (!replace) {
+    const int moved = MoveToFreeName(temp, target);
+    if (moved == 0) return true;
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    if (moved == EEXIST && taken) *taken = true;
+    error = moved == EEXIST ? std::string("A file of that name is there already.")
+                            : "The file cannot be made: " + ErrnoText(moved) + ".";
+    return false;
+  }
   if (exists) fs::permissions(temp, st.permissions(), ec);
   fs::rename(temp, target, ec);
   if (ec) {
@@ -366,6 +411,17 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   }
   return true;
 }
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
+  return WriteThroughTemp(path, bytes, error, true, nullptr);
+}
+
+bool WriteNewFileAtomically(const std::string& path, const std::string& bytes, std::string& error, bool& taken) {
+  return WriteThroughTemp(path, bytes, error, false, &taken);
+}
+
 
 std::string SchemeBaseName(const std::string& schemeFile) {
   const std::size_t sep = schemeFile.find_last_of("/\\");

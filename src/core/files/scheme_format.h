@@ -82,6 +82,9 @@ bool ReadSchemeFile(const std::string& path, std::string& bytes, std::string& er
 // one. False, with a reason in `error`, when anything fails; the temporary file
 // is then removed and the target is untouched.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
+// The same for a new file: a file (or link) already at `path` is never
+// replaced; `taken` then tells that the name was the reason.
+bool WriteNewFileAtomically(const std::string& path, const std::string& bytes, std::string& error, bool& taken);
 
 // The name a scheme is saved under by default: the part of `schemeFile` after
 // its last "/" or "\", cut before its first ".".

@@ -1,7 +1,11 @@
 // The Edit menu: a scheme copied to and pasted from the desktop's clipboard,
 // and the values the user played taken back one at a time, latest first.
+#include <memory>
+
+#include "control/solver.h"
 #include "files/puzzle_text.h"
 #include "ui/form1.h"
+#include "ui/scripted_platform.h"
 
 namespace tessora {
 
@@ -14,9 +18,41 @@ void Form1::mCopia_Click() {
   platform.SetClipboardText(line);
 }
 
+namespace {
+
+// Whether Play finishes the scheme: the control runs on a window of its own
+// that nobody sees, so nothing on show changes when it cannot.
+bool ControlFinishes(const Form1& f, const std::string& grid) {
+  ScriptedPlatform unseen;
+  const auto trial = std::make_unique<Form1>(unseen);
+  trial->Form_Load();
+  trial->control.UseTrialPlan = f.control.UseTrialPlan;
+  trial->control.UseDetectorMemory = f.control.UseDetectorMemory;
+  trial->Azzera_Click();
+  trial->DatIniz_Click();
+  trial->EnterGivens(grid);
+  trial->Gioca_Click();
+  return trial->board.PlayPhase && !trial->control.ControlFailed;
+}
+
+}  // namespace
+
+bool Form1::HasUserWork() const {
+  for (int c = 0; c < kCells; ++c) {
+    const Origin o = board.OriginOf(c);
+    if (board.PlayPhase) {
+      // A value played (kept or marked by a contradiction), or candidates of the user's own.
+      if (o == Origin::Keyed || (Filled(c) && o == Origin::None)) return true;
+    } else if (board.DataStarted && Filled(c)) {
+      return true;  // a value keyed in as initial data
+    }
+  }
+  return false;
+}
+
 void Form1::mIncolla_Click() {
   const Drawn drawn(*this);
-  // The whole text is read before the board is touched.
+  // The whole text is read and the scheme checked before the board is touched.
   const SchemeParse pasted = ParsePastedScheme(platform.ClipboardText());
   if (!pasted.ok) {
     MsgBox("The clipboard does not hold a scheme to paste.\r\n" + pasted.error, MsgButtons::Ok, "Paste Scheme");
@@ -25,6 +61,39 @@ void Form1::mIncolla_Click() {
   std::string grid;
   for (int r = 0; r < 9; ++r)
     for (char ch : pasted.scheme.rows[r]) grid += ch == ' ' ? '.' : ch;
+  std::array<int, kCells> givens{};
+  for (std::size_t c = 0; c < givens.size() && c < grid.size(); ++c) givens[c] = grid[c] == '.' ? 0 : grid[c] - '0';
+  const GivensCheck check = CheckGivens(givens);
+  std::string fault;
+  switch (check.fault) {
+    case GivensCheck::Fault::NoGivens:
+      fault = "it has no givens\r\n(every cell is empty).";
+      break;
+    case GivensCheck::Fault::Repeated:
+      fault = "the digit " + std::to_string(check.digit) + " is\r\ntwice in one zone, in " +
+              CellName(check.cellA) + " and in " + CellName(check.cellB) + ".";
+      break;
+    case GivensCheck::Fault::NoSolution:
+      fault = "it has no solution.";
+      break;
+    case GivensCheck::Fault::None:
+      if (ControlFinishes(*this, grid)) break;
+      fault = check.solutions > 1
+                  ? "it has more than one\r\nsolution, and the control cannot finish it with its methods\r\n"
+                    "and one trial at a time."
+                  : "the control cannot\r\nsolve it with its methods and one trial at a time.";
+      break;
+  }
+  if (!fault.empty()) {
+    MsgBox("The scheme on the clipboard is not pasted: " + fault, MsgButtons::Ok, "Paste Scheme");
+    return;
+  }
+  if (HasUserWork() &&
+      MsgBox("The scheme on the clipboard takes the place of the game on\r\n"
+             "the board, and what you played or keyed in there is lost.\r\n"
+             "Replace it?",
+             MsgButtons::YesNo, "Paste Scheme") != MsgResult::Yes)
+    return;
   Azzera_Click();
   DatIniz_Click();
   EnterGivens(grid);
@@ -96,12 +165,12 @@ int Form1::CreateOfLevel(int level) {
   if (level < 0 || level > 3) return 0;
   // The scheme kept is numbered as if it were the only one created.
   const int number = files.NewSchemeNo;
-  for (int attempt = 1; attempt <= kMaxLevelAttempts; ++attempt) {
+  for (int attempt = 1; attempt <= creationLimit; ++attempt) {
     files.NewSchemeNo = number;
     mCrea_click();
     if (control.Difficulty == kLevels[level]) return attempt;
   }
-  MsgBox("No scheme rated" + std::string(kLevels[level]) + " came out of " + std::to_string(kMaxLevelAttempts) +
+  MsgBox("No scheme rated" + std::string(kLevels[level]) + " came out of " + std::to_string(creationLimit) +
              " creations;\r\nthe last one created is on the board.",
          MsgButtons::Ok, "New (create) of level");
   return 0;

@@ -148,6 +148,8 @@ class Form1 {
   // Some zone holds a value twice.
   bool HasRepeatedCaption() const;
   void EnablePlayControls();
+  // Two report lines when the scheme has more than one solution.
+  void ReportSeveralSolutions();
   // After a failed control outside creation: the window back in the data
   // phase with the scheme it was given, the failure report kept.
   void KeepSchemeAfterFailure();
@@ -162,8 +164,15 @@ class Form1 {
   // ---- scheme generator ----------------------------------------------------
   void mCrea_click();
   void BuildSolutionGrid();
-  void BatchCreate();  // the F11 batch
+  // The F11 batch: ten schemes rated above Easy, each written to a new
+  // `.sud` file in the current folder under the next free name.
+  void BatchCreate();
   void FeedCreatedScheme();
+  // SchemeFile and the window caption of a created scheme, from its rating,
+  // NewSchemeNo, its seed grid and its symmetry.
+  void NameCreatedScheme();
+  // Names the batch tries for one scheme before it gives up.
+  static constexpr int kMaxFreeNameTries = 100000;
 
   // ---- scheme files --------------------------------------------------------
   void Apri_Click();
@@ -180,8 +189,14 @@ class Form1 {
   void mCopia_Click();
   // "Paste Scheme": the scheme the clipboard holds (files/puzzle_text.h)
   // started as a keyed one: Clear All, Initial Data, its givens, Play. Any
-  // other text is refused with a message and the board stays as it was.
+  // other text, and a scheme without givens, with a digit twice in a zone,
+  // without solution or that the control cannot finish, is refused with a
+  // message before anything changes. A game with work of the user's is
+  // replaced only when the user says Yes.
   void mIncolla_Click();
+  // The board holds something the user did: in play a value played or
+  // candidates of the user's own, before Play a value keyed in.
+  bool HasUserWork() const;
   // "Undo Move": the value the user played last taken back as Delete on its
   // cell takes it back; after a contradiction the block on input is lifted first.
   void mAnnulla_Click();
@@ -193,9 +208,12 @@ class Form1 {
   void FollowEdits();
   // "New (create) of level" (mLiv(0)..mLiv(3)): New (create) repeated until
   // the scheme it leaves is rated at the level (0 Easy .. 3 Diabolic); the
-  // number of creations it took, or 0 when none of kMaxLevelAttempts was.
+  // number of creations it took, or 0 when none of creationLimit was.
   int CreateOfLevel(int level);
   static constexpr int kMaxLevelAttempts = 10000;
+  // The creations "New (create) of level" and the F11 batch make at most for
+  // one scheme (kMaxLevelAttempts; a test may lower it).
+  int creationLimit = kMaxLevelAttempts;
 
   // ---- print arrangement ---------------------------------------------------
   void mCreaDoc_Click();

@@ -1,5 +1,7 @@
 #include "ui/splash.h"
 
+#include "ui/form1.h"
+
 namespace tessora {
 
 std::vector<PixelRect> WhiteRuns(const Picture& picture) {
@@ -64,6 +66,14 @@ void PictureWindows::Form0_Timer10_Timer() {
 void PictureWindows::Form0_Unload() {
   if (!form0.loaded) return;
   Form0_Timer10_Timer();
+}
+
+void PictureWindows::Form0_Click() { Form0_Unload(); }
+
+bool PictureWindows::Form0_KeyDown(int keyCode) {
+  if (keyCode != key::Esc && keyCode != key::Enter && keyCode != key::Space) return false;
+  Form0_Unload();
+  return true;
 }
 
 void PictureWindows::Form9_Load() {

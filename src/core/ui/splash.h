@@ -47,8 +47,9 @@ struct PictureWindow {
 };
 
 // Form0 and Form9 with their handlers. Form0 hands over to the main window
-// after five seconds (or when it is closed sooner); Form9 ends the program
-// two seconds after the main window closed.
+// after five seconds, or at once when the user closes it, clicks it or
+// presses Esc, Enter or Space on it; Form9 ends the program two seconds after
+// the main window closed.
 class PictureWindows {
  public:
   explicit PictureWindows(Platform& platform);
@@ -61,6 +62,11 @@ class PictureWindows {
   void Form0_Load();
   void Form0_Timer10_Timer();
   void Form0_Unload();  // closed before its timer: the main window at once
+  // A click (a press and release without a drag) skips the wait, as closing does.
+  void Form0_Click();
+  // Esc, Enter or Space (the window's key codes 27, 13, 32) skip the wait;
+  // false for any other key, which does nothing.
+  bool Form0_KeyDown(int keyCode);
   void Form9_Load();
   void Form9_Timer10_Timer();
   // A timer tick by the timer's name ("Form0.Timer10", "Form9.Timer10");
