@@ -7,7 +7,6 @@
 #include <unistd.h>
 #include <vector>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,12 +32,15 @@ std::string TempName(const std::string& what) {
 }
 
 // Runs the tool with `args`, feeding `input` on standard input; `prefix` is
-// shell text put before the command ("cd DIR && NAME=VALUE ").
-CliRun Cli(const std::string& args, const std::string& input, const std::string& prefix = "") {
+// shell text put before the command ("cd DIR && NAME=VALUE "), `output` a
+// file that takes standard output in place of the run's `out`.
+CliRun Cli(const std::string& args, const std::string& input, const std::string& prefix = "",
+           const std::string& output = "") {
   const std::string inputPath = TempName("input");
   const std::string errPath = TempName("err");
   std::ofstream(inputPath, std::ios::binary) << input;
-  const std::string cmd = prefix + std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " 2>" + errPath;
+  const std::string cmd = prefix + std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " 2>" + errPath +
+                          (output.empty() ? "" : " >" + output);
   CliRun r;
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return r;
@@ -469,22 +471,6 @@ TEST(CliSession, MessagesShowControlBytesEscaped) {
 
 namespace {
 
-// Runs the tool with standard output sent to `out` (a path) and `input` on
-// standard input; the output is not read back.
-CliRun CliTo(const std::string& args, const std::string& input, const std::string& out) {
-  const std::string inputPath = TempName("input"), errPath = TempName("err");
-  std::ofstream(inputPath, std::ios::binary) << input;
-  const int status =
-      std::system((std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " > " + out + " 2>" + errPath).c_str());
-  CliRun r;
-  std::ifstream errFile(errPath, std::ios::binary);
-  r.err.assign(std::istreambuf_iterator<char>(errFile), std::istreambuf_iterator<char>());
-  std::remove(inputPath.c_str());
-  std::remove(errPath.c_str());
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
-
 // Output that cannot be written (a full disk) is an error of every command:
 // a message and status 1, whether it fails at once or at the final flush.
 TEST(CliOutput, FullDiskIsReported) {
@@ -507,7 +493,7 @@ TEST(CliOutput, FullDiskIsReported) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);
-    const CliRun r = CliTo(c.args, c.input, "/dev/full");
+    const CliRun r = Cli(c.args, c.input, "", "/dev/full");
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(Has(r.err, "tessora-cli: cannot write to standard output")) << r.err;
   }
