@@ -109,6 +109,7 @@ int Generate(const std::vector<std::string>& args) {
       if (level >= 0) std::cout << "  " << attempts << (attempts == 1 ? " creation" : " creations");
       std::cout << "\n";
     }
+    if (!std::cout) return 1;  // the output cannot be written (reported by the caller): no use going on
   }
   return 0;
 }

@@ -1,5 +1,8 @@
 // tessora-cli: the core headless. "session" plays a script; "rate" and
 // "generate" run the control and the generator in batch.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -29,23 +32,43 @@ int Usage() {
   return 2;
 }
 
+// The session's commands, from its own list, wrapped under the help's column.
+std::string SessionCommandList() {
+  std::string text, line = "           ";
+  const std::vector<std::string>& commands = SessionCommands();
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    const std::string word = " " + commands[i] + (i + 1 < commands.size() ? "," : "");
+    if (line.size() + word.size() > 79) {
+      text += line + "\n";
+      line = "           ";
+    }
+    line += word;
+  }
+  return text + line + "\n";
+}
+
 int Help() {
   std::cout << "tessora-cli: the Tessora Sudoku tutor without its window.\n\n"
             << kUsage
             << "\n"
                "  session   plays the window headless from a script (standard input when no\n"
-               "            SCRIPT is given): click, press, release, key, type, move,\n"
-               "            cellclick, dblclick, mousedown, pointer, pick, answer, file, tick,\n"
-               "            fail and dump, one command a line\n"
-               "  rate      runs each puzzle of the files (or standard input) through Play and\n"
+               "            SCRIPT is given), one command a line:\n"
+            << SessionCommandList()
+            << "  rate      runs each puzzle of the files (or standard input) through Play and\n"
                "            prints its rating; --json gives one object a line, with the fine\n"
-               "            score; -j N rates on N threads (default: one per core)\n"
+               "            score; -j N rates on N threads (default: one per core); exit\n"
+               "            status 1 when no puzzle was read\n"
                "  generate  creates N schemes with \"New (create)\", or with --difficulty\n"
                "            easy|medium|difficult|diabolic as many as it takes for N of that\n"
                "            level; --batch DIR writes the ten schemes of the F11 batch into DIR\n"
                "  print     writes the print arrangement document of a scheme beside it, or\n"
-               "            with --pdf the same page as a PDF file\n"
-               "\nSee tessora-cli(1) for the details.\n";
+               "            with --pdf the same sheet as a PDF into FILE, named exactly so;\n"
+               "            when the solvability control does not finish it writes nothing\n"
+               "            and exits with status 1\n"
+               "\nExit status: 0 done; 1 when a command failed (a session line, no puzzle\n"
+               "read, no document written) or its output could not be written (a full\n"
+               "disk); 2 for bad arguments.\n"
+               "See tessora-cli(1) for the details.\n";
   return 0;
 }
 
@@ -74,13 +97,7 @@ int Session(const std::vector<std::string>& args) {
   return failures ? 1 : 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Usage();
-  std::string cmd = args[0];
-  args.erase(args.begin());
+int Run(const std::string& cmd, const std::vector<std::string>& args) {
   if (cmd == "--help" || cmd == "-h" || cmd == "help") return Help();
   if (cmd == "--version") {
     std::cout << "tessora-cli " << kVersion << "\n";
@@ -91,4 +108,27 @@ int main(int argc, char** argv) {
   if (cmd == "generate") return cli::Generate(args);
   if (cmd == "print") return cli::Print(args);
   return Usage();
+}
+
+// A command's status once its output has reached standard output: a write
+// that failed (a full disk, a closed output) is reported, and a command that
+// went well then ends with status 1, never 0 with its output cut.
+int WithOutputChecked(int status) {
+  errno = 0;
+  std::cout.flush();
+  const int error = errno;
+  if (std::cout && !std::ferror(stdout)) return status;
+  std::cerr << "tessora-cli: cannot write to standard output"
+            << (error ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
+  return status == 0 ? 1 : status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Usage();
+  std::string cmd = args[0];
+  args.erase(args.begin());
+  return WithOutputChecked(Run(cmd, args));
 }

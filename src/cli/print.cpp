@@ -27,18 +27,26 @@ TessoraRenderPdf LoadPdfModule(std::string& why) {
   static bool tried = false;
   if (!tried) {
     tried = true;
+    // The module is looked for only in the tool's own folder and, installed,
+    // in the library folder beside it: never in the current folder, which may
+    // be anyone's. Without the tool's own path there is no PDF output.
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const std::filesystem::path folder = ec ? std::filesystem::path(".") : self.parent_path();
-    std::string path = folder / TESSORA_PDF_MODULE;
+    if (ec || !self.is_absolute()) {
+      failure = "PDF output is unavailable: the folder of tessora-cli, where its PDF module lies, cannot be "
+                "found (/proc/self/exe cannot be read).";
+    } else {
+      const std::filesystem::path folder = self.parent_path();
+      std::string path = folder / TESSORA_PDF_MODULE;
 #ifdef TESSORA_PDF_MODULE_INSTALLED
-    // Installed, the module lies in the library folder, not beside the tool.
-    if (!std::filesystem::exists(path, ec)) path = folder / TESSORA_PDF_MODULE_INSTALLED / TESSORA_PDF_MODULE;
+      // Installed, the module lies in the library folder, not beside the tool.
+      if (!std::filesystem::exists(path, ec)) path = folder / TESSORA_PDF_MODULE_INSTALLED / TESSORA_PDF_MODULE;
 #endif
-    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) failure = std::string("The PDF module cannot be loaded: ") + ::dlerror();
-    else if (!(entry = reinterpret_cast<TessoraRenderPdf>(::dlsym(handle, TESSORA_PDF_ENTRY))))
-      failure = "The PDF module " + path + " has no entry point " + TESSORA_PDF_ENTRY + ".";
+      void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+      if (!handle) failure = std::string("PDF output is unavailable: the PDF module cannot be loaded: ") + ::dlerror();
+      else if (!(entry = reinterpret_cast<TessoraRenderPdf>(::dlsym(handle, TESSORA_PDF_ENTRY))))
+        failure = "PDF output is unavailable: the PDF module " + path + " has no entry point " + TESSORA_PDF_ENTRY + ".";
+    }
   }
   why = failure;
   return entry;
@@ -78,32 +86,52 @@ bool RenderPdfWithModule(const PrintPage& page, std::string& pdf, std::string& e
 
 int Print(const std::vector<std::string>& args) {
   std::string pdfPath, scheme;
+  bool pdf = false;
   if (args.size() == 1 && args[0] != "--pdf") {
     scheme = args[0];
   } else if (args.size() == 3 && args[0] == "--pdf") {
+    pdf = true;
     pdfPath = args[1];
     scheme = args[2];
   } else {
     std::cerr << "usage: tessora-cli print SCHEME | print --pdf FILE SCHEME\n";
     return 2;
   }
-  std::string why;
-  if (!pdfPath.empty() && !HavePdfWriter(why)) {
-    std::cerr << "tessora-cli print: " << why << "\n";
-    return 2;
+  if (pdf) {
+    // The PDF goes into the file named, exactly: a name that is no file's is refused.
+    std::error_code ec;
+    if (Trim(pdfPath).empty()) {
+      std::cerr << "tessora-cli print: --pdf needs the name of the file to write\n";
+      return 2;
+    }
+    if (pdfPath.back() == '/' || std::filesystem::is_directory(pdfPath, ec)) {
+      std::cerr << "tessora-cli print: " << pdfPath << " is a folder; --pdf needs the name of the file to write\n";
+      return 2;
+    }
+    if (std::filesystem::equivalent(pdfPath, scheme, ec)) {
+      std::cerr << "tessora-cli print: " << pdfPath << " is the scheme itself; the PDF would replace it\n";
+      return 2;
+    }
+    std::string why;
+    if (!HavePdfWriter(why)) {
+      std::cerr << "tessora-cli print: " << why << "\n";
+      return 2;
+    }
   }
 
   ScriptedPlatform platform;
   platform.pdfRenderer = RenderPdfWithModule;
   Form1 form(platform);
   form.Form_Load();
-  // The last message box shown, for the reason of a failure.
-  auto lastMessage = [&] {
-    if (platform.messages.empty()) return std::string("unknown failure");
-    std::string text;  // on one line
-    for (char c : platform.messages.back().text)
+  // A message box's text on one line.
+  auto oneLine = [](const std::string& message) {
+    std::string text;
+    for (char c : message)
       if (c != '\r') text += c == '\n' ? ' ' : c;
     return text;
+  };
+  auto lastMessage = [&] {
+    return platform.messages.empty() ? std::string("unknown failure") : oneLine(platform.messages.back().text);
   };
 
   platform.fileAnswers.push_back(scheme);
@@ -112,13 +140,22 @@ int Print(const std::vector<std::string>& args) {
     std::cerr << "tessora-cli print: " << lastMessage() << "\n";
     return 1;
   }
-  const std::size_t shown = platform.messages.size();
-  if (pdfPath.empty()) {
-    form.Click("mCreaDoc");
-  } else {
-    platform.fileAnswers.push_back(pdfPath);
-    form.Click("mEspPdf");
+  // The sheet lists the moves of the solvability control: without them (the
+  // control failed, or refused the data) no document is written.
+  if (!form.board.PlayPhase) {
+    std::string reason;
+    if (!platform.messages.empty()) {
+      reason = lastMessage();
+    } else {
+      for (const std::string& line : form.w.ListCons.items) reason += (reason.empty() ? "" : " ") + Trim(line);
+    }
+    std::cerr << "tessora-cli print: the solvability control did not finish on " << scheme << " (" << reason
+              << "); no document written\n";
+    return 1;
   }
+  const std::size_t shown = platform.messages.size();
+  if (!pdf) form.Click("mCreaDoc");
+  else form.ExportPdf(pdfPath);
   if (platform.messages.size() > shown) {
     std::cerr << "tessora-cli print: " << lastMessage() << "\n";
     return 1;
@@ -126,7 +163,7 @@ int Print(const std::vector<std::string>& args) {
   // The path written, as the PDF export names it on the blackboard.
   std::string written = PrintDocumentPath(form.files.SchemeFile, platform.CurrentFolder());
   for (const std::string& line : form.w.ListCons.items)
-    if (!pdfPath.empty() && line.rfind("  file ", 0) == 0) written = line.substr(7);
+    if (pdf && line.rfind("  file ", 0) == 0) written = line.substr(7);
   std::cout << written << "\n";
   return 0;
 }

@@ -324,6 +324,7 @@ int Rate(const std::vector<std::string>& args) {
       if (!r.difficulty.empty()) byDifficulty[r.difficulty] += 1;
       if (r.trials > 0) ++withTrials;
     }
+    if (!std::cout) return 1;  // the output cannot be written (reported by the caller): no use going on
   }
   const int n = static_cast<int>(puzzles.size());
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -336,6 +337,10 @@ int Rate(const std::vector<std::string>& args) {
     char rate[64];
     std::snprintf(rate, sizeof rate, "; %.1f puzzles/s", seconds > 0 ? n / seconds : 0.0);
     std::cout << s.str() << rate << "\n";
+  }
+  if (puzzles.empty()) {
+    std::cerr << "tessora-cli rate: no puzzle was read\n";
+    return 1;
   }
   return 0;
 }

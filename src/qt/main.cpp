@@ -48,21 +48,32 @@ QString Beside(const QString& out, const char* suffix) {
   return path;
 }
 
+// Arguments of our own that cannot run: a message and status 2, else 0.
+int ArgumentError(const QCommandLineParser& parser, const QCommandLineOption& windowOption) {
+  if (parser.positionalArguments().size() > 1) {
+    std::cerr << "tessora: one scheme file at a time\n";
+    return 2;
+  }
+  const QString shotWindow = parser.value(windowOption);
+  if (shotWindow != QLatin1String("main") && shotWindow != QLatin1String("start") &&
+      shotWindow != QLatin1String("closing")) {
+    std::cerr << "tessora: --window takes main, start or closing\n";
+    return 2;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  tessora::qt::NameApplication();
-  QApplication::setQuitOnLastWindowClosed(false);  // the closing window ends the run
-  tessora::qt::SetUpApplication(app);
-  app.setWindowIcon(ProgramIcon());
+  tessora::qt::NameApplication();  // the name and version, before the help needs them
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Tessora, the Sudoku tutor: key in, open or create a scheme, and play it with a tutor that checks every\n"
       "move, keeps the candidates and explains the next step. Press F1 in the window for the guide."));
-  parser.addHelpOption();
-  parser.addVersionOption();
+  const QCommandLineOption helpOption = parser.addHelpOption();
+  const QCommandLineOption versionOption = parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A scheme file (.sud or .ss) to open."),
                                QStringLiteral("[FILE]"));
   const QCommandLineOption scriptOption(QStringLiteral("script"),
@@ -79,19 +90,32 @@ int main(int argc, char** argv) {
                                                        "closing."),
                                         QStringLiteral("NAME"), QStringLiteral("main"));
   parser.addOptions({scriptOption, shotOption, delayOption, windowOption});
+
+  // --help, --version and arguments of our own that cannot run are answered
+  // before the window system starts: they need no display. Options the parser
+  // does not know may be Qt's own (-platform ...), which QApplication takes
+  // out; then the parser reads the rest once the application exists.
+  {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (parser.parse(arguments)) {
+      if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(versionOption)) {
+        QCoreApplication core(argc, argv);
+        parser.process(core);  // prints the help or the version and ends with status 0
+      }
+      if (const int status = ArgumentError(parser, windowOption)) return status;
+    }
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);  // the closing window ends the run
+  tessora::qt::SetUpApplication(app);
+  app.setWindowIcon(ProgramIcon());
   parser.process(app);
+  if (const int status = ArgumentError(parser, windowOption)) return status;
 
   const QStringList files = parser.positionalArguments();
-  if (files.size() > 1) {
-    std::cerr << "tessora: one scheme file at a time\n";
-    return 2;
-  }
   const QString shotWindow = parser.value(windowOption);
-  if (shotWindow != QLatin1String("main") && shotWindow != QLatin1String("start") &&
-      shotWindow != QLatin1String("closing")) {
-    std::cerr << "tessora: --window takes main, start or closing\n";
-    return 2;
-  }
   const bool scripted = parser.isSet(scriptOption) || parser.isSet(shotOption);
 
   tessora::qt::Program::Options options;

@@ -15,6 +15,8 @@
 #include <sstream>
 #include <string>
 
+#include "ui/session.h"
+
 namespace {
 
 struct CliRun {
@@ -29,12 +31,16 @@ std::string TempName(const std::string& what) {
   return ::testing::TempDir() + "cli_" + what + "_" + std::to_string(::getpid()) + "_" + std::to_string(++runs);
 }
 
-// Runs the tool with `args`, feeding `input` on standard input.
-CliRun Cli(const std::string& args, const std::string& input) {
+// Runs the tool with `args`, feeding `input` on standard input; `prefix` is
+// shell text put before the command ("cd DIR && NAME=VALUE "), `output` a
+// file that takes standard output in place of the run's `out`.
+CliRun Cli(const std::string& args, const std::string& input, const std::string& prefix = "",
+           const std::string& output = "") {
   const std::string inputPath = TempName("input");
   const std::string errPath = TempName("err");
   std::ofstream(inputPath, std::ios::binary) << input;
-  const std::string cmd = std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " 2>" + errPath;
+  const std::string cmd = prefix + std::string(TESSORA_CLI) + " " + args + " < " + inputPath + " 2>" + errPath +
+                          (output.empty() ? "" : " >" + output);
   CliRun r;
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return r;
@@ -346,11 +352,9 @@ TEST(CliRate, ThreadsGiveTheSameLinesInInputOrder) {
   // Solved, failed, with trials and without, invalid data and a broken line.
   std::string input = "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"
                       "not a puzzle\n";
-  std::ifstream top(std::string(TESSORA_PUZZLES) + "/top1465.txt");
-  std::string line;
-  for (int i = 0; i < 120 && std::getline(top, line); ++i) input += line + "\n";
-  std::ifstream easy(std::string(TESSORA_PUZZLES) + "/easy_500.txt");
-  for (int i = 0; i < 40 && std::getline(easy, line); ++i) input += line + "\n";
+  std::ifstream puzzles(TESSORA_FIXTURES "/puzzles/threads.txt");
+  ASSERT_TRUE(puzzles) << "cannot read threads.txt";
+  input += std::string(std::istreambuf_iterator<char>(puzzles), {});
   for (const char* mode : {"rate --json", "rate"}) {
     SCOPED_TRACE(mode);
     const CliRun one = Cli(std::string(mode) + " -j 1", input);
@@ -405,5 +409,242 @@ TEST(CliSession, ClipboardTextWithLineBreaksIsPastedAndDumped) {
   EXPECT_EQ(pasted["blackboard"][0], "SOLVABILITY CONTROL REPORT");
   EXPECT_EQ(copied["clipboard"], grid);
 }
+
+}  // namespace
+
+namespace {
+
+std::string ReadSource(const std::string& path) {
+  std::ifstream in(std::string(TESSORA_SOURCE_DIR) + "/" + path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The session's commands as --help lists them: the words after "one command a
+// line:" up to the next command's paragraph.
+std::vector<std::string> HelpSessionCommands(const std::string& help) {
+  std::vector<std::string> words;
+  const std::size_t from = help.find("one command a line:");
+  const std::size_t to = help.find("\n  rate ", from);
+  if (from == std::string::npos || to == std::string::npos) return words;
+  std::istringstream list(help.substr(from + 19, to - from - 19));
+  for (std::string w; list >> w;) words.push_back(w.back() == ',' ? w.substr(0, w.size() - 1) : w);
+  return words;
+}
+
+// The help, the manual page and the README describe every command of the
+// session, and the help lists no other.
+TEST(CliSession, HelpManualAndReadmeListEveryCommand) {
+  const std::vector<std::string>& commands = tessora::SessionCommands();
+  const CliRun help = Cli("--help", "");
+  ASSERT_EQ(help.status, 0);
+  EXPECT_EQ(HelpSessionCommands(help.out), commands) << help.out;
+
+  // The manual's session section: an entry (.B, .BI or .BR line) for each command.
+  const std::string man = ReadSource("docs/man/tessora-cli.1");
+  const std::size_t from = man.find(".SS session"), to = man.find(".SS ", from + 1);
+  ASSERT_NE(from, std::string::npos);
+  const std::string section = man.substr(from, to - from);
+  // The README's table of session commands: a row that names it in code.
+  const std::string readme = ReadSource("README.md");
+  for (const std::string& command : commands) {
+    SCOPED_TRACE(command);
+    const std::regex entry("(^|\\n)\\.B[IR]? (" + command + "|.*\" " + command + ")( |\\n)");
+    EXPECT_TRUE(std::regex_search(section, entry)) << "tessora-cli.1 has no entry for it";
+    const std::regex row("\\n\\|[^\\n]*`" + command + "[ `]");
+    EXPECT_TRUE(std::regex_search(readme, row)) << "README.md has no row for it";
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A script line with a terminal's control sequence in it is reported with
+// the sequence escaped: nothing raw reaches the terminal.
+TEST(CliSession, MessagesShowControlBytesEscaped) {
+  const CliRun r = Cli("session", "click \x1B]0;x\x07\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "line 1: click \\x1B]0;x\\x07: not available now\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Output that cannot be written (a full disk) is an error of every command:
+// a message and status 1, whether it fails at once or at the final flush.
+TEST(CliOutput, FullDiskIsReported) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "this system has no /dev/full";
+  std::ifstream many(TESSORA_FIXTURES "/puzzles/threads.txt");
+  const std::string puzzles(std::istreambuf_iterator<char>(many), {});
+  SchemeCopy copy("full");
+  const struct {
+    std::string args, input;
+  } cases[] = {
+      {"rate --json", kEasyGrid + "\n"},
+      {"rate --json -j 2", puzzles},
+      {"rate", puzzles},
+      {"generate -n 2", ""},
+      {"generate --json", ""},
+      {"session", "dump\n"},
+      {"print " + copy.scheme.string(), ""},
+      {"--help", ""},
+      {"--version", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    const CliRun r = Cli(c.args, c.input, "", "/dev/full");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Has(r.err, "tessora-cli: cannot write to standard output")) << r.err;
+  }
+}
+
+// rate that read no puzzle has done nothing it was asked to: status 1.
+TEST(CliRate, NoPuzzleReadIsAFailure) {
+  const std::string empty = TempName("empty") + ".txt";
+  std::ofstream(empty) << "# nothing but a comment\n";
+  for (const char* mode : {"rate", "rate --json"})
+    for (const std::string& input : {std::string("hello\n"), std::string(), std::string("\n# a comment\n")}) {
+      SCOPED_TRACE(std::string(mode) + " <<< " + input);
+      const CliRun r = Cli(mode, input);
+      EXPECT_EQ(r.status, 1);
+      EXPECT_TRUE(Has(r.err, "tessora-cli rate: no puzzle was read\n")) << r.err;
+      const CliRun file = Cli(std::string(mode) + " " + empty, "");
+      EXPECT_EQ(file.status, 1);
+    }
+  std::remove(empty.c_str());
+  EXPECT_EQ(Cli("rate", kEasyGrid + "\nhello\n").status, 0);  // one puzzle is enough
+}
+
+}  // namespace
+
+namespace {
+
+// A .sud file of the givens of an 81-character grid, in `dir`.
+std::string WriteSud(const std::filesystem::path& dir, const std::string& name, const std::string& grid) {
+  std::string text;
+  for (int r = 0; r < 9; ++r) {
+    std::string row = grid.substr(9 * r, 9);
+    std::replace(row.begin(), row.end(), '.', ' ');
+    text += "\"" + row + "\"\r\n";
+  }
+  std::ofstream((dir / name).string(), std::ios::binary) << text;
+  return (dir / name).string();
+}
+
+std::vector<std::string> Files(const std::filesystem::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+#ifdef TESSORA_HAS_PDF
+// The PDF goes into the file the user named, whatever its extension; a
+// relative name is taken from the current folder, not the scheme's.
+TEST(CliPrint, PdfIsWrittenUnderTheNameGiven) {
+  SchemeCopy copy("pdfname");
+  std::filesystem::create_directory(copy.dir / "sub");
+  std::filesystem::rename(copy.scheme, copy.dir / "sub" / "easy.sud");
+  for (const char* name : {"out.txt", "sheet", "sheet.PDF"}) {
+    SCOPED_TRACE(name);
+    const CliRun r = Cli(std::string("print --pdf ") + name + " sub/easy.sud", "", "cd " + copy.dir.string() + " && ");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, (copy.dir / name).string() + "\n");
+    EXPECT_EQ(copy.Read(name).rfind("%PDF-", 0), 0u);
+  }
+  EXPECT_EQ(Files(copy.dir), (std::vector<std::string>{"out.txt", "sheet", "sheet.PDF", "sub"}));
+  EXPECT_EQ(Files(copy.dir / "sub"), std::vector<std::string>{"easy.sud"});
+}
+#endif
+
+// A --pdf name that is no file's to write is a bad argument: status 2 and
+// nothing written, the scheme least of all.
+TEST(CliPrint, PdfNameThatIsNoFileIsRefused) {
+  SchemeCopy copy("pdfbad");
+  const std::string scheme = copy.Read("easy.sud");
+  const std::string in = "cd " + copy.dir.string() + " && ";
+  const struct {
+    std::string name, says;
+  } cases[] = {
+      {"''", "--pdf needs the name of the file to write"},
+      {"' '", "--pdf needs the name of the file to write"},
+      {".", ". is a folder"},
+      {"..", ".. is a folder"},
+      {copy.dir.string(), " is a folder"},
+      {"nowhere/", "nowhere/ is a folder"},
+      {"easy.sud", "easy.sud is the scheme itself"},
+      {"./easy.sud", "./easy.sud is the scheme itself"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CliRun r = Cli("print --pdf " + c.name + " easy.sud", "", in);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(Has(r.err, c.says)) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  EXPECT_EQ(Files(copy.dir), std::vector<std::string>{"easy.sud"});
+  EXPECT_EQ(copy.Read("easy.sud"), scheme);
+}
+
+// A scheme the solvability control cannot finish has no moves for the sheet:
+// print says so and writes nothing, with status 1.
+TEST(CliPrint, SchemeTheControlCannotFinishGivesNoDocument) {
+  SchemeCopy copy("unfinished");
+  const struct {
+    const char* name;
+    const char* grid;
+    const char* says;
+  } cases[] = {
+      // Single-level trials do not reach its solution.
+      {"hard.sud", "..53.....8......2..7..1.5..4....53...1..7...6..32...8..6.5....9..4....3......97..",
+       "The Control has failed"},
+      {"twice.sud", "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79",
+       "ERROR IN CURRENT DATA!"},
+      {"none.sud", "123......456......78.......................................................9.....",
+       "The Control has failed"},
+  };
+  for (const auto& c : cases) {
+    const std::string scheme = WriteSud(copy.dir, c.name, c.grid);
+    std::vector<std::string> runs = {"print " + scheme};
+#ifdef TESSORA_HAS_PDF
+    runs.push_back("print --pdf " + (copy.dir / "sheet.pdf").string() + " " + scheme);
+#endif
+    for (const std::string& args : runs) {
+      SCOPED_TRACE(args);
+      const CliRun r = Cli(args, "");
+      EXPECT_EQ(r.status, 1);
+      EXPECT_TRUE(Has(r.err, "tessora-cli print: the solvability control did not finish on " + scheme)) << r.err;
+      EXPECT_TRUE(Has(r.err, c.says)) << r.err;
+      EXPECT_TRUE(Has(r.err, "no document written")) << r.err;
+      EXPECT_EQ(r.out, "");
+    }
+  }
+  EXPECT_EQ(Files(copy.dir), (std::vector<std::string>{"easy.sud", "hard.sud", "none.sud", "twice.sud"}));
+}
+
+#ifdef TESSORA_HAS_PDF
+// The PDF module comes from the tool's own folder only. When the tool's own
+// path cannot be read, a module in the current folder is not taken: PDF
+// output is unavailable (status 2) and nothing is written.
+TEST(CliPrint, PdfModuleIsNeverTakenFromTheCurrentFolder) {
+  SchemeCopy copy("module");
+  std::filesystem::copy_file(TESSORA_PDF_MODULE_FILE, copy.dir / "libtessora_pdf.so");
+  const std::string in = "cd " + copy.dir.string() + " && ";
+  const CliRun hidden = Cli("print --pdf sheet.pdf easy.sud", "", in + "LD_PRELOAD=" TESSORA_NO_SELF_PATH " ");
+  EXPECT_EQ(hidden.status, 2);
+  EXPECT_TRUE(Has(hidden.err, "PDF output is unavailable")) << hidden.err;
+  EXPECT_FALSE(std::filesystem::exists(copy.dir / "sheet.pdf"));
+  // A session's "Export PDF..." says the same in its message box.
+  const CliRun session = Cli("session", "file " + copy.scheme.string() + "\nclick Apri\nfile sheet.pdf\nclick mEspPdf\ndump\n",
+                             in + "LD_PRELOAD=" TESSORA_NO_SELF_PATH " ");
+  EXPECT_TRUE(Has(session.out, "PDF output is unavailable")) << session.err;
+  EXPECT_FALSE(std::filesystem::exists(copy.dir / "sheet.pdf"));
+  // With its own path the tool finds the module beside it.
+  const CliRun seen = Cli("print --pdf sheet.pdf easy.sud", "", in);
+  EXPECT_EQ(seen.status, 0) << seen.err;
+  EXPECT_TRUE(std::filesystem::exists(copy.dir / "sheet.pdf"));
+}
+#endif
 
 }  // namespace

@@ -557,6 +557,7 @@ class ViewTest : public QObject {
     platform->SetAnswerSource(nullptr);
   }
 
+ private:  // helpers, not tests
   // The scheme of the window's tests solved by the methods alone, played.
   void PlayClassic() {
     ClickInitialData();
@@ -565,6 +566,7 @@ class ViewTest : public QObject {
     QVERIFY(form->board.PlayPhase);
   }
 
+ private slots:
   // "Where ?" acts while the mouse holds it: the board is painted on the
   // press, cleared on the release, which may come anywhere in the window.
   void heldAdviceButtonsActOnPressAndRelease() {
@@ -861,6 +863,7 @@ class ViewTest : public QObject {
     }
   }
 
+ private:  // a helper, not a test
   // A trial on conjugated pairs run in the window, from a left click on the
   // cell to its end.
   void RunPairsTrial(int cell, const QString& digit) {
@@ -888,6 +891,7 @@ class ViewTest : public QObject {
     QVERIFY(!go->isEnabled());
   }
 
+ private slots:
   // "Do it" under "Continue" asks in the platform's message box for each sure
   // move, with the move's cell light yellow and its number on the blackboard
   // behind the box; OK plays it, Cancel plays nothing.

@@ -97,7 +97,19 @@ void Form1::mEspPdf_Click() {
   std::string path = platform.AskSaveFile(kPdfTitle, {{"PDF document *.pdf", "*.pdf"}}, dialogFolder,
                                           suggested.substr(cut == std::string::npos ? 0 : cut + 1));
   if (Trim(path).empty()) return;
+  // A name typed without the extension gets it, as save dialogs give it.
   if (!HasPdfExtension(path)) path += ".pdf";
+  ExportPdf(path);
+}
+
+bool Form1::ExportPdf(std::string path) {
+  if (PrintBaseName(files.SchemeFile).empty()) {
+    NothingToPrint(*this, kPdfTitle);
+    return false;
+  }
+  if (path.empty()) return false;
+  EnterWorkFolder();
+  const std::string folder = platform.CurrentFolder();
   if (path[0] != '/' && !folder.empty()) path = (folder.back() == '/' ? folder : folder + "/") + path;
 
   platform.SetMousePointer(Pointer::Busy);
@@ -108,9 +120,10 @@ void Form1::mEspPdf_Click() {
   if (!written) {
     MsgBox("The PDF could not be written to\r\n" + path + "\r\n" + error + "\r\nAny file already there is unchanged.",
            MsgButtons::Ok, kPdfTitle);
-    return;
+    return false;
   }
   ShowCompleted(*this, "PDF EXPORT IS COMPLETED", "  file " + path);
+  return true;
 }
 
 }  // namespace tessora

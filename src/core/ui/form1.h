@@ -218,6 +218,10 @@ class Form1 {
   // ---- print arrangement ---------------------------------------------------
   void mCreaDoc_Click();
   void mEspPdf_Click();  // "Export PDF...": the same sheet drawn as a PDF
+  // "Export PDF..." without its dialog: the sheet drawn into `path` as it is
+  // named (relative to the work folder). False, with a message box, when
+  // there is nothing to print or the file cannot be written.
+  bool ExportPdf(std::string path);
 
   // ---- priority order ------------------------------------------------------
   // The walk over the priority list: the first step any group's method finds,

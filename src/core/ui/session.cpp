@@ -1,5 +1,6 @@
 #include "ui/session.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -9,8 +10,16 @@
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 #include "util/line_reader.h"
+#include "util/printable.h"
 
 namespace tessora {
+
+const std::vector<std::string>& SessionCommands() {
+  static const std::vector<std::string> commands = {
+      "click", "press", "release", "key", "type", "move", "cellclick", "dblclick", "mousedown",
+      "pointer", "pick", "answer", "file", "tick", "clipboard", "fail", "dump"};
+  return commands;
+}
 
 namespace {
 
@@ -27,14 +36,19 @@ bool ParseInt(const std::string& s, int& v) {
 
 bool ParseCell(const std::string& s, int& cell) { return ParseInt(s, cell) && cell >= 0 && cell < kCells; }
 
-}  // namespace
-
-bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream& out, std::string& error) {
+bool RunLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream& out, std::string& error) {
   std::string line = raw;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   std::istringstream in(line);
   std::string cmd;
   if (!(in >> cmd) || cmd[0] == '#') return true;
+  // Only the listed commands run: a command missing from the list (and so
+  // from the help) shows up at once.
+  const std::vector<std::string>& known = SessionCommands();
+  if (std::find(known.begin(), known.end(), cmd) == known.end()) {
+    error = "unknown command '" + cmd + "'";
+    return false;
+  }
   std::vector<std::string> args;
   for (std::string a; in >> a;) args.push_back(a);
   auto need = [&](std::size_t lo, std::size_t hi) {
@@ -182,8 +196,17 @@ bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::
     out << DumpState(f) << "\n";
     return true;
   }
-  error = "unknown command '" + cmd + "'";
+  error = "command '" + cmd + "' is listed but not handled";
   return false;
+}
+
+}  // namespace
+
+bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& line, std::ostream& out, std::string& error) {
+  const bool ok = RunLine(f, p, line, out, error);
+  // The message may repeat words of the line: its control bytes are shown escaped.
+  if (!ok) error = PrintableText(error);
+  return ok;
 }
 
 int RunSession(Form1& f, ScriptedPlatform& p, std::istream& in, std::ostream& out, std::ostream& err) {
