@@ -13,6 +13,7 @@
 #include "ui/scripted_platform.h"
 #include "ui/session.h"
 #include "generate.h"
+#include "practice.h"
 #include "print.h"
 #include "rate.h"
 
@@ -25,6 +26,7 @@ const char kUsage[] =
     "       tessora-cli rate [--json] [-j N] [FILE...]\n"
     "       tessora-cli generate [--difficulty LEVEL] [-n N] [--json] | generate --batch DIR\n"
     "       tessora-cli print SCHEME | print --pdf FILE SCHEME\n"
+    "       tessora-cli practice --method N [-n K] [--json] [--seed S]\n"
     "       tessora-cli --help | --version\n";
 
 int Usage() {
@@ -65,6 +67,10 @@ int Help() {
                "            with --pdf the same sheet as a PDF into FILE, named exactly so;\n"
                "            when the solvability control does not finish it writes nothing\n"
                "            and exits with status 1\n"
+               "  practice  prints K positions (default 1) where method N (1-16, the numbers of\n"
+               "            the priority dialog) gives the next step in the standard order;\n"
+               "            --json gives one object a line; the same --seed gives the same\n"
+               "            positions\n"
                "\nExit status: 0 done; 1 when a command failed (a session line, no puzzle\n"
                "read, no document written) or its output could not be written (a full\n"
                "disk); 2 for bad arguments.\n"
@@ -107,6 +113,7 @@ int Run(const std::string& cmd, const std::vector<std::string>& args) {
   if (cmd == "rate") return cli::Rate(args);
   if (cmd == "generate") return cli::Generate(args);
   if (cmd == "print") return cli::Print(args);
+  if (cmd == "practice") return cli::Practice(args);
   return Usage();
 }
 
