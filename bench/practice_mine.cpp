@@ -3,7 +3,7 @@
 // once the scheme is relabelled and its rows and columns moved: the source of
 // the practice bank (src/core/control/practice_bank.txt).
 //
-//   practice_mine [--methods 12,14,16] [--walks W] [--turns T] [--random N] FILE...
+//   practice_mine [--methods 12,14,16] [--walks W] [--turns T] [--random N [--first F]] FILE...
 //
 // Walks each scheme W times (where no method applies, the walk puts a digit
 // of the solution into a cell with the fewest candidates, chosen at random).
@@ -58,7 +58,7 @@ std::map<int, std::vector<int>> MethodsIn(const PracticeScheme& scheme, const st
 
 int main(int argc, char** argv) {
   std::set<int> wanted = {10, 12, 13, 14, 15, 16};
-  int turns = 6, walks = 1, randomSchemes = 0;
+  int turns = 6, walks = 1, randomSchemes = 0, firstSeed = 1;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -72,6 +72,8 @@ int main(int argc, char** argv) {
       turns = std::stoi(argv[++i]);
     } else if (a == "--random" && i + 1 < argc) {
       randomSchemes = std::stoi(argv[++i]);
+    } else if (a == "--first" && i + 1 < argc) {
+      firstSeed = std::stoi(argv[++i]);
     } else {
       files.push_back(a);
     }
@@ -112,7 +114,11 @@ int main(int argc, char** argv) {
       if (ok && Solve(scheme)) mine(scheme, file + ":" + std::to_string(number));
     }
   }
-  // Schemes made at random (--random N): their source is the seed of the walk.
-  for (int i = 0; i < randomSchemes; ++i) mine(MakeRandomScheme(random), "random:" + std::to_string(i));
+  // Schemes made at random (--random N): scheme k is the one MakeRandomScheme
+  // makes from seed k (--first F: k = F, F + 1, ...).
+  for (int i = 0; i < randomSchemes; ++i) {
+    PracticeRandom own(static_cast<std::uint64_t>(firstSeed + i));
+    mine(MakeRandomScheme(own), "random:" + std::to_string(firstSeed + i));
+  }
   return 0;
 }

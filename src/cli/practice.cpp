@@ -92,6 +92,7 @@ int Practice(const std::vector<std::string>& args) {
       j["step"] = std::move(step);
       j["solution"] = GridText(p->solution);
       j["candidatesShown"] = p->candidatesShown;
+      j["fromBank"] = p->fromBank;
       j["micros"] = micros;
       std::cout << j.dump() << "\n";
     } else {

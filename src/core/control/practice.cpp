@@ -448,11 +448,14 @@ std::optional<PracticePosition> MakePracticePosition(int method, PracticeRandom&
   if (method < 1 || method > kPracticeMethods) return std::nullopt;
   const bool bank = UsesBank(method);
   for (int tried = 1; tried <= maxSchemes; ++tried) {
-    std::optional<PracticeScheme> scheme = bank ? FromBank(method, random) : MakeRandomScheme(random);
+    // Schemes made at random give the most varied positions; a method of the
+    // bank turns to it once a few of them did not give one.
+    const bool fromBank = bank && tried > kRandomBeforeBank;
+    std::optional<PracticeScheme> scheme = fromBank ? FromBank(method, random) : MakeRandomScheme(random);
     if (!scheme) continue;
     if (auto p = Walk(method, *scheme, SkipFor(method, random), random)) {
       p->schemes = tried;
-      p->fromBank = bank;
+      p->fromBank = fromBank;
       return p;
     }
   }
@@ -473,7 +476,20 @@ std::string GridText(const std::array<std::uint8_t, kCells>& grid) {
 }
 
 const std::vector<BankScheme>& PracticeBank() {
-  static const std::vector<BankScheme> bank;
+  // The scheme lines of control/practice_bank.txt: "method scheme".
+  static const char* const kLines[] = {
+#include "practice_bank.inc"
+  };
+  static const std::vector<BankScheme> bank = [] {
+    std::vector<BankScheme> v;
+    for (const char* line : kLines) {
+      const std::string text = line;
+      const std::size_t blank = text.find(' ');
+      if (blank == std::string::npos || text.size() != blank + 1 + kCells) continue;
+      v.push_back({std::stoi(text.substr(0, blank)), text.substr(blank + 1)});
+    }
+    return v;
+  }();
   return bank;
 }
 

@@ -126,9 +126,10 @@ void WalkScheme(const PracticeScheme& scheme, bool candidatesShown, PracticeRand
 bool UsesBank(int method);
 
 // A practice position of the method (1..16), or nothing when none came out
-// of `maxSchemes` schemes (made at random, or the bank's for the methods it
-// holds schemes of).
-std::optional<PracticePosition> MakePracticePosition(int method, PracticeRandom& random, int maxSchemes = 400);
+// of `maxSchemes` schemes: made at random, and for a method the bank holds
+// schemes of, the bank's once kRandomBeforeBank made at random gave none.
+inline constexpr int kRandomBeforeBank = 24;
+std::optional<PracticePosition> MakePracticePosition(int method, PracticeRandom& random, int maxSchemes = 2000);
 
 // The bank: public schemes in which the rarer methods come up, each with the
 // method it was kept for (control/practice_bank.txt).
