@@ -1,5 +1,7 @@
 // Every key pressed in the main window: digits written and judged, Delete,
 // the arrows, ESC, and the batch key F11.
+#include <optional>
+
 #include "ui/form1.h"
 
 namespace tessora {
@@ -114,6 +116,9 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
     const char kc = board.KeyChar[0];
     if (kc > '0' && kc <= '9') {
       const int d = kc - '0';
+      // The board before the move, for the practice's verdict and the counts.
+      std::optional<Board> before;
+      if (board.PlayPhase) before = board;
       // 16. Judge the digit in play.
       if (board.PlayPhase) {
         const std::string name = CellName(cur);
@@ -134,6 +139,7 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
           w.BoardAdd("- WRONG MOVE");
           w.BoardAdd("  Value in " + name + " NOT accepted!!");
           errorSignal();
+          NoteUserMove(*before, {cur, d, 0}, false);
           return;
         }
         if (!c.HasDigits()) {
@@ -174,6 +180,7 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
       w.ImaCompl.visible = false;
       for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3}) b->enabled = true;
       if (board.FilledCount == 81) CheckEndOfGame();
+      if (before) NoteUserMove(*before, {cur, d, 0}, true);
     }
     // 18. Tidy the board and take the caption snapshot; then, unless all
     // candidates are shown, the empty cells lose their captions.

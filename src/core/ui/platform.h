@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/progress.h"
+
 namespace tessora {
 
 enum class MsgButtons { Ok, OkCancel, YesNo };
@@ -23,6 +25,14 @@ struct MessageBoxRequest {
 using FileFilter = std::pair<std::string, std::string>;
 
 enum class Pointer { Default, Busy };
+
+// A question answered by choosing one item of a list (a method to practise).
+struct ChoiceRequest {
+  std::string title;
+  std::string label;
+  std::vector<std::string> items;
+  int current = 0;  // the item offered first
+};
 
 struct PrintPage;
 
@@ -72,6 +82,25 @@ class Platform {
   // text put on it for other programs.
   virtual std::string ClipboardText() = 0;
   virtual void SetClipboardText(const std::string& text) = 0;
+
+  // Practice and progress. A platform without them goes on as before: no
+  // choice is made, and the progress lives only as long as the run.
+  // The index of the item chosen, or -1 when the question was cancelled.
+  virtual int ChooseItem(const ChoiceRequest& request) {
+    (void)request;
+    return -1;
+  }
+  // The progress kept between runs (a store that cannot be read is moved
+  // aside, never deleted, and said so in the answer).
+  virtual ProgressLoad LoadProgress() { return {}; }
+  // Keeps the progress for the next runs; false, with a reason, when it cannot.
+  virtual bool SaveProgress(const ProgressCounts& counts, std::string& error) {
+    (void)counts;
+    (void)error;
+    return true;
+  }
+  // Shows the progress window: a chart of the counts and the suggestion.
+  virtual void ShowProgress(const ProgressReport& report) { (void)report; }
 };
 
 }  // namespace tessora
