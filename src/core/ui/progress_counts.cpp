@@ -67,13 +67,17 @@ void Form1::CountUserMove(const Board& before, const PracticeMove& move, int met
   if (method == 0) method = MethodOfMove(before, move, w.Sugge1.selected);
   Taken taken = Taken::Unaided;
   if (progress.level > 0 && SameBoard(before, progress.advisedOn)) {
-    // A step of the method the advice showed, or the move in its cell, was
-    // found with that help.
+    // The move in the cell the advice was about was found with the help of
+    // its level; another step of the method it named, with the method told.
     const MethodRow* advised = MethodOf(progress.advised.code);
     const int number = advised ? advised->number : 0;
-    if (number >= 1 && number <= kProgressMethods && (method == number || move.cell == progress.advised.cell)) {
-      method = number;
-      taken = progress.level == 1 ? Taken::AfterMethod : progress.level == 2 ? Taken::AfterValue : Taken::AfterWhere;
+    if (number >= 1 && number <= kProgressMethods) {
+      if (move.cell == progress.advised.cell && (method == number || method == 0)) {
+        method = number;
+        taken = progress.level == 1 ? Taken::AfterMethod : progress.level == 2 ? Taken::AfterValue : Taken::AfterWhere;
+      } else if (method == number) {
+        taken = Taken::AfterMethod;
+      }
     }
   }
   progress.level = 0;
