@@ -2,6 +2,7 @@
 """Checks that two versions of the golden outcome files differ only by
 controls added to the window: every dump line of NEW, with the named controls
 taken out, equals the same line of OLD, and the named controls are new.
+Files only NEW holds (the outcomes of new scripts) are listed.
 
     scripts/golden-added-only.py OLD_DIR NEW_DIR CONTROL...
 
@@ -43,12 +44,13 @@ def main():
     if len(sys.argv) < 4:
         sys.exit(__doc__)
     old_dir, new_dir, added = sys.argv[1], sys.argv[2], set(sys.argv[3:])
-    names = sorted(n for n in os.listdir(new_dir) if n.endswith(".golden"))
-    if sorted(n for n in os.listdir(old_dir) if n.endswith(".golden")) != names:
-        print("the two folders hold different files")
-        return 1
+    names = sorted(n for n in os.listdir(old_dir) if n.endswith(".golden"))
+    added_files = sorted(set(n for n in os.listdir(new_dir) if n.endswith(".golden")) - set(names))
     checked = 0
     for name in names:
+        if not os.path.exists(os.path.join(new_dir, name)):
+            print("%s is gone" % name)
+            return 1
         old_lines = open(os.path.join(old_dir, name)).read().splitlines()
         new_lines = open(os.path.join(new_dir, name)).read().splitlines()
         if len(old_lines) != len(new_lines):
@@ -72,6 +74,8 @@ def main():
                 return 1
             checked += 1
     print("%d dumps differ only by the added controls %s" % (checked, " ".join(sorted(added))))
+    for name in added_files:
+        print("new: %s" % name)
     return 0
 
 

@@ -19,6 +19,8 @@ QSettings Settings() { return QSettings(QStringLiteral("tessora"), QStringLitera
 
 Program::Program(const Options& options) : options_(options), form_(platform_), windows_(platform_) {
   if (options_.settings) form_.SetZoom(Settings().value(QStringLiteral("view/zoom"), 100).toInt());
+  // Script runs neither read nor keep the user's progress.
+  platform_.useStore = options_.settings;
   view_ = std::make_unique<MainView>(form_, platform_);
   form_.Form_Load();
   view_->Sync();
@@ -121,6 +123,8 @@ void Program::ShowMain() {
   view_->show();
   view_->raise();
   view_->activateWindow();
+  // The progress kept is read now, so that a broken store is said at once.
+  if (platform_.useStore) QTimer::singleShot(0, view_.get(), [this] { view_->Forward([this] { form_.LoadProgress(); }); });
   if (options_.scheme.isEmpty()) return;
   // The scheme goes through Open, as if chosen in its dialog.
   const std::string path = options_.scheme.toStdString();

@@ -128,6 +128,16 @@ TEST_F(Progress, TheCountsSurviveARestart) {
   EXPECT_EQ(h.platform.progressShown[0].names[12], "X-Wing Rectangle");
 }
 
+TEST_F(Progress, TheProgressWindowSendsTheUserToPractiseTheMethodItSuggests) {
+  h.platform.stored.methods[12].game[Kind(Taken::AfterWhere)] = 2;
+  h.platform.progressAnswer = 13;
+  ASSERT_TRUE(f.Click("mProgressi"));
+  ASSERT_EQ(h.platform.progressShown.size(), 1u);
+  EXPECT_EQ(h.platform.progressShown[0].suggested, 13);
+  EXPECT_TRUE(f.PracticeOn());
+  EXPECT_EQ(f.practice.method, 13);
+}
+
 TEST_F(Progress, ABrokenStoreIsSetAsideWithAMessageAndANewRecordBegins) {
   h.platform.stored.methods[3].game[0] = 7;
   h.platform.storeSetAside = "/home/u/.local/share/tessora/progress.db.broken-20261210-101500";

@@ -100,7 +100,11 @@ class Platform {
     return true;
   }
   // Shows the progress window: a chart of the counts and the suggestion.
-  virtual void ShowProgress(const ProgressReport& report) { (void)report; }
+  // The method the user asked there to practise (1..16), 0 for none.
+  virtual int ShowProgress(const ProgressReport& report) {
+    (void)report;
+    return 0;
+  }
 };
 
 }  // namespace tessora

@@ -45,8 +45,11 @@ void Form1::LoadProgress() {
 }
 
 void Form1::mProgressi_Click() {
+  const Drawn drawn(*this);
   LoadProgress();
-  platform.ShowProgress(MakeProgressReport(progress.counts));
+  // The window may send the user to practise the method it suggests.
+  const int method = platform.ShowProgress(MakeProgressReport(progress.counts));
+  if (method >= 1 && method <= kPracticeMethods) StartPractice(method);
 }
 
 void Form1::NoteAdvice(const Step& step) {

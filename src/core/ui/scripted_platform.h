@@ -103,9 +103,14 @@ class ScriptedPlatform : public Platform {
   std::string storeError;
   int loads = 0, saves = 0;
   std::vector<ProgressReport> progressShown;  // every progress window shown
+  // The method the progress window is answered with (asked to practise), 0 none.
+  int progressAnswer = 0;
   ProgressLoad LoadProgress() override;
   bool SaveProgress(const ProgressCounts& counts, std::string& error) override;
-  void ShowProgress(const ProgressReport& report) override { progressShown.push_back(report); }
+  int ShowProgress(const ProgressReport& report) override {
+    progressShown.push_back(report);
+    return progressAnswer;
+  }
 
  private:
   std::mt19937_64 rng_;
