@@ -487,6 +487,7 @@ TEST(CliOutput, FullDiskIsReported) {
       {"generate -n 2", ""},
       {"generate --json", ""},
       {"session", "dump\n"},
+      {"practice --method 5 -n 3 --json --seed 1", ""},
       {"print " + copy.scheme.string(), ""},
       {"--help", ""},
       {"--version", ""},
@@ -646,5 +647,82 @@ TEST(CliPrint, PdfModuleIsNeverTakenFromTheCurrentFolder) {
   EXPECT_TRUE(std::filesystem::exists(copy.dir / "sheet.pdf"));
 }
 #endif
+
+}  // namespace
+
+namespace {
+
+// tessora-cli practice: its arguments, its JSON lines and their seed.
+TEST(CliPractice, BadArgumentsAreRefusedWithStatusTwo) {
+  for (const char* args : {"practice", "practice --method 0", "practice --method 17", "practice --method x",
+                           "practice --method 3 -n 0", "practice --method 3 --seed -1", "practice --method 3 --what",
+                           "practice --method"}) {
+    SCOPED_TRACE(args);
+    const CliRun r = Cli(args, "");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(Has(r.err, "tessora-cli practice: ")) << r.err;
+  }
+}
+
+TEST(CliPractice, JsonLinesHoldThePositionAndTheSameSeedGivesTheSameLines) {
+  const CliRun a = Cli("practice --method 8 -n 3 --json --seed 42", "");
+  const CliRun b = Cli("practice --method 8 -n 3 --json --seed 42", "");
+  ASSERT_EQ(a.status, 0) << a.err;
+  std::istringstream ina(a.out), inb(b.out);
+  std::string la, lb;
+  int lines = 0;
+  while (std::getline(ina, la) && std::getline(inb, lb)) {
+    ++lines;
+    auto ja = nlohmann::json::parse(la), jb = nlohmann::json::parse(lb);
+    ASSERT_TRUE(ja.contains("micros"));
+    ja.erase("micros");
+    jb.erase("micros");
+    EXPECT_EQ(ja, jb);
+    EXPECT_EQ(ja["method"], 8);
+    EXPECT_EQ(ja["name"], "Row/Col. Locks Candidate");
+    const std::string puzzle = ja["puzzle"], values = ja["values"], solution = ja["solution"];
+    ASSERT_EQ(puzzle.size(), 81u);
+    ASSERT_EQ(values.size(), 81u);
+    ASSERT_EQ(solution.size(), 81u);
+    ASSERT_EQ(ja["candidates"].size(), 81u);
+    for (int c = 0; c < 81; ++c) {
+      if (puzzle[c] != '.') EXPECT_EQ(values[c], puzzle[c]);
+      if (values[c] != '.') {
+        EXPECT_EQ(values[c], solution[c]);
+        EXPECT_EQ(ja["candidates"][c], "");
+      } else {
+        const std::string cands = ja["candidates"][c];
+        EXPECT_NE(cands.find(solution[c]), std::string::npos) << "cell " << c;
+      }
+    }
+    ASSERT_TRUE(ja["step"].contains("remove"));
+    for (const auto& move : ja["step"]["remove"]) {
+      const int cell = move[0];
+      const std::string digits = move[1];
+      EXPECT_EQ(digits.find(solution[cell]), std::string::npos);
+    }
+    EXPECT_EQ(ja["candidatesShown"], true);
+  }
+  EXPECT_EQ(lines, 3);
+  // Another seed, other positions.
+  const CliRun c = Cli("practice --method 8 --json --seed 43", "");
+  EXPECT_NE(nlohmann::json::parse(c.out)["values"], nlohmann::json::parse(a.out.substr(0, a.out.find('\n')))["values"]);
+}
+
+TEST(CliPractice, APlacingMethodGivesAPlaceStepAndTheTextSaysIt) {
+  const CliRun j = Cli("practice --method 1 --json --seed 3", "");
+  ASSERT_EQ(j.status, 0);
+  const auto line = nlohmann::json::parse(j.out);
+  ASSERT_TRUE(line["step"].contains("place"));
+  ASSERT_EQ(line["step"]["place"].size(), 1u);
+  const int cell = line["step"]["place"][0][0], digit = line["step"]["place"][0][1];
+  EXPECT_EQ(std::string(line["solution"])[cell], '0' + digit);
+  EXPECT_EQ(line["candidatesShown"], false);
+  const CliRun t = Cli("practice --method 1 --seed 3", "");
+  ASSERT_EQ(t.status, 0);
+  EXPECT_TRUE(Has(t.out, "1 At a glance\n  puzzle " + std::string(line["puzzle"]))) << t.out;
+  EXPECT_TRUE(Has(t.out, "step  write " + std::to_string(digit) + " in ")) << t.out;
+}
 
 }  // namespace

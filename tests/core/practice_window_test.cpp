@@ -156,6 +156,17 @@ TEST_F(PracticeWindow, TheStepAsACorrectionIsRight) {
   EXPECT_EQ(Counts(5).practice[static_cast<int>(Taken::Unaided)], 1);
 }
 
+TEST_F(PracticeWindow, CandidatesCleanedDownToTheValueAnswerAPlacingMethod) {
+  Practise(4);
+  const PracticeMove m = P().moves[0];
+  const std::uint16_t others = static_cast<std::uint16_t>(f.board.Can[m.cell].Mask() & ~(1u << m.digit));
+  ASSERT_NE(others, 0);
+  Correct(m.cell, others);
+  EXPECT_EQ(f.board.Can[m.cell].Mask(), 1u << m.digit);
+  EXPECT_TRUE(Has(f.w.ListCons.items, "- PRACTICE: right, that is the step"));
+  EXPECT_EQ(Counts(4).practice[static_cast<int>(Taken::Unaided)], 1);
+}
+
 TEST_F(PracticeWindow, ACorrectionThatDropsTheSolutionIsNotTheStep) {
   Practise(7);
   const PracticeMove m = P().moves[0];

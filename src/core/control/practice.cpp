@@ -246,6 +246,14 @@ bool MoveIsStepOf(const Board& before, const PracticeMove& move, int method, boo
   if (method < 1 || method > kPracticeMethods || move.cell < 0 || move.cell >= kCells || before.Filled(move.cell))
     return false;
   const int cell = move.cell, d = move.digit;
+  // Candidates removed down to one say the value that one is: a step of the
+  // methods that place it too.
+  if (!move.IsPlacement()) {
+    const auto left = static_cast<std::uint16_t>(before.Can[cell].Mask() & ~move.removed);
+    if (OneDigit(left) && (move.removed & before.Can[cell].Mask()) == move.removed &&
+        MoveIsStepOf(before, {cell, std::countr_zero(left), 0}, method, candidatesShown))
+      return true;
+  }
   switch (method) {
     case 1: return move.IsPlacement() && !candidatesShown && CrossingSingle(before, cell, d, false);
     case 2: return move.IsPlacement() && CrossingSingle(before, cell, d, true);

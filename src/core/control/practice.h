@@ -67,7 +67,8 @@ struct PracticeMove {
 // Whether the move is a step the method finds on the board (before the move):
 // a placement the method makes, directly or by leaving the cell one
 // candidate, or a removal of digits the method removes from that cell (some
-// of them at least, none other). "At a glance" counts only while the
+// of them at least, none other), or a removal that leaves the cell the one
+// candidate the method places. "At a glance" counts only while the
 // candidates are hidden, as the walk has it.
 bool MoveIsStepOf(const Board& before, const PracticeMove& move, int method, bool candidatesShown);
 // The first method, in the standard order, whose step the move is; 0 when none.
