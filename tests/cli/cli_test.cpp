@@ -687,7 +687,9 @@ TEST(CliPractice, JsonLinesHoldThePositionAndTheSameSeedGivesTheSameLines) {
     ASSERT_EQ(solution.size(), 81u);
     ASSERT_EQ(ja["candidates"].size(), 81u);
     for (int c = 0; c < 81; ++c) {
-      if (puzzle[c] != '.') EXPECT_EQ(values[c], puzzle[c]);
+      if (puzzle[c] != '.') {
+        EXPECT_EQ(values[c], puzzle[c]);
+      }
       if (values[c] != '.') {
         EXPECT_EQ(values[c], solution[c]);
         EXPECT_EQ(ja["candidates"][c], "");

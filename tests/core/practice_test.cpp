@@ -184,10 +184,17 @@ TEST(Practice, MovesClassedByTheirMethod) {
   b.Can[7] = CandText::FromMask((1u << 8) | (1u << 9));
   b.Can[8] = CandText::FromMask((1u << 8) | (1u << 9));
   EXPECT_EQ(MethodOfMove(b, {6, 7, 0}, true), 4);
-  // The naked pair 89 in cells 7 and 8 removes 8 from cell 6: the same digit
-  // the hidden single leaves, a step of Naked Twins.
-  EXPECT_EQ(MethodOfMove(b, {6, 0, static_cast<std::uint16_t>(1u << 8)}, true), 5);
+  // Removing the other candidate leaves the hidden single's value: a step of
+  // the hidden single, the first method in the order that makes it.
+  EXPECT_EQ(MethodOfMove(b, {6, 0, static_cast<std::uint16_t>(1u << 8)}, true), 4);
   EXPECT_EQ(MethodOfMove(b, {6, 0, static_cast<std::uint16_t>(1u << 7)}, true), 0);
+  // With 9 too in cell 6, the naked pair 89 in cells 7 and 8 removes 8 (or 8
+  // and 9) from it: removing 8 alone leaves two candidates, a step of Naked
+  // Twins; removing both leaves 7, the hidden single's.
+  b.Can[6] = CandText::FromMask((1u << 7) | (1u << 8) | (1u << 9));
+  EXPECT_EQ(MethodOfMove(b, {6, 0, static_cast<std::uint16_t>(1u << 8)}, true), 5);
+  EXPECT_EQ(MethodOfMove(b, {6, 0, static_cast<std::uint16_t>((1u << 8) | (1u << 9))}, true), 4);
+  EXPECT_EQ(MethodOfMove(b, {6, 0, static_cast<std::uint16_t>((1u << 7) | (1u << 8))}, true), 0);
 }
 
 TEST(Practice, TransformedSchemesKeepOneSolution) {
