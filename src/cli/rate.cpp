@@ -164,8 +164,8 @@ Outcome RunOne(Form1& f, const std::string& grid, bool withScore) {
       else o.solution += v;
     }
     const auto& list = f.control.MoveList;
-    const std::size_t count = std::min<std::size_t>(f.control.MoveCount, list.empty() ? 0 : list.size() - 1);
-    o.moves.assign(list.begin() + 1, list.begin() + 1 + static_cast<std::ptrdiff_t>(count));
+    const std::size_t count = std::min<std::size_t>(f.control.MoveCount, list.size());
+    o.moves.assign(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(count));
   }
   if (o.result != "solved") o.trials = f.control.TrialCount;
   return o;
