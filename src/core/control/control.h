@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "control/generator.h"
 #include "control/score.h"
 #include "control/solving.h"
 #include "methods/methods.h"
@@ -68,10 +69,6 @@ struct ControlState {
   bool TrialStarted = false;
   TrialStart FirstTrial;
 };
-
-// The cell removed together with `cell` under a symmetry kind (0 central,
-// 1 left-right, 2 top-bottom), or -1 for a cell that is its own partner.
-int SymmetricPartner(int cell, int kind);
 
 struct GeneratorState {
   int MinGivens = 27;
