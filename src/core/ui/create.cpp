@@ -11,35 +11,45 @@
 
 namespace tessora {
 
-void Form1::BuildSolutionGrid() {
+namespace {
+
+// The generator's random numbers, drawn from the platform.
+class PlatformRandom : public Random {
+ public:
+  explicit PlatformRandom(Platform& platform) : platform_(platform) {}
+  void Randomize() override { platform_.Randomize(); }
+  double Next() override { return platform_.Rnd(); }
+
+ private:
+  Platform& platform_;
+};
+
+Pause WindowPause(Form1& f) {
+  return {[](void* form) { static_cast<Form1*>(form)->DoEvents(); }, &f};
+}
+
+// Rows of digits, a blank for an empty cell.
+std::array<std::string, 9> GridRows(const Grid& grid) {
+  std::array<std::string, 9> rows;
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) rows[r] += grid[9 * r + c] ? static_cast<char>('0' + grid[9 * r + c]) : ' ';
+  return rows;
+}
+
+}  // namespace
+
+void Form1::ShowSolutionGrid(const SolutionGrid& g) {
   auto& grids = gen.SeedGrids;
-  grids[0].fill(std::string(9, ' '));
-  for (int g = 1; g <= 6; ++g)
-    for (int r = 0; r < 9; ++r) grids[g][r] = SeedGrid(g - 1)[r];
-  platform.Randomize();
-  gen.SeedIndex = static_cast<int>(platform.Rnd() * 6 + 1);
-  std::string letters = " abcdefghi ", digits = " 123456789 ";
-  std::string letterOrder, digitOrder;
-  platform.Randomize();
-  for (int n = 10; n >= 2; --n) {
-    DoEvents();
-    int p = static_cast<int>((n - 1) * platform.Rnd() + 2);
-    letterOrder += letters[p - 1];
-    letters.erase(p - 1, 1);
-    p = static_cast<int>((n - 1) * platform.Rnd() + 2);
-    digitOrder += digits[p - 1];
-    digits.erase(p - 1, 1);
-  }
-  for (int i = 1; i <= 9; ++i) {
-    const char letter = letterOrder[i - 1];
-    const char digit = digitOrder[digitOrder[i - 1] - '1'];
-    for (int r = 0; r < 9; ++r) {
-      const std::string& row = grids[gen.SeedIndex][r];
-      grids[0][r][row.find(letter)] = digit;
-    }
-  }
-  platform.Randomize();
-  gen.SymmetryKind = static_cast<int>(platform.Rnd() * 3);
+  for (int k = 1; k <= kSeedGridCount; ++k)
+    for (int r = 0; r < 9; ++r) grids[k][r] = SeedGrid(k - 1)[r];
+  grids[0] = GridRows(g.digits);
+  gen.SeedIndex = g.seedIndex;
+  gen.SymmetryKind = g.symmetry;
+}
+
+void Form1::BuildSolutionGrid() {
+  PlatformRandom random(platform);
+  ShowSolutionGrid(tessora::BuildSolutionGrid(random, WindowPause(*this)));
 }
 
 // Feeds WorkGrid to the board and runs the control in creation mode.
@@ -76,75 +86,24 @@ void Form1::FeedCreatedScheme() {
 void Form1::mCrea_click() {
   const Drawn drawn(*this);
   Azzera_Click();
-  gen.RemovedCount = 0;
-  gen.RemovedCells.clear();
-  bool haveFallback = false;
-  std::array<std::string, 9> fallbackGrid{};
-  int fallbackCount = 0;
-  int protectedCount = 0;
-  const int fallbackTarget = 81 - gen.FallbackGivens;
-  const int stopTarget = 81 - gen.MinGivens;
-  BuildSolutionGrid();
-  gen.WorkGrid = gen.SeedGrids[0];
-  auto blank = [](const std::array<std::string, 9>& g, int cell) { return g[cell / 9][cell % 9] == ' '; };
-
-  for (;;) {
-    // Pick a cell that is neither removed nor protected and whose removal
-    // (with its partner) keeps at least MinGivens givens.
-    auto pickable = [&](int c) {
-      const int step = SymmetricPartner(c, gen.SymmetryKind) < 0 ? 1 : 2;
-      return !blank(gen.WorkGrid, c) && !blank(gen.SeedGrids[0], c) && gen.RemovedCount + step <= stopTarget;
-    };
-    bool anyLeft = false;
-    for (int c = 0; c < kCells && !anyLeft; ++c) anyLeft = pickable(c);
-    if (!anyLeft) {
-      // Nothing left to try: the scheme stays as it is, back on the board.
-      if (control.ControlFailed) FeedCreatedScheme();
-      break;
-    }
-    int cell;
-    for (;;) {
-      cell = static_cast<int>(platform.Rnd() * 81);
-      DoEvents();
-      if (pickable(cell)) break;
-    }
-    // Remove it with its symmetric partner.
-    for (int c : {cell, SymmetricPartner(cell, gen.SymmetryKind)}) {
-      if (c < 0) continue;
-      gen.RemovedCells.push_back(c);
-      gen.WorkGrid[c / 9][c % 9] = ' ';
-      gen.RemovedCount += 1;
-    }
-    FeedCreatedScheme();
-    if (!control.ControlFailed) {
-      if (gen.RemovedCount >= fallbackTarget) {
-        fallbackGrid = gen.WorkGrid;
-        fallbackCount = gen.RemovedCount;
-        haveFallback = true;
-      }
-      if (control.Difficulty == " Difficult" || control.Difficulty == " Diabolic") break;
-      if (gen.RemovedCount >= stopTarget) break;
-      continue;
-    }
-    // The control failed: undo the last removal step and protect its cells.
-    const int last = gen.RemovedCells.back();
-    const int partner = SymmetricPartner(last, gen.SymmetryKind);
-    for (int c : {last, partner}) {
-      if (c < 0 || gen.RemovedCells.empty()) continue;
-      gen.RemovedCells.pop_back();
-      gen.RemovedCount -= 1;
-      gen.WorkGrid[c / 9][c % 9] = gen.SeedGrids[0][c / 9][c % 9];
-      gen.SeedGrids[0][c / 9][c % 9] = ' ';
-      protectedCount += 1;
-    }
-    if (gen.RemovedCount + protectedCount + 6 > 81 && haveFallback) {
-      gen.WorkGrid = fallbackGrid;
-      gen.RemovedCount = fallbackCount;
-      FeedCreatedScheme();
-      break;
-    }
-  }
-  gen.ProtectedCount = protectedCount;
+  PlatformRandom random(platform);
+  CreationOptions options;
+  options.minGivens = gen.MinGivens;
+  options.fallbackGivens = gen.FallbackGivens;
+  options.useTrialPlan = control.UseTrialPlan;
+  options.useDetectorMemory = control.UseDetectorMemory;
+  options.pause = WindowPause(*this);
+  const CreatedScheme created = CreateScheme(random, options);
+  ShowSolutionGrid(created.solution);
+  // The cells put back stay out of the solution grid's row, as the
+  // generator kept them from being drawn again.
+  ForEachCell(created.kept, [&](int c) { gen.SeedGrids[0][c / 9][c % 9] = ' '; });
+  gen.WorkGrid = GridRows(created.givens);
+  gen.RemovedCells = created.removed;
+  gen.RemovedCount = static_cast<int>(created.removed.size());
+  gen.ProtectedCount = created.protectedCount;
+  // The window as the creation's last control left it.
+  FeedCreatedScheme();
 
   // Finish: play the scheme, now showing the board, and name it.
   control.LoadingScheme = false;
@@ -159,16 +118,13 @@ void Form1::NameCreatedScheme() {
   // control. The ratings taken while creating only decide when to stop: they
   // count by the creation's rules, and their replay shows all candidates,
   // which leaves "At a glance" out of the priority walk.
-  char number[16];
-  std::snprintf(number, sizeof number, "%03d", files.NewSchemeNo);
-  const std::string rating = control.Difficulty.size() >= 4 ? control.Difficulty.substr(1, 3) : "???";
-  files.SchemeFile = rating + number + "Cr" + std::to_string(gen.SeedIndex) + std::to_string(gen.SymmetryKind);
+  files.SchemeFile = CreatedSchemeName(control.Difficulty, files.NewSchemeNo, gen.SeedIndex, gen.SymmetryKind);
   w.caption = kProductTitle + " - " + files.SchemeFile;
 }
 
 void Form1::BatchCreate() {
   const Drawn drawn(*this);
-  constexpr int kFiles = 10;
+  constexpr int kFiles = kBatchFiles;
   for (int i = 0; i < kFiles; ++i) {
     // Easy schemes are created again, as often as "New (create) of level" would try.
     int creations = 0;

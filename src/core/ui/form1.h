@@ -192,7 +192,10 @@ class Form1 {
 
   // ---- scheme generator ----------------------------------------------------
   void mCrea_click();
+  // The solution grid of a new scheme drawn (gen.SeedGrids, SeedIndex,
+  // SymmetryKind), and one the generator drew shown there.
   void BuildSolutionGrid();
+  void ShowSolutionGrid(const SolutionGrid& grid);
   // The F11 batch: ten schemes rated above Easy, each written to a new
   // `.sud` file in the current folder under the next free name.
   void BatchCreate();
@@ -200,8 +203,6 @@ class Form1 {
   // SchemeFile and the window caption of a created scheme, from its rating,
   // NewSchemeNo, its seed grid and its symmetry.
   void NameCreatedScheme();
-  // Names the batch tries for one scheme before it gives up.
-  static constexpr int kMaxFreeNameTries = 100000;
 
   // ---- scheme files --------------------------------------------------------
   void Apri_Click();
@@ -239,7 +240,6 @@ class Form1 {
   // the scheme it leaves is rated at the level (0 Easy .. 3 Diabolic); the
   // number of creations it took, or 0 when none of creationLimit was.
   int CreateOfLevel(int level);
-  static constexpr int kMaxLevelAttempts = 10000;
   // The creations "New (create) of level" and the F11 batch make at most for
   // one scheme (kMaxLevelAttempts; a test may lower it).
   int creationLimit = kMaxLevelAttempts;
