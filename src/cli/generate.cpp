@@ -12,6 +12,7 @@
 #include "control/generator.h"
 #include "control/solving.h"
 #include "files/scheme_format.h"
+#include "options.h"
 
 namespace tessora::cli {
 
@@ -102,44 +103,37 @@ int Batch(Random& random, const std::string& folder) {
 }  // namespace
 
 int Generate(const std::vector<std::string>& args) {
-  bool json = false;
-  int count = 1;
+  static const Option kOptions[] = {
+      {"--json"}, {"-n", true, "a positive number"}, {"--batch", true, "a folder"},
+      {"--difficulty", true, "easy, medium, difficult or diabolic"}};
+  Arguments parsed;
+  std::string error;
+  if (!ParseArguments(args, kOptions, parsed, error) ||
+      (!parsed.operands.empty() && (error = "unknown argument " + parsed.operands[0], true))) {
+    std::cerr << "tessora-cli generate: " << error << "\n";
+    return 2;
+  }
+  const bool json = parsed.Has("--json");
+  long count = 1;
+  if (parsed.Has("-n") && !ParseCount(parsed.Value("-n"), 1, 999999999, count)) {
+    std::cerr << "tessora-cli generate: -n needs a positive number\n";
+    return 2;
+  }
   int level = -1;  // --difficulty: 0 easy .. 3 diabolic
-  std::string batchDir;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--json") {
-      json = true;
-    } else if ((a == "-n" || a == "--batch" || a == "--difficulty") && i + 1 < args.size()) {
-      const std::string& v = args[++i];
-      if (a == "--batch") {
-        batchDir = v;
-        continue;
-      }
-      if (a == "--difficulty") {
-        static const char* const kLevels[] = {"easy", "medium", "difficult", "diabolic"};
-        for (int k = 0; k < 4; ++k)
-          if (v == kLevels[k]) level = k;
-        if (level < 0) {
-          std::cerr << "tessora-cli generate: --difficulty needs easy, medium, difficult or diabolic\n";
-          return 2;
-        }
-        continue;
-      }
-      try {
-        std::size_t used = 0;
-        count = std::stoi(v, &used);
-        if (used != v.size() || count < 1) throw std::invalid_argument(v);
-      } catch (...) {
-        std::cerr << "tessora-cli generate: -n needs a positive number\n";
-        return 2;
-      }
-    } else {
-      std::cerr << "tessora-cli generate: unknown argument " << a << "\n";
+  if (parsed.Has("--difficulty")) {
+    static const char* const kLevels[] = {"easy", "medium", "difficult", "diabolic"};
+    for (int k = 0; k < 4; ++k)
+      if (parsed.Value("--difficulty") == kLevels[k]) level = k;
+    if (level < 0) {
+      std::cerr << "tessora-cli generate: --difficulty needs easy, medium, difficult or diabolic\n";
       return 2;
     }
   }
-
+  const std::string batchDir = parsed.Has("--batch") ? parsed.Value("--batch") : std::string();
+  if (parsed.Has("--batch") && batchDir.empty()) {
+    std::cerr << "tessora-cli generate: --batch needs a folder\n";
+    return 2;
+  }
   if (!batchDir.empty() && level >= 0) {
     std::cerr << "tessora-cli generate: --batch and --difficulty do not go together\n";
     return 2;

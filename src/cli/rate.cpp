@@ -20,6 +20,7 @@
 #include "control/score.h"
 #include "control/solving.h"
 #include "files/puzzle_text.h"
+#include "options.h"
 #include "files/scheme_format.h"
 #include "util/line_reader.h"
 
@@ -176,34 +177,24 @@ Outcome RunOne(const std::string& grid, bool withScore) {
 }  // namespace
 
 int Rate(const std::vector<std::string>& args) {
-  bool json = false;
-  unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
-  std::vector<std::string> files;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--json") {
-      json = true;
-    } else if (a == "-j" || (a.size() > 2 && a.compare(0, 2, "-j") == 0)) {
-      const std::string v = a == "-j" ? (i + 1 < args.size() ? args[++i] : "") : a.substr(2);
-      std::size_t used = 0;
-      long n = 0;
-      try {
-        n = std::stol(v, &used);
-      } catch (...) {
-        used = 0;
-      }
-      if (v.empty() || used != v.size() || n < 1 || n > 1024) {
-        std::cerr << "tessora-cli rate: -j needs a number of threads from 1 to 1024\n";
-        return 2;
-      }
-      jobs = static_cast<unsigned>(n);
-    } else if (!a.empty() && a[0] == '-' && a != "-") {
-      std::cerr << "tessora-cli rate: unknown option " << a << "\n";
-      return 2;
-    } else {
-      files.push_back(a);
-    }
+  static const Option kOptions[] = {{"--json"}, {"-j", true, "a number of threads from 1 to 1024"}};
+  Arguments parsed;
+  std::string error;
+  if (!ParseArguments(args, kOptions, parsed, error)) {
+    std::cerr << "tessora-cli rate: " << error << "\n";
+    return 2;
   }
+  const bool json = parsed.Has("--json");
+  unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
+  if (parsed.Has("-j")) {
+    long n = 0;
+    if (!ParseCount(parsed.Value("-j"), 1, 1024, n)) {
+      std::cerr << "tessora-cli rate: -j needs a number of threads from 1 to 1024\n";
+      return 2;
+    }
+    jobs = static_cast<unsigned>(n);
+  }
+  const std::vector<std::string>& files = parsed.operands;
   std::vector<Puzzle> puzzles;
   if (files.empty()) {
     ReadPuzzles(std::cin, "stdin", puzzles);
