@@ -383,7 +383,7 @@ void Form1::Replay(bool trialUsed) {
     options.trial = control.TrialTable[control.TrialIndex - 1];
   options.useDetectorMemory = control.UseDetectorMemory;
   options.pause = {[](void* form) { static_cast<Form1*>(form)->DoEvents(); }, this};
-  const ReplayOutcome r = ReplaySolution(board, std::stoi("0" + w.Fatti.caption), options);
+  const ReplayOutcome r = ReplaySolution(board, board.FilledCount, options);
   ShowReplay(r);
   control.Replaying = false;
   for (int i = 0; i < kCells; ++i) {
