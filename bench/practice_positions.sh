@@ -10,7 +10,7 @@ n=${N:-50}
 [ -x "$cli" ] || { echo "no $cli: build tessora-cli first" >&2; exit 2; }
 printf '%-28s %9s %10s %8s %8s\n' method positions "median ms" "max ms" "bank %"
 for m in $(seq 1 16); do
-  "$cli" practice --method "$m" -n "$n" --seed 1 --json | python3 -c '
+  "$cli" practice --method "$m" -n "$n" --seed 1 --json --stats | python3 -c '
 import json, statistics, sys
 rows = [json.loads(line) for line in sys.stdin]
 t = sorted(r["micros"] / 1000 for r in rows)

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """Checks that two versions of the golden outcome files differ only by
-controls added to the window: every dump line of NEW, with the named controls
-taken out, equals the same line of OLD, and the named controls are new.
-Files only NEW holds (the outcomes of new scripts) are listed.
+fields added to the window's dumps: every dump of NEW, with the named fields
+taken out wherever they stand (a control in "controls", a field of a control),
+equals the same dump of OLD, which holds none of them; every other line is
+the same. Files only NEW holds (the outcomes of new scripts) are listed.
 
-    scripts/golden-added-only.py OLD_DIR NEW_DIR CONTROL...
+    scripts/golden-added-only.py OLD_DIR NEW_DIR NAME...
 
-e.g. after regenerating (TESSORA_GOLDEN_UPDATE=1) with the old files copied
-aside: scripts/golden-added-only.py /tmp/golden-old tests/fixtures/golden msp14 mPratica
+A dump is kept as one JSON line or one field a line (a line "{" up to the
+next line "}"). E.g. after regenerating (TESSORA_GOLDEN_UPDATE=1) with the
+old files copied aside:
+    scripts/golden-added-only.py /tmp/golden-old tests/fixtures/golden msp14 mPratica
 Exit status 0 when so, 1 with the first difference otherwise.
 """
 import json
@@ -15,29 +18,48 @@ import os
 import sys
 
 
+def items(path):
+    """The file as a list of (line number, dump or None, text)."""
+    out, lines, i = [], open(path).read().splitlines(), 0
+    while i < len(lines):
+        line = lines[i]
+        if line == "{":
+            j = i
+            while j < len(lines) and lines[j] != "}":
+                j += 1
+            text = "\n".join(lines[i:j + 1])
+            out.append((i + 1, json.loads(text), text))
+            i = j + 1
+            continue
+        if line.startswith("{"):
+            try:
+                out.append((i + 1, json.loads(line), line))
+                i += 1
+                continue
+            except ValueError:
+                pass
+        out.append((i + 1, None, line))
+        i += 1
+    return out
+
+
 def strip(value, added):
-    """The dump without the added controls (wherever a "controls" object holds them)."""
+    """The dump without the added names, wherever they are keys."""
     if isinstance(value, dict):
-        out = {}
-        for key, item in value.items():
-            if key == "controls" and isinstance(item, dict):
-                item = {k: v for k, v in item.items() if k not in added}
-            out[key] = strip(item, added)
-        return out
+        return {k: strip(v, added) for k, v in value.items() if k not in added}
     if isinstance(value, list):
         return [strip(v, added) for v in value]
     return value
 
 
-def controls_of(value, found):
+def keys_of(value, found):
     if isinstance(value, dict):
-        for key, item in value.items():
-            if key == "controls" and isinstance(item, dict):
-                found.update(item.keys())
-            controls_of(item, found)
+        found.update(value.keys())
+        for item in value.values():
+            keys_of(item, found)
     elif isinstance(value, list):
         for v in value:
-            controls_of(v, found)
+            keys_of(v, found)
 
 
 def main():
@@ -51,29 +73,27 @@ def main():
         if not os.path.exists(os.path.join(new_dir, name)):
             print("%s is gone" % name)
             return 1
-        old_lines = open(os.path.join(old_dir, name)).read().splitlines()
-        new_lines = open(os.path.join(new_dir, name)).read().splitlines()
-        if len(old_lines) != len(new_lines):
-            print("%s: %d lines, was %d" % (name, len(new_lines), len(old_lines)))
+        old_items = items(os.path.join(old_dir, name))
+        new_items = items(os.path.join(new_dir, name))
+        if len(old_items) != len(new_items):
+            print("%s: %d dumps and lines, was %d" % (name, len(new_items), len(old_items)))
             return 1
-        for number, (a, b) in enumerate(zip(old_lines, new_lines), 1):
+        for (number, old, a), (_, new, b) in zip(old_items, new_items):
             if a == b:
                 continue
-            try:
-                old, new = json.loads(a), json.loads(b)
-            except ValueError:
+            if old is None or new is None:
                 print("%s:%d differs and is not a dump" % (name, number))
                 return 1
             before = set()
-            controls_of(old, before)
+            keys_of(old, before)
             if before & added:
                 print("%s:%d: %s were there already" % (name, number, sorted(before & added)))
                 return 1
             if strip(new, added) != old:
-                print("%s:%d differs beyond the added controls" % (name, number))
+                print("%s:%d differs beyond the added fields" % (name, number))
                 return 1
             checked += 1
-    print("%d dumps differ only by the added controls %s" % (checked, " ".join(sorted(added))))
+    print("%d dumps differ only by the added fields %s" % (checked, " ".join(sorted(added))))
     for name in added_files:
         print("new: %s" % name)
     return 0

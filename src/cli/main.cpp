@@ -13,6 +13,7 @@
 #include "ui/scripted_platform.h"
 #include "ui/session.h"
 #include "generate.h"
+#include "options.h"
 #include "practice.h"
 #include "print.h"
 #include "rate.h"
@@ -26,7 +27,7 @@ const char kUsage[] =
     "       tessora-cli rate [--json] [-j N] [FILE...]\n"
     "       tessora-cli generate [--difficulty LEVEL] [-n N] [--json] | generate --batch DIR\n"
     "       tessora-cli print SCHEME | print --pdf FILE SCHEME\n"
-    "       tessora-cli practice --method N [-n K] [--json] [--seed S]\n"
+    "       tessora-cli practice --method N [-n K] [--json [--stats]] [--seed S]\n"
     "       tessora-cli --help | --version\n";
 
 int Usage() {
@@ -69,8 +70,8 @@ int Help() {
                "            and exits with status 1\n"
                "  practice  prints K positions (default 1) where method N (1-16, the numbers of\n"
                "            the priority dialog) gives the next step in the standard order;\n"
-               "            --json gives one object a line; the same --seed gives the same\n"
-               "            positions\n"
+               "            --json gives one object a line (--stats adds its time); the same\n"
+               "            --seed gives the same positions\n"
                "\nExit status: 0 done; 1 when a command failed (a session line, no puzzle\n"
                "read, no document written) or its output could not be written (a full\n"
                "disk); 2 for bad arguments.\n"
@@ -78,8 +79,16 @@ int Help() {
   return 0;
 }
 
-int Session(const std::vector<std::string>& args) {
-  if (args.size() > 1) return Usage();
+int Session(const std::vector<std::string>& all) {
+  using cli::Arguments;
+  using cli::ParseArguments;
+  Arguments parsed;
+  std::string error;
+  if (!ParseArguments(all, {}, parsed, error) || parsed.operands.size() > 1) {
+    if (!error.empty()) std::cerr << "tessora-cli session: " << error << "\n";
+    return Usage();
+  }
+  const std::vector<std::string>& args = parsed.operands;
   ScriptedPlatform platform;
   platform.pdfRenderer = cli::RenderPdfWithModule;  // "Export PDF..." loads the module when used
   Form1 form(platform);

@@ -8,60 +8,50 @@
 #include <random>
 
 #include "control/practice.h"
+#include "options.h"
 
 namespace tessora::cli {
 
 namespace {
-
-bool ParseNumber(const std::string& v, long long lo, long long hi, long long& out) {
-  try {
-    std::size_t used = 0;
-    const long long n = std::stoll(v, &used);
-    if (used != v.size() || n < lo || n > hi) return false;
-    out = n;
-    return true;
-  } catch (...) {
-    return false;
-  }
-}
 
 std::string CellText(int cell) { return CellName(cell) + " (" + std::to_string(cell) + ")"; }
 
 }  // namespace
 
 int Practice(const std::vector<std::string>& args) {
-  long long method = 0, count = 1, seed = -1;
-  bool json = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--json") {
-      json = true;
-      continue;
-    }
-    if ((a == "--method" || a == "-n" || a == "--seed") && i + 1 < args.size()) {
-      const std::string& v = args[++i];
-      if (a == "--method" && !ParseNumber(v, 1, kPracticeMethods, method)) {
-        std::cerr << "tessora-cli practice: --method needs a method number, 1 to " << kPracticeMethods << "\n";
-        return 2;
-      }
-      if (a == "-n" && !ParseNumber(v, 1, 1000000, count)) {
-        std::cerr << "tessora-cli practice: -n needs a positive number\n";
-        return 2;
-      }
-      if (a == "--seed" && !ParseNumber(v, 0, (1ll << 62), seed)) {
-        std::cerr << "tessora-cli practice: --seed needs a number, 0 or more\n";
-        return 2;
-      }
-      continue;
-    }
-    std::cerr << "tessora-cli practice: unknown argument " << a << "\n";
+  static const Option kOptions[] = {
+      {"--method", true, "a method number, 1 to 16"},
+      {"-n", true, "a number of positions"},
+      {"--seed", true, "a number"},
+      {"--json", false},
+      {"--stats", false},
+  };
+  Arguments parsed;
+  std::string error;
+  if (!ParseArguments(args, kOptions, parsed, error) || !parsed.operands.empty()) {
+    if (error.empty()) error = "unexpected argument " + parsed.operands.front();
+    std::cerr << "tessora-cli practice: " << error << "\n";
     return 2;
   }
-  if (method == 0) {
+  long method = 0, count = 1, seed = -1;
+  if (!parsed.Has("--method")) {
     std::cerr << "tessora-cli practice: --method N is needed (1 to " << kPracticeMethods << ")\n";
     return 2;
   }
-  if (seed < 0) seed = static_cast<long long>(std::random_device{}() >> 1);
+  if (!ParseCount(parsed.Value("--method"), 1, kPracticeMethods, method)) {
+    std::cerr << "tessora-cli practice: --method needs a method number, 1 to " << kPracticeMethods << "\n";
+    return 2;
+  }
+  if (parsed.Has("-n") && !ParseCount(parsed.Value("-n"), 1, 1000000, count)) {
+    std::cerr << "tessora-cli practice: -n needs a number, 1 to 1000000\n";
+    return 2;
+  }
+  if (parsed.Has("--seed") && !ParseCount(parsed.Value("--seed"), 0, 999999999, seed)) {
+    std::cerr << "tessora-cli practice: --seed needs a number, 0 to 999999999\n";
+    return 2;
+  }
+  const bool json = parsed.Has("--json"), stats = parsed.Has("--stats");
+  if (seed < 0) seed = static_cast<long>(std::random_device{}() % 1000000000u);
   PracticeRandom random(static_cast<std::uint64_t>(seed));
   const MethodRow& row = Methods()[method - 1];
   for (long long i = 0; i < count; ++i) {
@@ -91,9 +81,13 @@ int Practice(const std::vector<std::string>& args) {
       step[p->step.IsPlacement() ? "place" : "remove"] = std::move(list);
       j["step"] = std::move(step);
       j["solution"] = GridText(p->solution);
-      j["candidatesShown"] = p->candidatesShown;
-      j["fromBank"] = p->fromBank;
-      j["micros"] = micros;
+      if (stats) {
+        // How the position came, for the benchmark: the seven fields above
+        // are the position itself.
+        j["candidatesShown"] = p->candidatesShown;
+        j["fromBank"] = p->fromBank;
+        j["micros"] = micros;
+      }
       std::cout << j.dump() << "\n";
     } else {
       std::cout << method << " " << row.name << "\n  puzzle " << GridText(p->givens) << "\n  values "
