@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -25,6 +27,7 @@
 #include "picture_window.h"
 #include "program.h"
 #include "style.h"
+#include "files/user_data.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 
@@ -34,6 +37,8 @@ using tessora::qt::Program;
 namespace {
 
 QSettings Settings() { return QSettings(QStringLiteral("tessora"), QStringLiteral("tessora")); }
+
+QString DataFolder() { return QString::fromStdString(UserDataFolder()); }
 
 // Makes a running timer of the platform fire now instead of after its interval.
 void Hurry(qt::QtPlatform& platform, const std::string& name) {
@@ -49,11 +54,21 @@ class ProgramTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // Never the user's own data: run by hand, the test keeps its data in a folder of its own.
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME")) {
+      static QTemporaryDir data;
+      qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    }
     qt::SetUpApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
     QApplication::setQuitOnLastWindowClosed(false);
   }
 
-  void init() { Settings().clear(); }
+  void init() {
+    Settings().clear();
+    // The data folder is the test's own (ctest gives each test function one):
+    // the game kept by an earlier run of it goes.
+    QDir(DataFolder()).removeRecursively();
+  }
 
   void startWindowGivesWayToTheMainWindow() {
     Program program(Program::Options{});

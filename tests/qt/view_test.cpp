@@ -267,9 +267,10 @@ class ViewTest : public QObject {
     QCOMPARE(guide->actions().size(), 22);
     QCOMPARE(guide->actions().first()->text(),
              QStringLiteral("1 - To build a Sudoku: click on \"Initial data\", write all known"));
-    QCOMPARE(view->Menu("mFile")->actions().size(), 8);
-    QCOMPARE(view->Menu("mFile")->actions().at(5)->text(), QStringLiteral("&Export PDF..."));
-    QVERIFY(view->Menu("mFile")->actions().at(6)->isSeparator());
+    QCOMPARE(view->Menu("mFile")->actions().size(), 9);
+    QCOMPARE(view->Menu("mFile")->actions().at(1)->text(), QStringLiteral("&Recent Schemes"));
+    QCOMPARE(view->Menu("mFile")->actions().at(6)->text(), QStringLiteral("&Export PDF..."));
+    QVERIFY(view->Menu("mFile")->actions().at(7)->isSeparator());
     QCOMPARE(view->Menu("mCreaLiv")->actions().size(), 4);
     QCOMPARE(view->menuBar()->actions().size(), 5);
     QCOMPARE(view->menuBar()->actions().at(1)->text(), QStringLiteral("&Edit"));

@@ -1,4 +1,5 @@
 // The board text image: the board written into 9, 18 or 27 text rows.
+#include "files/board_image.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -6,19 +7,9 @@ namespace tessora {
 void Form1::TakeBoardText() {
   auto& rows = files.SchemeLines;
   files.SchemeOnly = !files.CandidatesEdited && control.TrialTotal == 0;
-  for (int r = 0; r < 9; ++r) {
-    std::string& row = rows[r];
-    row.clear();
-    for (int c = 0; c < 9; ++c) {
-      const int cell = 9 * r + c;
-      if (Filled(cell)) {
-        row += static_cast<char>('0' + Value(cell));
-        if (board.OriginOf(cell) == Origin::Keyed) files.SchemeOnly = false;
-      } else {
-        row += ' ';
-      }
-    }
-  }
+  for (int r = 0; r < 9; ++r) rows[r] = ValueRow(board, r);
+  for (int cell = 0; cell < kCells; ++cell)
+    if (Filled(cell) && board.OriginOf(cell) == Origin::Keyed) files.SchemeOnly = false;
   files.SchemeLineCount = 9;
   if (!board.PlayPhase) return;
   MsgResult answer = MsgResult::Yes;
@@ -26,25 +17,10 @@ void Form1::TakeBoardText() {
     if (files.SchemeOnly) return;
     answer = MsgBox("Saving Candidates too ?", MsgButtons::YesNo, "Save");
   }
-  for (int r = 0; r < 9; ++r) {
-    std::string& row = rows[9 + r];
-    row.clear();
-    for (int c = 0; c < 9; ++c) {
-      const Origin o = board.OriginOf(9 * r + c);
-      row += o == Origin::Keyed ? 'b' : o == Origin::Solver ? 'c' : ' ';
-    }
-  }
+  for (int r = 0; r < 9; ++r) rows[9 + r] = MarkRow(board, r);
   files.SchemeLineCount = 18;
   if (files.SavingScheme && answer == MsgResult::No) return;
-  for (int r = 0; r < 9; ++r) {
-    std::string& row = rows[18 + r];
-    row.clear();
-    for (int c = 0; c < 9; ++c) {
-      const int cell = 9 * r + c;
-      row += Filled(cell) ? std::string(" ") : board.Can[cell].Digits();
-      row += ',';
-    }
-  }
+  for (int r = 0; r < 9; ++r) rows[18 + r] = CandidateRow(board, r);
   files.SchemeLineCount = 27;
   control.SavedFilled = board.FilledCount;
   control.SavedMethodUse = methods.MethodUse;
