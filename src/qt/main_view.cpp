@@ -110,9 +110,12 @@ MainView::MainView(Form1& form, QtPlatform& platform) : form_(form), platform_(p
   platform_.onRedraw = [this] { Sync(); };
   platform_.onTick = [this](const std::string& name) {
     if (form_.unloaded) return;
+    // A tick may come while a handler lets events run: the game is kept
+    // once the outermost event is over.
+    const bool outermost = depth_ == 0;
     ++depth_;
     form_.Tick(name);
-    form_.KeepGame();
+    if (outermost) form_.KeepGame();
     --depth_;
     Sync();
   };

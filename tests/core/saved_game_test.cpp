@@ -131,6 +131,20 @@ INSTANTIATE_TEST_SUITE_P(
         ResumeCase{"DataPlayRefused", "click DatIniz\ntype 5........\ntype .5.......\nclick Gioca"}),
     [](const ::testing::TestParamInfo<ResumeCase>& info) { return std::string(info.param.name); });
 
+// Exit (and the window's close box, which takes the same way) keeps the game.
+TEST(ResumeAfterExit, TheGameOutlivesExit) {
+  const std::string folder = test::TestDataFolder();
+  std::string before;
+  {
+    ProgramRun first(folder, "click DatIniz\ntype " + kEasy + "\nclick Gioca\ncellclick 2\nkey 52");
+    before = GameOf(first.f());
+    first.Line("click mChiudi");
+    ASSERT_TRUE(first.f().unloaded);
+  }
+  ProgramRun second(folder);
+  EXPECT_EQ(GameOf(second.f()), before);
+}
+
 // A contradiction comes back as it stood: input blocked, the red light, the report.
 TEST(ResumeBlocked, KeepsTheContradictionReport) {
   const std::string folder = test::TestDataFolder();

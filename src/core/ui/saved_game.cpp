@@ -76,7 +76,7 @@ void Form1::StartUp() {
 
 bool Form1::CaptureGame(SavedGame& g) const {
   // Nothing to keep on an empty board, nor once the game is finished.
-  if (!board.DataStarted || unloaded) return false;
+  if (!board.DataStarted) return false;
   if (board.PlayPhase && BoardIsValid()) return false;
   g = SavedGame{};
   // Data the control refused in play (a contradiction among them) come back
@@ -122,7 +122,11 @@ bool Form1::CaptureGame(SavedGame& g) const {
 }
 
 void Form1::KeepGame() {
-  if (!keep.enabled) return;
+  // Closing the window keeps the game for the next run; a handler still at
+  // work (a tick while the control runs) has no game to show yet.
+  if (!keep.enabled || unloaded || methods.Checking || control.Replaying || control.Creating ||
+      control.LoadingScheme)
+    return;
   SavedGame g;
   std::string text, game;
   if (CaptureGame(g)) {
