@@ -14,7 +14,9 @@
 # window over a plain desktop colour. --all takes start.png, the two shaped
 # windows and one picture per script in scripts/screens/ (NAME.txt gives
 # NAME.png). The program is built first when needed (build directory:
-# $TESSORA_BUILD_DIR, default build-qt).
+# $TESSORA_BUILD_DIR, default build-qt). The runs have a data folder of their
+# own, removed at the end: a script's `start` never reads or writes the game
+# the user keeps between runs.
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -42,6 +44,9 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" --target tessora -j2 >/dev/null 2>&1 || cmake --build "$build" --target tessora -j2
 
+data=$(mktemp -d "${TMPDIR:-/tmp}/tessora-shots-XXXXXX")
+trap 'rm -rf "$data"' EXIT
+
 shoot() {  # OUT [SCRIPT] [DELAY]
   out=$1
   case $out in
@@ -50,7 +55,7 @@ shoot() {  # OUT [SCRIPT] [DELAY]
   esac
   set -- --screenshot "$out" --delay "${3:-300}" --window "${4:-main}" ${2:+--script "$2"} ${size:+--size "$size"}
   # A screen large enough for the window at 200 %.
-  xvfb-run -a -s "-screen 0 2048x1536x24" "$build/src/qt/tessora" "$@"
+  XDG_DATA_HOME=$data xvfb-run -a -s "-screen 0 2048x1536x24" "$build/src/qt/tessora" "$@"
   echo "$out"
 }
 

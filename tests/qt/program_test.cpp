@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -410,11 +411,21 @@ class ProgramTest : public QObject {
       board = BoardOf(program.form());
     }
     {
+      // A script's run: the game is not read, and Clear All (which ends a
+      // kept game) leaves the file as it was.
+      QFile file(DataFolder() + "/saved-game.txt");
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QByteArray kept = file.readAll();
+      file.close();
       Program::Options scripted = options;
       scripted.settings = false;
       Program program(scripted);
       program.Start();
       QVERIFY(!program.form().board.DataStarted);
+      QVERIFY(program.view().MenuAction("mAzzer")->isEnabled());
+      program.view().MenuAction("mAzzer")->trigger();
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QCOMPARE(file.readAll(), kept);
     }
     Program program(Program::Options{});
     program.Start();
