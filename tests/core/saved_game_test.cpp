@@ -82,6 +82,10 @@ struct ResumeCase {
   std::string script;
 };
 
+// The case by its name, so that the test's listed name stays the same from
+// build to build.
+void PrintTo(const ResumeCase& c, std::ostream* os) { *os << c.name; }
+
 class Resume : public ::testing::TestWithParam<ResumeCase> {};
 
 // Play, stop without Exit, start again: the same board, inks, candidates,
