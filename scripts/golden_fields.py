@@ -4,12 +4,13 @@
     scripts/golden_fields.py [REV]        (REV: main by default)
 
 Every tests/fixtures/golden/*.golden file of the working tree is compared,
-line by line, with the same file at REV. A line holding a JSON object (a
-dump) is parsed on both sides: fields present only in the new dump are
-listed as added (with how many times), and are left out of the comparison;
-every other difference (a value changed, a field gone, a line more or less,
-a text line changed) is printed. Exit status 0 when the files differ by added
-fields alone, 1 otherwise, 2 when REV cannot be read.
+item by item, with the same file at REV. An item is a dump (a JSON object,
+on one line or written one field a line: from a line "{" to the next line
+"}") or any other line. Dumps are parsed on both sides: fields present only
+in the new dump are listed as added (with how many times), and are left out
+of the comparison; every other difference (a value changed, a field gone, an
+item more or less, a text line changed) is printed. Exit status 0 when the
+files differ by added fields alone, 1 otherwise, 2 when REV cannot be read.
 """
 import json
 import re
@@ -58,13 +59,34 @@ def compare(old, new, path, added, changes):
         changes.append(f"{path}: {json.dumps(old)[:80]} -> {json.dumps(new)[:80]}")
 
 
-def as_json(line):
-    if not line.startswith("{"):
-        return None
-    try:
-        return json.loads(line)
-    except ValueError:
-        return None
+def items(text):
+    """The file's items in order: (line number, parsed dump) for a dump,
+    (line number, text) for any other line."""
+    lines = text.splitlines()
+    out = []
+    i = 0
+    while i < len(lines):
+        line = lines[i]
+        if line.startswith("{"):
+            # A dump on one line, or one written one field a line.
+            try:
+                out.append((i + 1, json.loads(line)))
+                i += 1
+                continue
+            except ValueError:
+                pass
+            end = i
+            while end < len(lines) and lines[end] != "}":
+                end += 1
+            try:
+                out.append((i + 1, json.loads("\n".join(lines[i:end + 1]))))
+                i = end + 1
+                continue
+            except ValueError:
+                pass
+        out.append((i + 1, line))
+        i += 1
+    return out
 
 
 def main():
@@ -82,20 +104,19 @@ def main():
         if old_text is None:
             print(f"{rel}: new file")
             continue
-        old_lines = old_text.splitlines()
-        new_lines = file.read_text(encoding="utf-8").splitlines()
+        old_items = items(old_text)
+        new_items = items(file.read_text(encoding="utf-8"))
         changes = []
-        if len(old_lines) != len(new_lines):
-            changes.append(f"{len(old_lines)} lines, now {len(new_lines)}")
-        for number, (a, b) in enumerate(zip(old_lines, new_lines), start=1):
-            if a == b:
+        if len(old_items) != len(new_items):
+            changes.append(f"{len(old_items)} items, now {len(new_items)}")
+        for (_, a), (number, b) in zip(old_items, new_items):
+            if a == b and type(a) is type(b):
                 continue
-            old_json, new_json = as_json(a), as_json(b)
-            if old_json is None or new_json is None:
+            if isinstance(a, str) or isinstance(b, str):
                 changes.append(f"line {number}: text changed")
                 continue
             found = []
-            compare(old_json, new_json, "", added, found)
+            compare(a, b, "", added, found)
             changes.extend(f"line {number}: {c}" for c in found)
         for c in changes:
             print(f"{rel}: {c}")

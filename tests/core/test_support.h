@@ -11,7 +11,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "control/detector_run.h"
+#include "ui/detector_run.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 

@@ -4,12 +4,14 @@
 
 namespace tessora {
 
-void Form1::TakeBoardText() {
+void Form1::TakeBoardText() { TakeBoardText(board); }
+
+void Form1::TakeBoardText(const Board& b) {
   auto& rows = files.SchemeLines;
   files.SchemeOnly = !files.CandidatesEdited && control.TrialTotal == 0;
-  for (int r = 0; r < 9; ++r) rows[r] = ValueRow(board, r);
+  for (int r = 0; r < 9; ++r) rows[r] = ValueRow(b, r);
   for (int cell = 0; cell < kCells; ++cell)
-    if (Filled(cell) && board.OriginOf(cell) == Origin::Keyed) files.SchemeOnly = false;
+    if (b.Filled(cell) && b.OriginOf(cell) == Origin::Keyed) files.SchemeOnly = false;
   files.SchemeLineCount = 9;
   if (!board.PlayPhase) return;
   MsgResult answer = MsgResult::Yes;
@@ -17,10 +19,10 @@ void Form1::TakeBoardText() {
     if (files.SchemeOnly) return;
     answer = MsgBox("Saving Candidates too ?", MsgButtons::YesNo, "Save");
   }
-  for (int r = 0; r < 9; ++r) rows[9 + r] = MarkRow(board, r);
+  for (int r = 0; r < 9; ++r) rows[9 + r] = MarkRow(b, r);
   files.SchemeLineCount = 18;
   if (files.SavingScheme && answer == MsgResult::No) return;
-  for (int r = 0; r < 9; ++r) rows[18 + r] = CandidateRow(board, r);
+  for (int r = 0; r < 9; ++r) rows[18 + r] = CandidateRow(b, r);
   files.SchemeLineCount = 27;
   control.SavedFilled = board.FilledCount;
   control.SavedMethodUse = methods.MethodUse;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "control/solver.h"
+#include "control/solving.h"
 #include "files/board_image.h"
 #include "files/game_format.h"
 #include "ui/form1.h"
@@ -77,7 +78,7 @@ void Form1::StartUp() {
 bool Form1::CaptureGame(SavedGame& g) const {
   // Nothing to keep on an empty board, nor once the game is finished.
   if (!board.DataStarted) return false;
-  if (board.PlayPhase && BoardIsValid()) return false;
+  if (board.PlayPhase && IsSolvedBoard(board)) return false;
   g = SavedGame{};
   // Data the control refused in play (a contradiction among them) come back
   // as data to correct.
