@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "control/score.h"
+#include "control/solver.h"
 #include "files/puzzle_text.h"
 #include "files/scheme_format.h"
 #include "ui/form1.h"
@@ -121,7 +122,8 @@ void AppendJson(std::string& out, const std::vector<std::string>& texts) {
 
 struct Outcome {
   std::string result, difficulty, solution;
-  std::string score;  // the fine score as JSON writes it, "null" for data the control refused
+  std::string score;  // the fine score as JSON writes it, "null" unless the scheme has one solution
+  bool unique = false;  // the givens have exactly one solution
   int suggestions = 0, trials = 0;
   std::vector<std::string> moves, report;
   long long micros = 0;
@@ -142,6 +144,11 @@ Outcome RunOne(Form1& f, const std::string& grid, bool withScore) {
   o.trials = f.control.TrialCount;
   const bool duplicate = !o.report.empty() && o.report[0] == "ERROR IN CURRENT DATA!";
   o.score = "null";
+  // A score judges a sound puzzle: none without exactly one solution.
+  std::array<int, kCells> givens{};
+  for (int i = 0; i < kCells; ++i) givens[i] = grid[i] >= '1' && grid[i] <= '9' ? grid[i] - '0' : 0;
+  o.unique = CountSolutions(givens, 2) == 1;
+  withScore = withScore && o.unique;
   if (duplicate || f.control.ContradictionSeen) {
     o.result = "invalid";
   } else if (f.control.ControlFailed || !f.board.PlayPhase) {
@@ -154,7 +161,7 @@ Outcome RunOne(Form1& f, const std::string& grid, bool withScore) {
   } else {
     o.result = "solved";
     o.difficulty = Trim(f.control.Difficulty);
-    if (withScore) o.score = nlohmann::json(f.FineScore()).dump();
+    if (const std::optional<double> score = withScore ? f.FineScore() : std::nullopt) o.score = nlohmann::json(*score).dump();
     o.suggestions = f.control.ReportedSuggestions;
     const auto& sol = f.control.TrialCount > 0 ? f.board.TrialSolution : f.board.Solution;
     o.solution.reserve(kCells);
@@ -281,6 +288,7 @@ int Rate(const std::vector<std::string>& args) {
       line += ",\"difficulty\":";
       AppendJson(line, o.difficulty);
       line += ",\"score\":" + o.score;
+      line += o.unique ? ",\"unique\":true" : ",\"unique\":false";
       line += ",\"suggestions\":" + std::to_string(o.suggestions) + ",\"trials\":" + std::to_string(o.trials);
       line += ",\"solution\":";
       AppendJson(line, o.solution);

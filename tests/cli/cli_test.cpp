@@ -148,6 +148,31 @@ TEST(CliRate, JsonLinePerPuzzleAndExitStatus) {
   EXPECT_EQ(Cli("rate --bogus", "").status, 2);
 }
 
+// A score judges a sound puzzle: only a scheme with exactly one solution has
+// one, and every line says whether the scheme has.
+TEST(CliRate, ScoreOnlyForASchemeWithOneSolution) {
+  const std::string dots(63, '.');
+  const std::string input =
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"  // one solution
+      "12345678.........9" + dots + "\n" +                                                  // none
+      std::string(81, '.') + "\n" +                                                         // very many
+      "53467891267219534819834256785976.42.42685.79.713924856961537284287419635345286179\n"  // two
+      "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n";  // a digit twice
+  CliRun r = Cli("rate --json", input);
+  ASSERT_EQ(r.status, 0);
+  std::istringstream lines(r.out);
+  std::vector<nlohmann::json> rated;
+  for (std::string line; std::getline(lines, line);) rated.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(rated.size(), 5u);
+  EXPECT_TRUE(rated[0]["unique"].get<bool>());
+  EXPECT_TRUE(rated[0]["score"].is_number());
+  for (std::size_t i = 1; i < rated.size(); ++i) {
+    EXPECT_FALSE(rated[i]["unique"].get<bool>()) << i;
+    EXPECT_TRUE(rated[i]["score"].is_null()) << i;
+  }
+  EXPECT_EQ(rated[3]["result"], "solved");  // played as a keyed scheme is, but not scored
+}
+
 TEST(CliRate, TableWithASummaryLine) {
   CliRun r = Cli("rate", "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n");
   ASSERT_EQ(r.status, 0);
