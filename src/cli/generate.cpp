@@ -1,111 +1,195 @@
-// tessora-cli generate: "New (create)" headless, "New (create) of level" with
-// --difficulty, or the F11 batch into a folder.
+// tessora-cli generate: "New (create)" on the engine, "New (create) of level"
+// with --difficulty, or the F11 batch into a folder.
 #include "generate.h"
 
 #include <chrono>
 #include <filesystem>
 #include <iostream>
 
-#include "ui/form1.h"
-#include "ui/scripted_platform.h"
 #include <nlohmann/json.hpp>
+#include <random>
+
+#include "control/generator.h"
+#include "control/solving.h"
+#include "files/scheme_format.h"
+#include "options.h"
 
 namespace tessora::cli {
 
+namespace {
+
+// Random numbers seeded from the clock, a new sequence at every Randomize.
+class ClockRandom : public Random {
+ public:
+  ClockRandom() { rng_.seed(Now()); }
+  void Randomize() override { rng_.seed(Now() ^ rng_()); }
+  double Next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+
+ private:
+  static unsigned long long Now() {
+    return static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+  }
+  std::mt19937_64 rng_;
+};
+
+// A created scheme and the rating the user is shown for it: that of the
+// control played on it once it is made.
+struct Created {
+  CreatedScheme scheme;
+  bool rated = false;
+  Rating rating = Rating::Easy;
+
+  std::string Name(int number) const {
+    return CreatedSchemeName(rated ? RatingText(rating) : "??", number, scheme.solution.seedIndex,
+                             scheme.solution.symmetry);
+  }
+};
+
+Created CreateAndRate(Random& random) {
+  Created c;
+  c.scheme = CreateScheme(random);
+  Board board;
+  for (int i = 0; i < kCells; ++i)
+    if (c.scheme.givens[i]) board.Place(i, c.scheme.givens[i], Origin::Given);
+  const ControlOutcome shown = ControlScheme(board);
+  c.rated = shown.result == ControlResult::Solved;
+  c.rating = shown.rating;
+  return c;
+}
+
+// The F11 batch into a folder: ten schemes rated above Easy, each written to
+// a new file under the next free name; 1 when it stopped early.
+int Batch(Random& random, const std::string& folder) {
+  int number = 0;
+  for (int i = 0; i < kBatchFiles; ++i) {
+    // Easy schemes are created again, as often as "New (create) of level" would try.
+    int creations = 0;
+    Created c;
+    do {
+      if (creations == kMaxLevelAttempts) {
+        std::cerr << "No scheme rated above Easy came out of " << kMaxLevelAttempts
+                  << " creations;\r\nthe batch stopped after " << i << " of its " << kBatchFiles
+                  << " files, and the last scheme created is on the board.\n";
+        return 1;
+      }
+      ++creations;
+      ++number;
+      c = CreateAndRate(random);
+    } while (c.rated && c.rating == Rating::Easy);
+    std::array<std::string, kSchemeRows> rows{};
+    for (int r = 0; r < 9; ++r)
+      for (int col = 0; col < 9; ++col) {
+        const std::uint8_t v = c.scheme.givens[9 * r + col];
+        rows[r] += v ? static_cast<char>('0' + v) : ' ';
+      }
+    const std::string bytes = FormatSud(rows, 9);
+    // A file is never replaced: a name already taken in the folder moves the
+    // scheme on to the next number whose name is free.
+    for (int tries = 0;; ++tries) {
+      const std::string path = folder + "/" + c.Name(number) + ".sud";
+      std::string error;
+      bool taken = false;
+      if (WriteNewFileAtomically(path, bytes, error, taken)) break;
+      if (!taken || tries >= kMaxFreeNameTries) {
+        std::cerr << "The scheme could not be written to\r\n" << path << "\r\n" << error << "\n";
+        return 1;
+      }
+      ++number;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
 int Generate(const std::vector<std::string>& args) {
-  bool json = false;
-  int count = 1;
+  static const Option kOptions[] = {
+      {"--json"}, {"-n", true, "a positive number"}, {"--batch", true, "a folder"},
+      {"--difficulty", true, "easy, medium, difficult or diabolic"}};
+  Arguments parsed;
+  std::string error;
+  if (!ParseArguments(args, kOptions, parsed, error) ||
+      (!parsed.operands.empty() && (error = "unknown argument " + parsed.operands[0], true))) {
+    std::cerr << "tessora-cli generate: " << error << "\n";
+    return 2;
+  }
+  const bool json = parsed.Has("--json");
+  long count = 1;
+  if (parsed.Has("-n") && !ParseCount(parsed.Value("-n"), 1, 999999999, count)) {
+    std::cerr << "tessora-cli generate: -n needs a positive number\n";
+    return 2;
+  }
   int level = -1;  // --difficulty: 0 easy .. 3 diabolic
-  std::string batchDir;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--json") {
-      json = true;
-    } else if ((a == "-n" || a == "--batch" || a == "--difficulty") && i + 1 < args.size()) {
-      const std::string& v = args[++i];
-      if (a == "--batch") {
-        batchDir = v;
-        continue;
-      }
-      if (a == "--difficulty") {
-        static const char* const kLevels[] = {"easy", "medium", "difficult", "diabolic"};
-        for (int k = 0; k < 4; ++k)
-          if (v == kLevels[k]) level = k;
-        if (level < 0) {
-          std::cerr << "tessora-cli generate: --difficulty needs easy, medium, difficult or diabolic\n";
-          return 2;
-        }
-        continue;
-      }
-      try {
-        std::size_t used = 0;
-        count = std::stoi(v, &used);
-        if (used != v.size() || count < 1) throw std::invalid_argument(v);
-      } catch (...) {
-        std::cerr << "tessora-cli generate: -n needs a positive number\n";
-        return 2;
-      }
-    } else {
-      std::cerr << "tessora-cli generate: unknown argument " << a << "\n";
+  if (parsed.Has("--difficulty")) {
+    static const char* const kLevels[] = {"easy", "medium", "difficult", "diabolic"};
+    for (int k = 0; k < 4; ++k)
+      if (parsed.Value("--difficulty") == kLevels[k]) level = k;
+    if (level < 0) {
+      std::cerr << "tessora-cli generate: --difficulty needs easy, medium, difficult or diabolic\n";
       return 2;
     }
   }
-
+  const std::string batchDir = parsed.Has("--batch") ? parsed.Value("--batch") : std::string();
+  if (parsed.Has("--batch") && batchDir.empty()) {
+    std::cerr << "tessora-cli generate: --batch needs a folder\n";
+    return 2;
+  }
   if (!batchDir.empty() && level >= 0) {
     std::cerr << "tessora-cli generate: --batch and --difficulty do not go together\n";
     return 2;
   }
 
-  ScriptedPlatform platform;
-  Form1 form(platform);
-  form.Form_Load();
+  ClockRandom random;
   if (!batchDir.empty()) {
     std::error_code ec;
-    if (!std::filesystem::is_directory(batchDir, ec) || !platform.SetCurrentFolder(batchDir)) {
+    if (!std::filesystem::is_directory(batchDir, ec)) {
       std::cerr << "tessora-cli generate: " << batchDir << " is not a folder\n";
       return 2;
     }
-    form.KeyDown(key::F11, 0);
-    for (const auto& m : platform.messages) std::cerr << m.text << "\n";
-    return platform.messages.empty() ? 0 : 1;
+    return Batch(random, batchDir);
   }
 
+  int number = 0;  // the schemes are numbered as the window numbers them, from 1
   for (int i = 0; i < count; ++i) {
     auto t0 = std::chrono::steady_clock::now();
     // "New (create) of level" repeats "New (create)" until the rating is the one asked for.
-    int attempts = 1;
-    if (level >= 0) attempts = form.CreateOfLevel(level);
-    else form.mCrea_click();
-    if (attempts == 0) {
-      std::cerr << "tessora-cli generate: no scheme of that level came out of " << Form1::kMaxLevelAttempts
-                << " creations\n";
-      return 1;
-    }
+    int attempts = 0;
+    Created c;
+    do {
+      if (attempts == kMaxLevelAttempts) {
+        std::cerr << "tessora-cli generate: no scheme of that level came out of " << kMaxLevelAttempts
+                  << " creations\n";
+        return 1;
+      }
+      ++attempts;
+      c = CreateAndRate(random);
+    } while (level >= 0 && !(c.rated && c.rating == static_cast<Rating>(level)));
+    ++number;
     auto micros =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count();
     std::string puzzle;
     int givens = 0;
-    for (const std::string& row : form.gen.WorkGrid)
-      for (char ch : row) {
-        puzzle += ch == ' ' ? '.' : ch;
-        givens += ch != ' ';
-      }
-    const std::string difficulty = Trim(form.control.Difficulty);
+    for (std::uint8_t v : c.scheme.givens) {
+      puzzle += v ? static_cast<char>('0' + v) : '.';
+      givens += v != 0;
+    }
+    const std::string name = c.Name(number);
+    const std::string difficulty = c.rated ? Trim(RatingText(c.rating)) : "??";
+    const int seed = c.scheme.solution.seedIndex, symmetry = c.scheme.solution.symmetry;
     if (json) {
       nlohmann::ordered_json j;
-      j["name"] = form.files.SchemeFile;
+      j["name"] = name;
       j["puzzle"] = puzzle;
       j["givens"] = givens;
       j["difficulty"] = difficulty;
-      j["seed"] = form.gen.SeedIndex;
-      j["symmetry"] = form.gen.SymmetryKind;
+      j["seed"] = seed;
+      j["symmetry"] = symmetry;
       j["micros"] = micros;
       if (level >= 0) j["creations"] = attempts;
       std::cout << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     } else {
-      std::cout << form.files.SchemeFile << "  " << puzzle << "  " << givens << " givens  " << difficulty
-                << "  seed " << form.gen.SeedIndex << "  symmetry " << form.gen.SymmetryKind << "  " << micros
-                << " us";
+      std::cout << name << "  " << puzzle << "  " << givens << " givens  " << difficulty << "  seed " << seed
+                << "  symmetry " << symmetry << "  " << micros << " us";
       if (level >= 0) std::cout << "  " << attempts << (attempts == 1 ? " creation" : " creations");
       std::cout << "\n";
     }

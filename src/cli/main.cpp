@@ -13,6 +13,7 @@
 #include "ui/scripted_platform.h"
 #include "ui/session.h"
 #include "generate.h"
+#include "options.h"
 #include "print.h"
 #include "rate.h"
 
@@ -72,8 +73,16 @@ int Help() {
   return 0;
 }
 
-int Session(const std::vector<std::string>& args) {
-  if (args.size() > 1) return Usage();
+int Session(const std::vector<std::string>& all) {
+  using cli::Arguments;
+  using cli::ParseArguments;
+  Arguments parsed;
+  std::string error;
+  if (!ParseArguments(all, {}, parsed, error) || parsed.operands.size() > 1) {
+    if (!error.empty()) std::cerr << "tessora-cli session: " << error << "\n";
+    return Usage();
+  }
+  const std::vector<std::string>& args = parsed.operands;
   ScriptedPlatform platform;
   platform.pdfRenderer = cli::RenderPdfWithModule;  // "Export PDF..." loads the module when used
   Form1 form(platform);

@@ -7,6 +7,7 @@
 
 #include "files/print_document.h"
 #include "ui/form1.h"
+#include "options.h"
 #include "ui/scripted_platform.h"
 
 #ifdef TESSORA_PDF_MODULE
@@ -85,18 +86,17 @@ bool RenderPdfWithModule(const PrintPage& page, std::string& pdf, std::string& e
 }
 
 int Print(const std::vector<std::string>& args) {
-  std::string pdfPath, scheme;
-  bool pdf = false;
-  if (args.size() == 1 && args[0] != "--pdf") {
-    scheme = args[0];
-  } else if (args.size() == 3 && args[0] == "--pdf") {
-    pdf = true;
-    pdfPath = args[1];
-    scheme = args[2];
-  } else {
+  static const Option kOptions[] = {{"--pdf", true, "the name of the file to write"}};
+  Arguments parsed;
+  std::string error;
+  if (!ParseArguments(args, kOptions, parsed, error) || parsed.operands.size() != 1) {
+    if (!error.empty()) std::cerr << "tessora-cli print: " << error << "\n";
     std::cerr << "usage: tessora-cli print SCHEME | print --pdf FILE SCHEME\n";
     return 2;
   }
+  const bool pdf = parsed.Has("--pdf");
+  const std::string pdfPath = pdf ? parsed.Value("--pdf") : std::string();
+  const std::string scheme = parsed.operands[0];
   if (pdf) {
     // The PDF goes into the file named, exactly: a name that is no file's is refused.
     std::error_code ec;

@@ -1,5 +1,5 @@
-// tessora-cli rate: runs every puzzle through the window's own path (Clear
-// All, Initial Data, the givens keyed in, Play) and reports the outcome.
+// tessora-cli rate: runs the solvability control on every puzzle's givens and
+// reports its outcome, with the report the window's blackboard would show.
 #include "rate.h"
 
 #include <algorithm>
@@ -16,12 +16,13 @@
 #include <sstream>
 #include <thread>
 
+#include "control/report.h"
 #include "control/score.h"
 #include "control/solver.h"
+#include "control/solving.h"
 #include "files/puzzle_text.h"
+#include "options.h"
 #include "files/scheme_format.h"
-#include "ui/form1.h"
-#include "ui/scripted_platform.h"
 #include "util/line_reader.h"
 
 namespace tessora::cli {
@@ -129,86 +130,88 @@ struct Outcome {
   long long micros = 0;
 };
 
-Outcome RunOne(Form1& f, const std::string& grid, bool withScore) {
-  f.Azzera_Click();
-  f.DatIniz_Click();
-  // The givens, as a user keys them in: a click on each cell that holds one,
-  // then its digit (written at once, to the same effect).
-  f.EnterGivens(grid);
+// The board of a grid's givens (81 characters, a digit for a given).
+Board GivensBoard(const std::string& grid) {
+  Board board;
+  for (int i = 0; i < kCells && i < static_cast<int>(grid.size()); ++i)
+    if (grid[i] >= '1' && grid[i] <= '9') board.Place(i, grid[i] - '0', Origin::Given);
+  return board;
+}
+
+// The givens of a grid as the exact solver takes them.
+std::array<int, kCells> GivensGrid(const std::string& grid) {
+  std::array<int, kCells> givens{};
+  for (int i = 0; i < kCells && i < static_cast<int>(grid.size()); ++i)
+    givens[i] = grid[i] >= '1' && grid[i] <= '9' ? grid[i] - '0' : 0;
+  return givens;
+}
+
+std::string ScoreJson(double score) { return nlohmann::json(score).dump(); }
+
+Outcome RunOne(const std::string& grid, bool withScore) {
+  const Board givens = GivensBoard(grid);
   auto t0 = std::chrono::steady_clock::now();
-  f.Gioca_Click();
+  const ControlOutcome c = ControlScheme(givens);
   auto t1 = std::chrono::steady_clock::now();
   Outcome o;
   o.micros = std::chrono::duration_cast<std::chrono::microseconds>(t1 - t0).count();
-  o.report = f.w.ListCons.items;
-  o.trials = f.control.TrialCount;
-  const bool duplicate = !o.report.empty() && o.report[0] == "ERROR IN CURRENT DATA!";
+  o.report = ControlReport(c, std::chrono::duration<double>(t1 - t0).count());
+  o.trials = c.trials;
   o.score = "null";
   // A score judges a sound puzzle: none without exactly one solution.
-  std::array<int, kCells> givens{};
-  for (int i = 0; i < kCells; ++i) givens[i] = grid[i] >= '1' && grid[i] <= '9' ? grid[i] - '0' : 0;
-  o.unique = CountSolutions(givens, 2) == 1;
-  withScore = withScore && o.unique;
-  if (duplicate || f.control.ContradictionSeen) {
-    o.result = "invalid";
-  } else if (f.control.ControlFailed || !f.board.PlayPhase) {
-    o.result = "failed";
-    // No replay: the score of the trials the control started, if any.
-    if (withScore) {
-      const TrialStart* trials = f.control.TrialStarted ? &f.control.FirstTrial : nullptr;
-      o.score = nlohmann::json(SchemeScore(f.methods.MethodUse, trials)).dump();
-    }
-  } else {
-    o.result = "solved";
-    o.difficulty = Trim(f.control.Difficulty);
-    if (const std::optional<double> score = withScore ? f.FineScore() : std::nullopt) o.score = nlohmann::json(*score).dump();
-    o.suggestions = f.control.ReportedSuggestions;
-    const auto& sol = f.control.TrialCount > 0 ? f.board.TrialSolution : f.board.Solution;
-    o.solution.reserve(kCells);
-    for (const std::string& s : sol) {
-      const std::string v = Trim(s);
-      if (v.empty()) o.solution += '.';
-      else o.solution += v;
-    }
-    const auto& list = f.control.MoveList;
-    const std::size_t count = std::min<std::size_t>(f.control.MoveCount, list.empty() ? 0 : list.size() - 1);
-    o.moves.assign(list.begin() + 1, list.begin() + 1 + static_cast<std::ptrdiff_t>(count));
+  switch (c.result) {
+    case ControlResult::RepeatedValues:
+    case ControlResult::Contradiction:
+      o.result = "invalid";  // no solution
+      break;
+    case ControlResult::Failed:
+      o.result = "failed";
+      // The window is back in the data phase after a failure, its trial
+      // count with it: the line reports none.
+      o.trials = 0;
+      // The trials could not finish it: the exact solver says how many
+      // solutions it has.
+      o.unique = CountSolutions(GivensGrid(grid), 2) == 1;
+      withScore = withScore && o.unique;
+      // No replay: the score of the trials the control started, if any.
+      if (withScore) o.score = ScoreJson(SchemeScore(c.replay.methodUse, c.loop.trialStarted ? &c.loop.firstTrial : nullptr));
+      break;
+    case ControlResult::Solved:
+      o.result = "solved";
+      o.unique = c.unique;
+      withScore = withScore && o.unique;
+      o.difficulty = Trim(RatingText(c.rating));
+      if (withScore) o.score = ScoreJson(SchemeScore(c.replay.methodUse, c.FirstTrial()));
+      o.suggestions = c.suggestions;
+      o.solution.reserve(kCells);
+      for (std::uint8_t v : c.solution) o.solution += static_cast<char>('0' + v);
+      for (const ReplayMove& m : c.replay.moves) o.moves.push_back(MoveText(m));
+      break;
   }
-  if (o.result != "solved") o.trials = f.control.TrialCount;
   return o;
 }
 
 }  // namespace
 
 int Rate(const std::vector<std::string>& args) {
-  bool json = false;
-  unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
-  std::vector<std::string> files;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--json") {
-      json = true;
-    } else if (a == "-j" || (a.size() > 2 && a.compare(0, 2, "-j") == 0)) {
-      const std::string v = a == "-j" ? (i + 1 < args.size() ? args[++i] : "") : a.substr(2);
-      std::size_t used = 0;
-      long n = 0;
-      try {
-        n = std::stol(v, &used);
-      } catch (...) {
-        used = 0;
-      }
-      if (v.empty() || used != v.size() || n < 1 || n > 1024) {
-        std::cerr << "tessora-cli rate: -j needs a number of threads from 1 to 1024\n";
-        return 2;
-      }
-      jobs = static_cast<unsigned>(n);
-    } else if (!a.empty() && a[0] == '-' && a != "-") {
-      std::cerr << "tessora-cli rate: unknown option " << a << "\n";
-      return 2;
-    } else {
-      files.push_back(a);
-    }
+  static const Option kOptions[] = {{"--json"}, {"-j", true, "a number of threads from 1 to 1024"}};
+  Arguments parsed;
+  std::string error;
+  if (!ParseArguments(args, kOptions, parsed, error)) {
+    std::cerr << "tessora-cli rate: " << error << "\n";
+    return 2;
   }
+  const bool json = parsed.Has("--json");
+  unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
+  if (parsed.Has("-j")) {
+    long n = 0;
+    if (!ParseCount(parsed.Value("-j"), 1, 1024, n)) {
+      std::cerr << "tessora-cli rate: -j needs a number of threads from 1 to 1024\n";
+      return 2;
+    }
+    jobs = static_cast<unsigned>(n);
+  }
+  const std::vector<std::string>& files = parsed.operands;
   std::vector<Puzzle> puzzles;
   if (files.empty()) {
     ReadPuzzles(std::cin, "stdin", puzzles);
@@ -257,26 +260,17 @@ int Rate(const std::vector<std::string>& args) {
     }
   }
 
-  // Every thread rates on a window of its own; the puzzles are handed out
-  // one at a time and their lines written in input order, a batch at a time.
-  struct Worker {
-    ScriptedPlatform platform;
-    Form1 form{platform};
-  };
+  // The puzzles are handed out to the threads one at a time and their lines
+  // written in input order, a batch at a time.
   jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(puzzles.size(), 1)));
-  std::vector<std::unique_ptr<Worker>> workers;
-  for (unsigned k = 0; k < jobs; ++k) {
-    workers.push_back(std::make_unique<Worker>());
-    workers.back()->form.Form_Load();
-  }
   struct Rated {
     std::string line;
     std::string result, difficulty;
     int trials = 0;
   };
-  auto rate = [&](Form1& form, std::size_t index) {
+  auto rate = [&](std::size_t index) {
     const Puzzle& p = puzzles[index];
-    const Outcome o = RunOne(form, p.grid, json);
+    const Outcome o = RunOne(p.grid, json);
     Rated r{std::string(), o.result, o.difficulty, o.trials};
     const int n = static_cast<int>(index) + 1;
     if (json) {
@@ -316,14 +310,14 @@ int Rate(const std::vector<std::string>& args) {
     const std::size_t last = std::min(puzzles.size(), first + batch);
     done.assign(last - first, Rated{});
     std::atomic<std::size_t> next{first};
-    auto work = [&](Worker& w) {
-      for (std::size_t i; (i = next.fetch_add(1)) < last;) done[i - first] = rate(w.form, i);
+    auto work = [&] {
+      for (std::size_t i; (i = next.fetch_add(1)) < last;) done[i - first] = rate(i);
     };
     if (jobs == 1) {
-      work(*workers[0]);
+      work();
     } else {
       std::vector<std::thread> threads;
-      for (unsigned k = 0; k < jobs; ++k) threads.emplace_back(work, std::ref(*workers[k]));
+      for (unsigned k = 0; k < jobs; ++k) threads.emplace_back(work);
       for (std::thread& t : threads) t.join();
     }
     for (const Rated& r : done) {

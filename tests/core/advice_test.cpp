@@ -290,20 +290,21 @@ TEST(Fallback, EveryLevelSendsToTheTrialsAndTheResolvingMove) {
   EXPECT_EQ(f.board.CurCell, cursor);
 
   ASSERT_TRUE(f.Click("mMosRiso"));
-  const TrialRow& row = f.control.TrialTable[f.control.TrialIndex];
+  const TrialRow& row = f.control.TrialTable[f.control.TrialIndex - 1];
+  const std::string digit = std::to_string(row.digit);
   ASSERT_EQ(f.w.ListCons.items.size(), 2u);
   EXPECT_EQ(f.w.ListCons.items[0], "- RESOLVING MOVE:");
   EXPECT_EQ(f.w.ListCons.items[1],
-            "  key " + row.digit + " in " + CellName(row.cell) + " (Cell num." + std::to_string(row.cell) + ").");
-  EXPECT_EQ(row.digit, Trim(f.board.TrialSolution[row.cell]));
+            "  key " + digit + " in " + CellName(row.cell) + " (Cell num." + std::to_string(row.cell) + ").");
+  EXPECT_EQ(digit, Trim(f.board.TrialSolution[row.cell]));
   EXPECT_EQ(f.methods.AdviceStep.code, "ZZZ");
-  EXPECT_EQ(f.methods.AdviceStep.value, row.digit);
+  EXPECT_EQ(f.methods.AdviceStep.value, digit);
   EXPECT_TRUE(f.w.Sugge1.selected);
   EXPECT_FALSE(f.w.Applica.enabled);
   EXPECT_FALSE(f.w.mApplica.enabled);
   // Keyed in, the move is a trial move; the methods go on from there.
   f.caN_Click(row.cell);
-  f.KeyDown('0' + (row.digit[0] - '0'), 0);
+  f.KeyDown('0' + row.digit, 0);
   EXPECT_EQ(f.w.ListCons.items[0], "- TRIAL MOVE");
   ASSERT_TRUE(f.Press("Cons3"));
   EXPECT_TRUE(f.methods.Progress);
@@ -344,7 +345,7 @@ TEST(ResolvingMove, OnlyFromAValidRowWhoseCellIsEmpty) {
   Play(f, kTrial0);
   RoadToTheTrial(f);
   f.Release("Cons3");
-  const TrialRow row = f.control.TrialTable[f.control.TrialIndex];
+  const TrialRow row = f.control.TrialTable[f.control.TrialIndex - 1];
 
   auto unchanged = [&](const char* what) {
     const Lines before = f.w.ListCons.items;
@@ -354,14 +355,14 @@ TEST(ResolvingMove, OnlyFromAValidRowWhoseCellIsEmpty) {
     EXPECT_EQ(f.methods.AdviceStep.code, code) << what;
   };
   // An excluded row names no cell.
-  TrialRow& current = f.control.TrialTable[f.control.TrialIndex];
+  TrialRow& current = f.control.TrialTable[f.control.TrialIndex - 1];
   current.mark = current.cell;
   current.cell = kExcludedTrial;
   unchanged("excluded row");
   current = row;
   // The cell already holds the move.
   f.caN_Click(row.cell);
-  f.KeyDown(row.digit[0], 0);
+  f.KeyDown('0' + row.digit, 0);
   unchanged("filled cell");
   // "Verifiy Solvability" on a board that needs no trial any more leaves no
   // trial row at all; the menu item stays enabled.
@@ -506,9 +507,9 @@ TEST(DoIt, AfterAContradictionToo) {
   // A wrong trial digit keyed in, then the methods played on: the board
   // breaks on some "Do it".
   f.Click("mMosRiso");
-  const TrialRow row = f.control.TrialTable[f.control.TrialIndex];
+  const TrialRow row = f.control.TrialTable[f.control.TrialIndex - 1];
   CandText can = f.board.Can[row.cell];
-  can.Remove(row.digit[0] - '0');
+  can.Remove(row.digit);
   f.caN_Click(row.cell);
   f.KeyDown('0' + can.FirstDigit(), 0);
   bool broke = false;
@@ -533,8 +534,8 @@ TEST(Road, WhereAndDoItPlayAWholeGame) {
     Harness h;
     Form1& f = h.form;
     Play(f, grid);
-    const std::vector<std::string> moves(f.control.MoveList.begin() + 1,
-                                         f.control.MoveList.begin() + 1 + f.control.MoveCount);
+    const std::vector<std::string> moves(f.control.MoveList.begin(),
+                                         f.control.MoveList.begin() + f.control.MoveCount);
     bool trial = false;
     std::size_t k = 0;
     for (int guard = 0; guard < 200 && f.board.FilledCount < 81; ++guard, ++k) {

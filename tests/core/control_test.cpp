@@ -87,7 +87,7 @@ TEST(Control, SolvedWithoutTrials) {
   int counted = 0;
   for (int v : f.methods.MethodUse) counted += v;
   EXPECT_EQ(counted, 51);
-  for (int i = 1; i <= f.control.MoveCount; ++i) {
+  for (int i = 0; i < f.control.MoveCount; ++i) {
     const std::string& m = f.control.MoveList[i];
     EXPECT_EQ(m.substr(4, 3), ": '") << m;
   }
@@ -117,7 +117,7 @@ TEST(Control, OneTrial) {
   EXPECT_EQ(f.w.APeri.items, f.w.Peri.items);
   // The replay's last resort is the control's trial.
   bool usedTrial = false;
-  for (int i = 1; i <= f.control.MoveCount; ++i) usedTrial |= f.control.MoveList[i].rfind("TT ", 0) == 0;
+  for (int i = 0; i < f.control.MoveCount; ++i) usedTrial |= f.control.MoveList[i].rfind("TT ", 0) == 0;
   EXPECT_EQ(usedTrial, f.methods.MethodUse[16] > 0);
   EXPECT_EQ(f.board.FilledCount, static_cast<int>(81 - std::count(kOneTrial.begin(), kOneTrial.end(), '.')));
   // The trial solution stays hidden until the user asks for the solution,

@@ -268,7 +268,7 @@ TEST(Generator, F11NeverReplacesAFile) {
 // "New (create) of level" would; then it says so and stops, keeping the files
 // it wrote. With one creation a scheme, the first Easy one stops it.
 TEST(Generator, F11StopsAtTheCreationLimit) {
-  EXPECT_EQ(Harness().form.creationLimit, Form1::kMaxLevelAttempts);
+  EXPECT_EQ(Harness().form.creationLimit, kMaxLevelAttempts);
   bool stoppedMidway = false;
   for (unsigned seed = 1; seed <= 20 && !stoppedMidway; ++seed) {
     SCOPED_TRACE(seed);

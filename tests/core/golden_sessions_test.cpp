@@ -5,6 +5,8 @@
 // new dumps (and the commit says why they changed).
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -53,6 +55,25 @@ std::vector<Script> Scripts() {
   return scripts;
 }
 
+// A session's output as the golden files keep it: every dump written with one
+// field a line (its fields in their own order), so that a changed behaviour
+// shows as the field that changed; any other line as it is.
+std::string OneFieldPerLine(const std::string& output) {
+  std::istringstream in(output);
+  std::string out;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.front() == '{') {
+      const nlohmann::ordered_json dump = nlohmann::ordered_json::parse(line, nullptr, false);
+      if (!dump.is_discarded()) {
+        out += dump.dump(1) + "\n";
+        continue;
+      }
+    }
+    out += line + "\n";
+  }
+  return out;
+}
+
 // Plays a script in a folder of its own (saved files land there) on a fixed
 // clock and random sequence; the folder's name is written as $DIR.
 std::string Play(const Script& s) {
@@ -72,7 +93,7 @@ std::string Play(const Script& s) {
   fs::current_path(fs::temp_directory_path());
   fs::remove_all(dir);
   ReplaceAll(out, dir, "$DIR");
-  return out + (errors.empty() ? "" : "errors:\n" + errors);
+  return OneFieldPerLine(out) + (errors.empty() ? "" : "errors:\n" + errors);
 }
 
 // The first line where two outcomes part, cut around the first different character.

@@ -430,7 +430,7 @@ TEST(PrintArrangement, WritesTheSheetBesideTheOpenedScheme) {
   ASSERT_FALSE(moves.empty());
   moves.pop_back();  // the closing empty paragraph
   const auto& list = h.form.control.MoveList;
-  EXPECT_EQ(moves, std::vector<std::string>(list.begin() + 1, list.begin() + 1 + h.form.control.MoveCount));
+  EXPECT_EQ(moves, std::vector<std::string>(list.begin(), list.begin() + h.form.control.MoveCount));
   EXPECT_GT(moves.size(), 40u);
 
   // Apart from the blackboard, the window is as it was.
@@ -551,7 +551,7 @@ TEST(PdfExport, DrawsTheSameSheetWhereTheUserChooses) {
   std::vector<std::string> rows(h.form.files.SchemeLines.begin(), h.form.files.SchemeLines.begin() + 9);
   const auto& list = h.form.control.MoveList;
   const PrintPage expected = MakePrintPage(drawn.heading, rows,
-                                           std::vector<std::string>(list.begin() + 1, list.begin() + 1 + h.form.control.MoveCount));
+                                           std::vector<std::string>(list.begin(), list.begin() + h.form.control.MoveCount));
   EXPECT_EQ(drawn.heading.rfind("File: x.sud ", 0), 0u);
   EXPECT_EQ(drawn.grid, expected.grid);
   EXPECT_EQ(drawn.lines, expected.lines);

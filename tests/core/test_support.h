@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "control/detector_run.h"
+#include "ui/detector_run.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 

@@ -2,7 +2,7 @@
 // it while held: "Instance" (where it is a candidate), "Net" (circles and
 // links between those cells) and "Exclusion" (where it cannot go).
 #include "advice/painting.h"
-#include "control/detector_run.h"
+#include "ui/detector_run.h"
 #include "ui/form1.h"
 
 namespace tessora {

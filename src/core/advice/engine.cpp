@@ -116,12 +116,10 @@ void Form1::mMosRiso_click() {
   // Only the control's current trial row, and only while its cell is empty:
   // a board that needed no trial has none, and an excluded row names no cell.
   const int i = control.TrialIndex;
-  if (i < 1 || i > control.TrialTotal || i >= static_cast<int>(control.TrialTable.size())) return;
-  const TrialRow& row = control.TrialTable[i];
-  if (row.cell < 0 || row.cell >= kCells || Filled(row.cell) || row.digit.size() != 1 || row.digit[0] < '1' ||
-      row.digit[0] > '9')
-    return;
-  const Step s = Placement(Code::ZZZ, row.cell, row.digit[0] - '0');
+  if (i < 1 || i > control.TrialTotal || i > static_cast<int>(control.TrialTable.size())) return;
+  const TrialRow& row = control.TrialTable[i - 1];
+  if (row.cell < 0 || row.cell >= kCells || Filled(row.cell) || row.digit < 1 || row.digit > 9) return;
+  const Step s = Placement(Code::ZZZ, row.cell, row.digit);
   SelectOption(w.Sugge1);
   ShowCandidates();
   w.BoardClear();

@@ -2,7 +2,7 @@
 #include <string_view>
 #include <utility>
 
-#include "methods/detector_memory.h"
+#include "control/solving.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -10,36 +10,20 @@ namespace tessora {
 Step Form1::FindAdviceStep(DetectorMemory* memory) {
   methods.Checking = true;
   methods.RecordOnly = true;
-  methods.Progress = false;
   Scope scope;
   scope.pause = {[](void* form) { static_cast<Form1*>(form)->DoEvents(); }, this};
-  Step found;
-  for (int k = 1; k <= advice.PriorityCount; ++k) {
-    const std::string& row = advice.PriorityList[k];
-    if (row.size() < 2 || (row[0] == ' ' && row[1] == ' ')) break;
-    if (const MethodGroup* g = GroupOf(std::string_view(row.data(), 2))) {
-      // The group's methods in turn: group 02 looks for a cell with one
-      // candidate after a zone with one empty cell, whatever that found.
-      for (const MethodRow* m : g->rows) {
-        if (m->needsHatching) {
-          // With all candidates shown the crossing cannot be seen.
-          if (w.Sugge1.selected) continue;
-          methods.GlanceFrom = 1;
-          methods.GlanceTo = 9;
-        }
-        const Step s = memory ? memory->Find(board, *m, scope) : m->find(board, m->k, scope);
-        if (!s.Found()) continue;
-        found = s;
-        WriteRecord(methods.AdviceStep, s);
-        methods.Progress = true;
-      }
-    }
-    PaintAllWhite();
-    if (methods.Progress) break;
+  const WalkResult r = WalkPriority(board, UserPriorityOrder(), w.Sugge1.selected, memory, scope);
+  if (r.ranHatching) {
+    methods.GlanceFrom = 1;
+    methods.GlanceTo = 9;
   }
+  for (int i = 0; i < r.foundCount; ++i) WriteRecord(methods.AdviceStep, r.found[i]);
+  methods.Progress = r.foundCount > 0;
+  // Every cell goes back to white after each group the walk looked at.
+  if (r.visitedGroup) PaintAllWhite();
   methods.Checking = false;
   methods.RecordOnly = false;
-  return found;
+  return r.step;
 }
 
 void Form1::mOpzio_click() {

@@ -7,20 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "control/generator.h"
 #include "control/score.h"
+#include "control/solving.h"
 #include "methods/methods.h"
 
 namespace tessora {
-
-// One row of the trial table: a cell and a candidate digit to try. An
-// excluded row has cell 99 and its cell kept in `mark`.
-struct TrialRow {
-  int cell = 0;
-  std::string digit;
-  int mark = -1;  // -1: empty
-};
-
-constexpr int kExcludedTrial = 99;
 
 struct ControlState {
   bool LoadingScheme = false;
@@ -31,7 +23,7 @@ struct ControlState {
   bool TrialMode = false;
   bool Replaying = false;
   int TrialCount = 0;
-  // Row 0 is unused; rows 1..TrialTotal hold the trials.
+  // The trial rows; TrialIndex numbers the current one from 1.
   std::vector<TrialRow> TrialTable;
   int TrialTotal = 0;
   int TrialIndex = 0;
@@ -44,8 +36,8 @@ struct ControlState {
   // The origin of the values the detectors and trials write: the control's
   // own while it runs, the user's in play.
   Origin ValueOrigin = Origin::Keyed;
-  // Line 0 is unused; lines 1..MoveCount hold the replayed steps.
-  std::vector<std::string> MoveList{std::string()};
+  // The replayed steps as the move list writes them (MoveCount of them).
+  std::vector<std::string> MoveList;
   int MoveCount = 0;
   std::string Difficulty = "??";
   double StartTime = 0;  // t0 of the running control
@@ -77,10 +69,6 @@ struct ControlState {
   bool TrialStarted = false;
   TrialStart FirstTrial;
 };
-
-// The cell removed together with `cell` under a symmetry kind (0 central,
-// 1 left-right, 2 top-bottom), or -1 for a cell that is its own partner.
-int SymmetricPartner(int cell, int kind);
 
 struct GeneratorState {
   int MinGivens = 27;

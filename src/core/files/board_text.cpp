@@ -3,7 +3,9 @@
 
 namespace tessora {
 
-void Form1::TakeBoardText() {
+void Form1::TakeBoardText() { TakeBoardText(board); }
+
+void Form1::TakeBoardText(const Board& b) {
   auto& rows = files.SchemeLines;
   files.SchemeOnly = !files.CandidatesEdited && control.TrialTotal == 0;
   for (int r = 0; r < 9; ++r) {
@@ -11,9 +13,9 @@ void Form1::TakeBoardText() {
     row.clear();
     for (int c = 0; c < 9; ++c) {
       const int cell = 9 * r + c;
-      if (Filled(cell)) {
-        row += static_cast<char>('0' + Value(cell));
-        if (board.OriginOf(cell) == Origin::Keyed) files.SchemeOnly = false;
+      if (b.Filled(cell)) {
+        row += static_cast<char>('0' + b.Value(cell));
+        if (b.OriginOf(cell) == Origin::Keyed) files.SchemeOnly = false;
       } else {
         row += ' ';
       }
@@ -30,7 +32,7 @@ void Form1::TakeBoardText() {
     std::string& row = rows[9 + r];
     row.clear();
     for (int c = 0; c < 9; ++c) {
-      const Origin o = board.OriginOf(9 * r + c);
+      const Origin o = b.OriginOf(9 * r + c);
       row += o == Origin::Keyed ? 'b' : o == Origin::Solver ? 'c' : ' ';
     }
   }
@@ -41,7 +43,7 @@ void Form1::TakeBoardText() {
     row.clear();
     for (int c = 0; c < 9; ++c) {
       const int cell = 9 * r + c;
-      row += Filled(cell) ? std::string(" ") : board.Can[cell].Digits();
+      row += b.Filled(cell) ? std::string(" ") : b.Can[cell].Digits();
       row += ',';
     }
   }

@@ -21,8 +21,8 @@ PrintPage SchemeSheet(const Form1& f) {
   const std::string heading = "File: " + PrintBaseName(f.files.SchemeFile) + "         " + kProductTitle + " " +
                               kVersion + " by the Tessora developers, December 2026";
   const auto& list = f.control.MoveList;
-  const int count = std::clamp(f.control.MoveCount, 0, static_cast<int>(list.size()) - 1);
-  const std::vector<std::string> moves(list.begin() + 1, list.begin() + 1 + count);
+  const int count = std::clamp(f.control.MoveCount, 0, static_cast<int>(list.size()));
+  const std::vector<std::string> moves(list.begin(), list.begin() + count);
   return MakePrintPage(heading, std::span(f.files.SchemeLines).first(9), moves);
 }
 

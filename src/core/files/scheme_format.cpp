@@ -356,8 +356,9 @@ bool WriteThroughTemp(const std::string& path, const std::string& bytes, std::st
     return false;
   }
 
-  // A new file of our own beside the target, so the rename stays in one file system.
-  static std::mt19937 names{std::random_device{}()};
+  // A new file of our own beside the target, so the rename stays in one file
+  // system; each thread draws its names from a generator of its own.
+  thread_local std::mt19937 names{std::random_device{}()};
   fs::path temp;
   std::FILE* out = nullptr;
   for (int attempt = 0; attempt < 100 && !out; ++attempt) {

@@ -12,8 +12,6 @@
 
 namespace tessora {
 
-constexpr int kMethodRows = 21;
-
 struct MethodState {
   AdviceStepRecord AdviceStep;
   bool Checking = false;

@@ -33,6 +33,9 @@ enum class ControlUse {
 
 // The number of methods (rows), the trial included.
 inline constexpr int kMethodCount = 17;
+// The rows of the method counters (MethodUse), one per method number and a
+// few to spare.
+inline constexpr int kMethodRows = 21;
 
 struct MethodRow {
   int number;            // 1..17; the method's use counter is MethodUse row number - 1

@@ -1,6 +1,7 @@
 // The window's side of writing a value: the propagation with its
 // contradiction report, the end-of-game check, the flash and its reload,
 // "Clear Moves" and "Final Solution".
+#include "control/report.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -43,17 +44,12 @@ void Form1::PropagateValue(int cell, int value) {
   // A still-empty cell is left without candidates.
   if (control.TrialMode) return;  // the control handles a failed trial itself
   if (methods.Checking) control.ContradictionSeen = true;
+  ReportContradiction();
+}
+
+void Form1::ReportContradiction() {
   w.BoardClear();
-  w.BoardAdd("- SOME WRONG MOVE ...");
-  if (methods.Checking || board.DeviationText.empty()) {
-    w.BoardAdd("  ... anormality within initial data,");
-    w.BoardAdd("  check them and reload.");
-  }
-  if (!board.DeviationText.empty()) {
-    w.BoardAdd("  ... as soon as in the marked Cell,");
-    w.BoardAdd("  you changed " + board.DeviationText + ".");
-    w.BoardAdd("  Do reload the Flash (or clear all).");
-  }
+  for (const std::string& line : ContradictionReport(methods.Checking, board.DeviationText)) w.BoardAdd(line);
   // The red light stands until the flash is reloaded or the moves or the
   // board are cleared: a timer started by the move must not turn it green.
   SetLight(colour::Red, "ERR");

@@ -192,7 +192,7 @@ std::string DumpState(Form1& f) {
   j["schemeLines2"] = Texts(f.files.SchemeLines2);
   j["flashLines"] = Texts(f.files.FlashLines);
   Json moves = Json::array();
-  for (int i = 1; i <= f.control.MoveCount && i < static_cast<int>(f.control.MoveList.size()); ++i)
+  for (int i = 0; i < f.control.MoveCount && i < static_cast<int>(f.control.MoveList.size()); ++i)
     moves.push_back(f.control.MoveList[i]);
   j["moves"] = std::move(moves);
   j["MethodUse"] = f.methods.MethodUse;

@@ -168,7 +168,7 @@ void Form1::Azzera_Click() {
   w.Fatti.caption = "0";
   gen.MinGivens = 27;
   gen.FallbackGivens = 33;
-  control.MoveList.assign(1, std::string());
+  control.MoveList.clear();
   control.MoveCount = 0;
   // 20-21.
   RepaintPanels();

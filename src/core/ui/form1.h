@@ -10,6 +10,7 @@
 #include "advice/advice.h"
 #include "board/board.h"
 #include "control/control.h"
+#include "control/solving.h"
 #include "files/files.h"
 #include "methods/methods.h"
 #include "ui/about.h"
@@ -120,6 +121,9 @@ class Form1 {
 
   // ---- propagation, contradictions, flash, solution ----------------------
   void PropagateValue(int cell, int value);
+  // A value left an empty cell without a candidate: the report, the red
+  // light, the suspects marked, input blocked.
+  void ReportContradiction();
   void CheckEndOfGame();
   void TakeFlash();
   void mRicFla_Click();
@@ -133,21 +137,46 @@ class Form1 {
 
   // ---- board text image ----------------------------------------------------
   void TakeBoardText();
+  // The text image of another board than the window's (the board the
+  // control's first trial began from).
+  void TakeBoardText(const Board& from);
 
   // ---- solvability control and rating ------------------------------------
   void Gioca_Click();
-  // A step the solving loop found, applied as the control applies it: a
-  // placement written in the control's ink and propagated, or the first
-  // pattern digit the target holds removed; counted as a suggestion.
+  // A step applied as the control applies it to the window's board (the
+  // one-detector runs of the views and the tests): a placement written in the
+  // control's ink and propagated, or the first pattern digit the target holds
+  // removed; counted as a suggestion.
   void ApplyStep(const Step& step);
-  void BuildTrialTable();
-  void RunSolvingLoop();
-  bool StartTrial();  // false when no trial is left
-  bool TrialFailed() const;
-  void ExcludeTrial();
-  bool BoardIsValid() const;  // 81 values, every zone holding 1..9 once
-  // Some zone holds a value twice.
-  bool HasRepeatedCaption() const;
+  // The scheme's rows taken from the board's values.
+  void TakeSchemeRowsFromBoard();
+  // Two cells of a zone hold the same value: both turn red and the data
+  // phase goes on.
+  void ReportRepeatedValues(int cellA, int cellB);
+  // The window as the control begins: the play buttons shown, the counts
+  // reset, "CONTROL IS RUNNING".
+  void StartControlWindow();
+  // The window as the solving loop left it: its board and counts, the
+  // contradictions it met reported, the board of its first trial recorded,
+  // the views it changed.
+  void ShowSolvingOutcome(const SolvingOutcome& loop);
+  // The data contradicted themselves: the control's values leave the board.
+  void LeaveDataAfterContradiction();
+  // The control could not finish: its report, a message, the data phase again.
+  void ReportFailure();
+  // The report's head and its count of suggestions.
+  void WriteControlReport();
+  // The solution listed and taken, the control's values off the board, the
+  // scheme shown again with its candidates.
+  void TakeSolutionAndRestoreScheme(bool trialUsed, int filledBefore);
+  // The window ready for play.
+  void SetUpPlay();
+  // The rating and "YOU CAN PLAY NOW" (or "SCHEME ALREADY SOLVED").
+  void CloseControlReport();
+  // The priority list's groups as the walk takes them.
+  PriorityOrder UserPriorityOrder() const;
+  // The replay's moves, counters and step record written into the window.
+  void ShowReplay(const ReplayOutcome& replay);
   void EnablePlayControls();
   // Two report lines when the scheme has more than one solution.
   void ReportSeveralSolutions();
@@ -165,7 +194,10 @@ class Form1 {
 
   // ---- scheme generator ----------------------------------------------------
   void mCrea_click();
+  // The solution grid of a new scheme drawn (gen.SeedGrids, SeedIndex,
+  // SymmetryKind), and one the generator drew shown there.
   void BuildSolutionGrid();
+  void ShowSolutionGrid(const SolutionGrid& grid);
   // The F11 batch: ten schemes rated above Easy, each written to a new
   // `.sud` file in the current folder under the next free name.
   void BatchCreate();
@@ -173,8 +205,6 @@ class Form1 {
   // SchemeFile and the window caption of a created scheme, from its rating,
   // NewSchemeNo, its seed grid and its symmetry.
   void NameCreatedScheme();
-  // Names the batch tries for one scheme before it gives up.
-  static constexpr int kMaxFreeNameTries = 100000;
 
   // ---- scheme files --------------------------------------------------------
   void Apri_Click();
@@ -212,7 +242,6 @@ class Form1 {
   // the scheme it leaves is rated at the level (0 Easy .. 3 Diabolic); the
   // number of creations it took, or 0 when none of creationLimit was.
   int CreateOfLevel(int level);
-  static constexpr int kMaxLevelAttempts = 10000;
   // The creations "New (create) of level" and the F11 batch make at most for
   // one scheme (kMaxLevelAttempts; a test may lower it).
   int creationLimit = kMaxLevelAttempts;

@@ -1,4 +1,4 @@
-#include "control/detector_run.h"
+#include "ui/detector_run.h"
 
 #include "ui/form1.h"
 
