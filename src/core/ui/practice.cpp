@@ -59,7 +59,7 @@ void LoadGame(Form1& f, const PracticePosition& p) {
 // The control finishes on the position, run on a window of its own that
 // nobody sees (a position it could not finish would leave the window in the
 // data phase).
-bool ControlFinishes(const Form1& f, const PracticePosition& p) {
+bool PositionControlFinishes(const Form1& f, const PracticePosition& p) {
   ScriptedPlatform unseen;
   const auto trial = std::make_unique<Form1>(unseen);
   trial->Form_Load();
@@ -108,7 +108,7 @@ bool Form1::StartPractice(int method) {
     const auto seed = static_cast<std::uint64_t>(platform.Rnd() * 9007199254740992.0);
     PracticeRandom random(seed);
     const std::optional<PracticePosition> p = MakePracticePosition(method, random);
-    if (!p || !ControlFinishes(*this, *p)) continue;
+    if (!p || !PositionControlFinishes(*this, *p)) continue;
     LoadGame(*this, *p);
     if (!board.PlayPhase) continue;
     practice.active = true;
