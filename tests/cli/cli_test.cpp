@@ -692,6 +692,39 @@ TEST(CliPrint, SchemeTheControlCannotFinishGivesNoDocument) {
   EXPECT_EQ(Files(copy.dir), (std::vector<std::string>{"easy.sud", "hard.sud", "none.sud", "twice.sud"}));
 }
 
+// Play, stop without Exit, start again: the second run's `start` brings the
+// game back as the first left it. A session without `start` touches no data.
+TEST(CliSession, StartBringsBackTheGameOfTheLastRun) {
+  const std::string data = TempName("data");
+  const std::string env = "XDG_DATA_HOME=" + data + " ";
+  const std::string easy = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+  const CliRun first = Cli("session", "start\nclick DatIniz\ntype " + easy +
+                                          "\nclick Gioca\ncellclick 2\nkey 52\ncellclick 3\nkey 49\ndump\n", env);
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_TRUE(std::filesystem::exists(data + "/tessora/saved-game.txt"));
+  const CliRun second = Cli("session", "start\ndump\n", env);
+  ASSERT_EQ(second.status, 0) << second.err;
+  const auto before = nlohmann::json::parse(first.out), after = nlohmann::json::parse(second.out);
+  for (int c = 0; c < 81; ++c) {
+    SCOPED_TRACE(c);
+    EXPECT_EQ(after["cells"][c]["caption"], before["cells"][c]["caption"]);
+    EXPECT_EQ(after["cells"][c]["ink"], before["cells"][c]["ink"]);
+    EXPECT_EQ(after["cells"][c]["accessibleName"], before["cells"][c]["accessibleName"]);
+  }
+  EXPECT_EQ(after["can"], before["can"]);
+  EXPECT_EQ(after["solution"], before["solution"]);
+  EXPECT_EQ(after["vars"]["PlayPhase"], true);
+  EXPECT_EQ(after["vars"]["ErrorCount"], 1);
+  EXPECT_EQ(after["blackboard"][0], "- GAME RESUMED from the last run.");
+  EXPECT_EQ(after["messages"].size(), 0u);
+
+  const std::string untouched = TempName("untouched");
+  const CliRun plain = Cli("session", "click DatIniz\ntype " + easy + "\nclick Gioca\n", "XDG_DATA_HOME=" + untouched + " ");
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_FALSE(std::filesystem::exists(untouched));
+  std::filesystem::remove_all(data);
+}
+
 #ifdef TESSORA_HAS_PDF
 // The PDF module comes from the tool's own folder only. When the tool's own
 // path cannot be read, a module in the current folder is not taken: PDF
