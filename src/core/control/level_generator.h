@@ -1,0 +1,69 @@
+// Schemes of a chosen level: "New (create) of level" and `generate
+// --difficulty`. Instead of creating schemes until one happens to be rated
+// as asked, the generator aims at the level: a complete grid drawn at random,
+// its cells taken away in symmetric pairs for as long as the scheme keeps one
+// solution, and then the point along that way where the rating Play gives
+// reaches the level, found by halving.
+#pragma once
+
+#include <optional>
+
+#include "control/generator.h"
+#include "control/solving.h"
+#include "methods/scope.h"
+
+namespace tessora {
+
+// The levels a scheme can be asked for: the four words of the rating, and
+// Diabolic schemes that the methods cannot finish without a trial.
+enum class SchemeLevel { Easy, Medium, Difficult, Diabolic, DiabolicWithTrials };
+constexpr int kSchemeLevels = 5;
+
+// The level of a scheme as its control (Play's, the standard priority order)
+// rated it: Diabolic when the methods finished it, DiabolicWithTrials when the
+// control needed a trial; nothing when the control did not finish it or the
+// scheme has more than one solution.
+std::optional<SchemeLevel> LevelOf(const ControlOutcome& outcome);
+
+// Random numbers in [0, 1) from a seed, the same sequence on every machine;
+// Randomize leaves the sequence as it is.
+class SeededRandom : public Random {
+ public:
+  explicit SeededRandom(std::uint64_t seed) : state_(seed) {}
+  void Randomize() override {}
+  double Next() override;
+
+ private:
+  std::uint64_t state_;
+};
+
+struct LevelOptions {
+  // Schemes the singles solve are known to be Easy or Medium without their
+  // control (off only to check that this changes nothing).
+  bool singlesFirst = true;
+  // A removal is known to keep one solution when no solution differs from
+  // the grid in the cells removed (off: the solutions are counted afresh).
+  bool uniqueByDifference = true;
+  // The control's own switches.
+  bool useTrialPlan = true;
+  bool useDetectorMemory = true;
+  // Complete grids drawn before the generator gives up.
+  int maxGrids = 100000;
+  // Once per grid drawn, and where the control's scans pause.
+  Pause pause;
+};
+
+struct LevelScheme {
+  bool found = false;
+  Grid solution{};      // the complete grid
+  Grid givens{};        // the scheme: the grid's digits left, 0 where taken away
+  int symmetry = 0;     // 0 central, 1 left-right, 2 top-bottom
+  int grids = 0;        // complete grids drawn
+  int controls = 0;     // controls run
+  ControlOutcome outcome;  // the scheme's control, as Play runs it
+};
+
+// A scheme of the level, with exactly one solution, that Play rates as asked.
+LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOptions& options = {});
+
+}  // namespace tessora
