@@ -43,7 +43,7 @@ const std::map<std::string, char> kMnemonics = {
     {"mCanMoss", 'C'},  {"mNuoVal", 'V'},   {"mRicMan", 'R'},   {"mPerSuCom", 'F'},   {"mMosRiso", 'S'},
     {"mRicFla", 'R'},   {"mFunzAva", 'E'},  {"mOpzio", 'P'},    {"mValuta", 'D'},     {"mCreaDoc", 'n'},
     {"mUsaSS", 'S'},    {"mAiuto", 'H'},    {"mGuida", 'G'},    {"mRapida", 'Q'},     {"mInfo", 'A'},
-    {"mCreaLiv", 'l'},  {"mLiv(0)", 'E'},   {"mLiv(1)", 'M'},   {"mLiv(2)", 'D'},     {"mLiv(3)", 'b'},
+    {"mCreaLiv", 'l'},  {"mLiv(0)", 'E'},   {"mLiv(1)", 'M'},   {"mLiv(2)", 'D'},     {"mLiv(3)", 'b'},     {"mLiv(4)", 'w'},
     {"mModifica", 'E'}, {"mCopia", 'C'},    {"mIncolla", 'P'},  {"mAnnulla", 'U'},
 };
 

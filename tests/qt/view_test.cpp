@@ -270,7 +270,8 @@ class ViewTest : public QObject {
     QCOMPARE(view->Menu("mFile")->actions().size(), 8);
     QCOMPARE(view->Menu("mFile")->actions().at(5)->text(), QStringLiteral("&Export PDF..."));
     QVERIFY(view->Menu("mFile")->actions().at(6)->isSeparator());
-    QCOMPARE(view->Menu("mCreaLiv")->actions().size(), 4);
+    QCOMPARE(view->Menu("mCreaLiv")->actions().size(), 5);
+    QCOMPARE(view->MenuAction("mLiv(4)")->text(), QStringLiteral("Diabolic, &with trials"));
     QCOMPARE(view->menuBar()->actions().size(), 5);
     QCOMPARE(view->menuBar()->actions().at(1)->text(), QStringLiteral("&Edit"));
     QCOMPARE(view->MenuAction("mIncolla")->text(), QStringLiteral("&Paste Scheme\tCtrl+V"));

@@ -44,21 +44,31 @@ std::vector<Orbit> Orbits(int kind) {
   return v;
 }
 
-// The scheme and its complete grid, while cells are taken away.
+// The scheme and its complete grid, while cells are taken away; the scheme
+// always has one solution, the grid.
 class Thinning {
  public:
   Thinning(const Grid& solution, const LevelOptions& options) : options_(options) {
     for (int c = 0; c < kCells; ++c) solution_[c] = grid_[c] = solution[c];
   }
 
-  // Takes the orbit away when the scheme keeps one solution without it.
-  bool TryRemove(const Orbit& o) {
+  const std::array<int, 81>& Scheme() const { return grid_; }
+
+  // Takes the orbit away when the scheme keeps one solution without it;
+  // `singles` tells whether the singles alone finish the scheme left (looked
+  // at only when a switch uses it).
+  bool TryRemove(const Orbit& o, bool& singles) {
     grid_[o.a] = 0;
     if (o.b >= 0) grid_[o.b] = 0;
-    if (Unique(o)) return true;
+    singles = (options_.uniqueBySingles || options_.singlesFirst) && SinglesSolve(grid_);
+    if ((singles && options_.uniqueBySingles) || Unique(o)) return true;
+    PutBack(o);
+    return false;
+  }
+
+  void PutBack(const Orbit& o) {
     grid_[o.a] = solution_[o.a];
     if (o.b >= 0) grid_[o.b] = solution_[o.b];
-    return false;
   }
 
  private:
@@ -79,70 +89,25 @@ class Thinning {
   std::array<int, 81> grid_{};
 };
 
-// The schemes along one way of thinning a grid: scheme k has the first k
-// orbits of the way taken away; each has one solution (the last one has, and
-// any scheme with more givens than a scheme of one solution has one too).
-class Way {
- public:
-  Way(const Grid& solution, std::vector<Orbit> removed, const LevelOptions& options, int& controls)
-      : solution_(solution), removed_(std::move(removed)), options_(options), controls_(controls) {}
-
-  int Length() const { return static_cast<int>(removed_.size()); }
-
-  Grid Scheme(int k) const {
-    Grid g = solution_;
-    for (int i = 0; i < k; ++i) {
-      g[removed_[i].a] = 0;
-      if (removed_[i].b >= 0) g[removed_[i].b] = 0;
-    }
-    return g;
-  }
-
-  // Whether scheme k is rated above `level` (a scheme the control cannot
-  // finish counts as above every level); its outcome is kept when run.
-  bool Above(int k, SchemeLevel level) {
-    const Grid g = Scheme(k);
-    if (options_.singlesFirst && level >= SchemeLevel::Medium) {
-      std::array<int, 81> grid{};
-      for (int c = 0; c < kCells; ++c) grid[c] = g[c];
-      // Solved by singles: Easy or Medium.
-      if (SinglesSolve(grid)) return false;
-    }
-    const ControlOutcome& o = Control(k);
-    const std::optional<SchemeLevel> l = LevelOf(o);
-    return !l || *l > level;
-  }
-
-  const ControlOutcome& Control(int k) {
-    if (k != controlled_) {
-      const Grid g = Scheme(k);
-      Board board;
-      for (int c = 0; c < kCells; ++c)
-        if (g[c]) board.Place(c, g[c], Origin::Given);
-      SchemeControl control;
-      control.control.useTrialPlan = options_.useTrialPlan;
-      control.control.useDetectorMemory = options_.useDetectorMemory;
-      control.control.pause = options_.pause;
-      outcome_ = ControlScheme(board, control);
-      controlled_ = k;
-      controls_ += 1;
-    }
-    return outcome_;
-  }
-
- private:
-  Grid solution_;
-  std::vector<Orbit> removed_;
-  const LevelOptions& options_;
-  int& controls_;
-  int controlled_ = -1;
-  ControlOutcome outcome_;
-};
+// The control of a scheme as Play runs it, with the generator's switches.
+ControlOutcome ControlOf(const std::array<int, 81>& g, const LevelOptions& options) {
+  Board board;
+  for (int c = 0; c < kCells; ++c)
+    if (g[c]) board.Place(c, g[c], Origin::Given);
+  SchemeControl control;
+  control.control.useTrialPlan = options.useTrialPlan;
+  control.control.useDetectorMemory = options.useDetectorMemory;
+  control.control.pause = options.pause;
+  control.order = options.order;
+  return ControlScheme(board, control);
+}
 
 }  // namespace
 
 LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOptions& options) {
   LevelScheme s;
+  // In the standard order the singles come before every other method.
+  const bool singlesFirst = options.singlesFirst && (options.order.empty() || options.order == StandardPriorityOrder());
   while (s.grids < options.maxGrids) {
     s.grids += 1;
     options.pause();
@@ -154,34 +119,53 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
     const int kind = Pick(random, 3);
     std::vector<Orbit> orbits = Orbits(kind);
     for (int i = static_cast<int>(orbits.size()) - 1; i > 0; --i) std::swap(orbits[i], orbits[Pick(random, i + 1)]);
-    // Every orbit whose removal keeps one solution, in that order.
+    // The orbits taken away in turn while the scheme keeps one solution,
+    // rated as it goes: a removal that takes the scheme above the level is
+    // backed off, and once the level is reached only removals that keep it
+    // there stay. The scheme is the last one rated at the level.
     Thinning thinning(solution, options);
-    std::vector<Orbit> removed;
-    for (const Orbit& o : orbits)
-      if (thinning.TryRemove(o)) removed.push_back(o);
-    Way way(solution, std::move(removed), options, s.controls);
-    // The last scheme must reach the level; then the point where the way
-    // passes it is found by halving: scheme lo is not above the level,
-    // scheme hi is.
-    const int n = way.Length();
-    int lo = 0, hi = n;
-    if (!way.Above(n, level)) {
-      lo = n;
-    } else {
-      while (hi - lo > 1) {
-        const int mid = (lo + hi) / 2;
-        if (way.Above(mid, level)) hi = mid;
-        else lo = mid;
+    bool reached = false, rated = true;
+    std::array<int, 81> best{};
+    ControlOutcome atLevel;
+    for (const Orbit& o : orbits) {
+      bool singles = false;
+      if (!thinning.TryRemove(o, singles)) continue;
+      // The singles alone finish it: Easy or Medium, whatever the control
+      // says. Above Medium that is below the level; at Medium it is rated
+      // once the singles stop finishing it, or at the end.
+      if (singles && singlesFirst && level >= SchemeLevel::Medium) {
+        rated = false;
+        continue;
+      }
+      s.controls += 1;
+      ControlOutcome outcome = ControlOf(thinning.Scheme(), options);
+      const std::optional<SchemeLevel> l = LevelOf(outcome);
+      if (!l || *l > level || (reached && *l < level)) {
+        thinning.PutBack(o);
+        continue;
+      }
+      rated = true;
+      if (*l == level) {
+        reached = true;
+        best = thinning.Scheme();
+        atLevel = std::move(outcome);
       }
     }
-    if (lo == 0) continue;
-    const std::optional<SchemeLevel> got = LevelOf(way.Control(lo));
-    if (got != level) continue;
+    if (!rated && level == SchemeLevel::Medium) {
+      s.controls += 1;
+      ControlOutcome outcome = ControlOf(thinning.Scheme(), options);
+      if (LevelOf(outcome) == level) {
+        reached = true;
+        best = thinning.Scheme();
+        atLevel = std::move(outcome);
+      }
+    }
+    if (!reached) continue;
     s.found = true;
     s.solution = solution;
-    s.givens = way.Scheme(lo);
+    for (int c = 0; c < kCells; ++c) s.givens[c] = static_cast<std::uint8_t>(best[c]);
     s.symmetry = kind;
-    s.outcome = way.Control(lo);
+    s.outcome = std::move(atLevel);
     return s;
   }
   return s;

@@ -1,9 +1,10 @@
 // Schemes of a chosen level: "New (create) of level" and `generate
 // --difficulty`. Instead of creating schemes until one happens to be rated
 // as asked, the generator aims at the level: a complete grid drawn at random,
-// its cells taken away in symmetric pairs for as long as the scheme keeps one
-// solution, and then the point along that way where the rating Play gives
-// reaches the level, found by halving.
+// its cells taken away in symmetric pairs, in a random order, for as long as
+// the scheme keeps one solution, rated by the control as it goes: a removal
+// that takes it above the level is backed off, and once the level is reached
+// only removals that keep it there stay.
 #pragma once
 
 #include <optional>
@@ -19,8 +20,7 @@ namespace tessora {
 enum class SchemeLevel { Easy, Medium, Difficult, Diabolic, DiabolicWithTrials };
 constexpr int kSchemeLevels = 5;
 
-// The level of a scheme as its control (Play's, the standard priority order)
-// rated it: Diabolic when the methods finished it, DiabolicWithTrials when the
+// The level of a scheme as its control (Play's) rated it: Diabolic when the methods finished it, DiabolicWithTrials when the
 // control needed a trial; nothing when the control did not finish it or the
 // scheme has more than one solution.
 std::optional<SchemeLevel> LevelOf(const ControlOutcome& outcome);
@@ -38,12 +38,18 @@ class SeededRandom : public Random {
 };
 
 struct LevelOptions {
-  // Schemes the singles solve are known to be Easy or Medium without their
-  // control (off only to check that this changes nothing).
+  // The priority order Play replays in (empty: the standard order).
+  PriorityOrder order;
+  // With the standard order, schemes the singles solve are known to be Easy
+  // or Medium without their control (off only to check that this changes
+  // nothing; at Medium it may change which scheme is kept, not its level).
   bool singlesFirst = true;
   // A removal is known to keep one solution when no solution differs from
   // the grid in the cells removed (off: the solutions are counted afresh).
   bool uniqueByDifference = true;
+  // A removal is known to keep one solution when the singles finish the
+  // scheme without the cells removed (off: the search decides).
+  bool uniqueBySingles = true;
   // The control's own switches.
   bool useTrialPlan = true;
   bool useDetectorMemory = true;

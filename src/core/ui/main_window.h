@@ -36,7 +36,8 @@ struct MainWindow {
   Control TempEr, TempCons;
   // Menus.
   Control mFile, mApri, mCrea, mAzzer, mSalva, mEspPdf, msp1, mChiudi;
-  // File > "New (create) of level" and its items mLiv(0)..mLiv(3), Easy to Diabolic.
+  // File > "New (create) of level" and its items mLiv(0)..mLiv(4), Easy to
+  // Diabolic, then "Diabolic, with trials".
   Control mCreaLiv;
   std::vector<Control> mLiv;
   // The Edit menu.
