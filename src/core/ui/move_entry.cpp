@@ -55,6 +55,8 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
     return;
   }
   if (shiftState != 0) return;
+  // With "Arrow Keys in Play" the arrows move the cursor in play too.
+  if (board.PlayPhase && w.mTastiera.checked && MoveCursorByArrow(keyCode)) return;
   const int cur = board.CurCell;
   CellLabel& cell = w.caN[cur];
   if (board.PlayPhase && board.OriginOf(cur) == Origin::Given) {
