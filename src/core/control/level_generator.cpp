@@ -1,6 +1,7 @@
 // Schemes of a chosen level (control/level_generator.h).
 #include "control/level_generator.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "control/solver.h"
@@ -66,6 +67,12 @@ class Thinning {
     return false;
   }
 
+  // Takes the orbit away again after PutBack, with no check.
+  void TakeAway(const Orbit& o) {
+    grid_[o.a] = 0;
+    if (o.b >= 0) grid_[o.b] = 0;
+  }
+
   void PutBack(const Orbit& o) {
     grid_[o.a] = solution_[o.a];
     if (o.b >= 0) grid_[o.b] = solution_[o.b];
@@ -102,6 +109,35 @@ ControlOutcome ControlOf(const std::array<int, 81>& g, const LevelOptions& optio
   return ControlScheme(board, control);
 }
 
+// The removal of `o` passed the level: one of the orbits taken away before
+// is put back in its place, in a random order, up to options.backOffs of
+// them; the first scheme that is then at the level stays (`outcome` its
+// control, `gone` its orbits). The scheme keeps one solution: it holds every
+// given of the one without `o`, which has one.
+bool BackOff(Thinning& thinning, const Orbit& o, std::vector<Orbit>& gone, SchemeLevel level, bool singlesFirst,
+             Random& random, const LevelOptions& options, int& controls, ControlOutcome& outcome) {
+  const int n = static_cast<int>(gone.size());
+  const int tries = std::min(n, options.backOffs);
+  for (int t = 0; t < tries; ++t) {
+    std::swap(gone[t], gone[t + Pick(random, n - t)]);
+    const Orbit back = gone[t];
+    thinning.PutBack(back);
+    // The singles finish it: Medium at most, below the level.
+    const bool below = singlesFirst && level >= SchemeLevel::Difficult && SinglesSolve(thinning.Scheme());
+    if (!below) {
+      controls += 1;
+      ControlOutcome tried = ControlOf(thinning.Scheme(), options);
+      if (LevelOf(tried) == level) {
+        outcome = std::move(tried);
+        gone[t] = o;
+        return true;
+      }
+    }
+    thinning.TakeAway(back);
+  }
+  return false;
+}
+
 }  // namespace
 
 LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOptions& options) {
@@ -127,6 +163,7 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
     bool reached = false, rated = true;
     std::array<int, 81> best{};
     ControlOutcome atLevel;
+    std::vector<Orbit> gone;  // the orbits taken away and kept so far
     for (const Orbit& o : orbits) {
       bool singles = false;
       if (!thinning.TryRemove(o, singles)) continue;
@@ -135,16 +172,25 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
       // once the singles stop finishing it, or at the end.
       if (singles && singlesFirst && level >= SchemeLevel::Medium) {
         rated = false;
+        gone.push_back(o);
         continue;
       }
       s.controls += 1;
       ControlOutcome outcome = ControlOf(thinning.Scheme(), options);
       const std::optional<SchemeLevel> l = LevelOf(outcome);
-      if (!l || *l > level || (reached && *l < level)) {
+      const bool passed = !l || *l > level;
+      if (passed && !reached && BackOff(thinning, o, gone, level, singlesFirst, random, options, s.controls, outcome)) {
+        reached = rated = true;
+        best = thinning.Scheme();
+        atLevel = std::move(outcome);
+        continue;
+      }
+      if (passed || (reached && *l < level)) {
         thinning.PutBack(o);
         continue;
       }
       rated = true;
+      gone.push_back(o);
       if (*l == level) {
         reached = true;
         best = thinning.Scheme();

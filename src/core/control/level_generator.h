@@ -3,8 +3,10 @@
 // as asked, the generator aims at the level: a complete grid drawn at random,
 // its cells taken away in symmetric pairs, in a random order, for as long as
 // the scheme keeps one solution, rated by the control as it goes: a removal
-// that takes it above the level is backed off, and once the level is reached
-// only removals that keep it there stay.
+// that takes it above the level is backed off (another cell taken away
+// before is put back in its place when that gives the level, else the
+// removal is undone), and once the level is reached only removals that keep
+// it there stay.
 #pragma once
 
 #include <optional>
@@ -53,6 +55,9 @@ struct LevelOptions {
   // The control's own switches.
   bool useTrialPlan = true;
   bool useDetectorMemory = true;
+  // When a removal passes the level, the orbits taken away before that are
+  // put back in its place, one at a time, at most this many.
+  int backOffs = 12;
   // Complete grids drawn before the generator gives up.
   int maxGrids = 100000;
   // Once per grid drawn, and where the control's scans pause.
