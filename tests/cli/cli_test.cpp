@@ -451,14 +451,49 @@ TEST(CliGenerate, DifficultyOnDemand) {
   for (std::string line; std::getline(lines, line); ++n) {
     const auto j = nlohmann::json::parse(line);
     EXPECT_EQ(j["difficulty"], "Difficult") << line;
-    EXPECT_GE(j["creations"].get<int>(), 1);
+    EXPECT_GE(j["grids"].get<int>(), 1);
+    EXPECT_EQ(j["trials"].get<int>(), 0);
+    EXPECT_EQ(j["name"].get<std::string>().substr(0, 6), n == 0 ? "Dif001" : "Dif002");
   }
   EXPECT_EQ(n, 2);
-  for (const char* bad : {"generate --difficulty hard", "generate --difficulty easy --batch /no/such/folder"}) {
+  for (const char* bad : {"generate --difficulty hard", "generate --difficulty easy --batch /no/such/folder",
+                          "generate --difficulty difficult --trials", "generate --trials", "generate --plain",
+                          "generate --seed 3", "generate --difficulty easy --seed x"}) {
     const CliRun b = Cli(bad, "");
     EXPECT_EQ(b.status, 2) << bad;
     EXPECT_FALSE(b.err.empty()) << bad;
   }
+}
+
+// --trials: Diabolic schemes the control finishes only with a trial. A seed
+// repeats the same schemes, and --plain (the speed-ups off) makes the same ones.
+TEST(CliGenerate, TrialsSeedAndPlain) {
+  auto puzzles = [](const std::string& out, std::vector<int>* trials = nullptr) {
+    std::vector<std::string> v;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+      const auto j = nlohmann::json::parse(line);
+      v.push_back(j["puzzle"].get<std::string>() + " " + j["difficulty"].get<std::string>());
+      if (trials) trials->push_back(j["trials"].get<int>());
+    }
+    return v;
+  };
+  std::vector<int> trials;
+  const CliRun t = Cli("generate --difficulty diabolic --trials -n 3 --seed 7 --json", "");
+  ASSERT_EQ(t.status, 0) << t.err;
+  const auto withTrials = puzzles(t.out, &trials);
+  ASSERT_EQ(withTrials.size(), 3u);
+  for (std::size_t i = 0; i < trials.size(); ++i) {
+    EXPECT_GT(trials[i], 0) << withTrials[i];
+    EXPECT_TRUE(Has(withTrials[i], " Diabolic")) << withTrials[i];
+  }
+  EXPECT_EQ(puzzles(Cli("generate --difficulty diabolic --trials -n 3 --seed 7 --json", "").out), withTrials);
+  EXPECT_EQ(puzzles(Cli("generate --difficulty diabolic --trials -n 3 --seed 7 --json --plain", "").out),
+            withTrials);
+  const CliRun text = Cli("generate --difficulty diabolic --trials --seed 7", "");
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_TRUE(Has(text.out, "Dia001Cr0")) << text.out;
+  EXPECT_TRUE(Has(text.out, " trial")) << text.out;
 }
 
 TEST(CliSession, ClipboardTextWithLineBreaksIsPastedAndDumped) {
