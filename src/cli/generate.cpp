@@ -2,9 +2,11 @@
 // with --difficulty, or the F11 batch into a folder.
 #include "generate.h"
 
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 #include <random>
@@ -36,12 +38,11 @@ class ClockRandom : public Random {
 // control played on it once it is made.
 struct Created {
   CreatedScheme scheme;
-  bool rated = false;
-  Rating rating = Rating::Easy;
+  // None when the control does not finish it.
+  std::optional<Rating> rating;
 
   std::string Name(int number) const {
-    return CreatedSchemeName(rated ? RatingText(rating) : "??", number, scheme.solution.seedIndex,
-                             scheme.solution.symmetry);
+    return CreatedSchemeName(rating, number, scheme.solution.seedIndex, scheme.solution.symmetry);
   }
 };
 
@@ -52,8 +53,7 @@ Created CreateAndRate(Random& random) {
   for (int i = 0; i < kCells; ++i)
     if (c.scheme.givens[i]) board.Place(i, c.scheme.givens[i], Origin::Given);
   const ControlOutcome shown = ControlScheme(board);
-  c.rated = shown.result == ControlResult::Solved;
-  c.rating = shown.rating;
+  if (shown.result == ControlResult::Solved) c.rating = shown.rating;
   return c;
 }
 
@@ -75,7 +75,7 @@ int Batch(Random& random, const std::string& folder) {
       ++creations;
       ++number;
       c = CreateAndRate(random);
-    } while (c.rated && c.rating == Rating::Easy);
+    } while (c.rating == Rating::Easy);
     std::array<std::string, kSchemeRows> rows{};
     for (int r = 0; r < 9; ++r)
       for (int col = 0; col < 9; ++col) {
@@ -119,12 +119,14 @@ int Generate(const std::vector<std::string>& args) {
     std::cerr << "tessora-cli generate: -n needs a positive number\n";
     return 2;
   }
-  int level = -1;  // --difficulty: 0 easy .. 3 diabolic
+  std::optional<Rating> level;  // --difficulty: the rating's word in small letters
   if (parsed.Has("--difficulty")) {
-    static const char* const kLevels[] = {"easy", "medium", "difficult", "diabolic"};
-    for (int k = 0; k < 4; ++k)
-      if (parsed.Value("--difficulty") == kLevels[k]) level = k;
-    if (level < 0) {
+    for (Rating r : kRatings) {
+      std::string word = RatingWord(r);
+      for (char& ch : word) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+      if (parsed.Value("--difficulty") == word) level = r;
+    }
+    if (!level) {
       std::cerr << "tessora-cli generate: --difficulty needs easy, medium, difficult or diabolic\n";
       return 2;
     }
@@ -134,7 +136,7 @@ int Generate(const std::vector<std::string>& args) {
     std::cerr << "tessora-cli generate: --batch needs a folder\n";
     return 2;
   }
-  if (!batchDir.empty() && level >= 0) {
+  if (!batchDir.empty() && level) {
     std::cerr << "tessora-cli generate: --batch and --difficulty do not go together\n";
     return 2;
   }
@@ -163,7 +165,7 @@ int Generate(const std::vector<std::string>& args) {
       }
       ++attempts;
       c = CreateAndRate(random);
-    } while (level >= 0 && !(c.rated && c.rating == static_cast<Rating>(level)));
+    } while (level && c.rating != level);
     ++number;
     auto micros =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count();
@@ -174,7 +176,7 @@ int Generate(const std::vector<std::string>& args) {
       givens += v != 0;
     }
     const std::string name = c.Name(number);
-    const std::string difficulty = c.rated ? Trim(RatingText(c.rating)) : "??";
+    const std::string difficulty = c.rating ? RatingWord(*c.rating) : "??";
     const int seed = c.scheme.solution.seedIndex, symmetry = c.scheme.solution.symmetry;
     if (json) {
       nlohmann::ordered_json j;
@@ -185,12 +187,12 @@ int Generate(const std::vector<std::string>& args) {
       j["seed"] = seed;
       j["symmetry"] = symmetry;
       j["micros"] = micros;
-      if (level >= 0) j["creations"] = attempts;
+      if (level) j["creations"] = attempts;
       std::cout << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     } else {
       std::cout << name << "  " << puzzle << "  " << givens << " givens  " << difficulty << "  seed " << seed
                 << "  symmetry " << symmetry << "  " << micros << " us";
-      if (level >= 0) std::cout << "  " << attempts << (attempts == 1 ? " creation" : " creations");
+      if (level) std::cout << "  " << attempts << (attempts == 1 ? " creation" : " creations");
       std::cout << "\n";
     }
     if (!std::cout) return 1;  // the output cannot be written (reported by the caller): no use going on

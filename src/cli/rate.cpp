@@ -163,7 +163,7 @@ Outcome RunOne(const std::string& grid, bool withScore) {
       break;
     case ControlResult::Solved:
       o.result = "solved";
-      o.difficulty = Trim(RatingText(c.rating));
+      o.difficulty = RatingWord(c.rating);
       if (withScore) o.score = ScoreJson(SchemeScore(c.replay.methodUse, c.FirstTrial()));
       o.suggestions = c.suggestions;
       o.solution.reserve(kCells);
@@ -317,7 +317,7 @@ int Rate(const std::vector<std::string>& args) {
     s << n << " puzzles:";
     for (const char* r : {"solved", "failed", "invalid"}) s << " " << byResult[r] << " " << r << ",";
     s << " " << withTrials << " with trials;";
-    for (const char* d : {"Easy", "Medium", "Difficult", "Diabolic"}) s << " " << byDifficulty[d] << " " << d;
+    for (Rating r : kRatings) s << " " << byDifficulty[RatingWord(r)] << " " << RatingWord(r);
     char rate[64];
     std::snprintf(rate, sizeof rate, "; %.1f puzzles/s", seconds > 0 ? n / seconds : 0.0);
     std::cout << s.str() << rate << "\n";

@@ -291,7 +291,7 @@ TEST(CreateOfLevel, EachLevelRatesAtThatLevelWithOneSolution) {
     Form1& f = h.form;
     ASSERT_TRUE(f.Click("mLiv(" + std::to_string(level) + ")"));
     EXPECT_TRUE(h.platform.messages.empty());
-    EXPECT_EQ(f.control.Difficulty, kWords[level]);
+    EXPECT_EQ(DifficultyText(f.control.Difficulty), kWords[level]);
     EXPECT_EQ(f.files.SchemeFile.substr(0, 3), std::string(kWords[level]).substr(1, 3));
     EXPECT_EQ(f.files.SchemeFile.substr(3, 3), "001");  // numbered as the only scheme created
     EXPECT_TRUE(f.board.PlayPhase);

@@ -458,7 +458,7 @@ TEST(PrintArrangement, AFinishedGameIsNotInvitedToPlayOn) {
   for (int c = 0; c < kCells; ++c)
     if (!h.form.Filled(c)) {
       h.form.caN_Click(c);
-      h.form.KeyDown(h.form.board.Solution[c][0], 0);
+      h.form.KeyDown(h.form.board.Solution.Text(c)[0], 0);
     }
   ASSERT_EQ(h.form.board.FilledCount, kCells);
   h.form.Click("mCreaDoc");

@@ -139,7 +139,7 @@ void Form1::BatchCreate() {
       ++creations;
       Azzera_Click();
       mCrea_click();
-    } while (control.Difficulty == " Easy");
+    } while (control.Difficulty == Rating::Easy);
     std::array<std::string, kSchemeRows> rows{};
     for (int r = 0; r < 9; ++r) rows[r] = gen.WorkGrid[r];
     const std::string bytes = FormatSud(rows, 9);

@@ -109,8 +109,8 @@ void Form1::Azzera_Click() {
   w.caN[0].back = board.CursorBack;
   // 12.
   board.Can.fill(CandText());
-  for (auto* texts : {&board.Solution, &board.TrialSolution})
-    for (std::string& t : *texts) t.clear();
+  board.Solution.Clear();
+  board.TrialSolution.Clear();
   for (auto* rows : {&files.SchemeLines, &files.SchemeLines2, &files.FlashLines})
     for (std::string& t : *rows) t.clear();
   control.SavedMethodUse.fill(0);
@@ -160,7 +160,7 @@ void Form1::Azzera_Click() {
   control.CandidatesReady = false;
   control.TrialCount = 0;
   advice.AdviceGiven = false;
-  control.Difficulty = "??";
+  control.Difficulty.reset();
   methods.SuggestionCount = 0;
   control.SavedSuggestions = 0;
   control.TrialMode = false;

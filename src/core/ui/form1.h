@@ -108,6 +108,24 @@ class Form1 {
   // once after "Initial Data" on the empty board, leaving the window as a
   // click on each given's cell and its digit keyed in leave it.
   void EnterGivens(const std::string& grid);
+  // The parts of a key press, in the order Form_KeyDown takes them.
+  // ESC: the tints and marks go, a trial view starts again; true when it
+  // ended a candidate correction (the key goes no further).
+  bool EscapeTidiesBoard();
+  // Whether the current cell takes a key now (the user is told why not
+  // where there is something to tell).
+  bool CurrentCellTakesKeys(int shiftState);
+  // Delete: the value leaves the cell; in play the control runs again.
+  void DeleteValue(int cell);
+  void MoveCursorByArrow(int keyCode);
+  // A digit keyed into a cell: judged in play (AcceptMove), written and
+  // propagated. False when it was refused or led to a contradiction.
+  bool KeyDigit(int cell, int digit);
+  // The judgement of a move in play (JudgeMove) told on the blackboard, with
+  // the error's light and count or the flash of a trial move.
+  bool AcceptMove(int cell, int digit);
+  void TidyAfterKey();
+  void AdvanceCursor();
 
   // ---- candidate correction ------------------------------------------------
   void caN_MouseDown(int cell, int button, int shiftState);
