@@ -2,6 +2,7 @@
 // every event handler as a member function on it. Nothing here knows Qt.
 #pragma once
 
+#include "util/product.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,8 +25,6 @@ class DetectorMemory;
 // The ink that shows a value's origin.
 Colour InkOf(Origin origin);
 
-inline const std::string kProductTitle = "Tessora";
-inline const std::string kVersion = "2.2";
 
 // Key codes of the window's key-down event.
 namespace key {

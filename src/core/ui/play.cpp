@@ -221,10 +221,7 @@ void Form1::LeaveDataAfterContradiction() {
 void Form1::ReportFailure() {
   w.BoardClear();
   for (const std::string& line : FailureReport()) w.BoardAdd(line);
-  MsgBox("The Control has failed: if you asked the program\r\n"
-         "to create Scheme, submit a new request,\r\n"
-         "if, instead, the Scheme comes from other\r\n"
-         "sources, please check the Values you keyed in.");
+  MsgBox(kControlFailedMessage);
   KeepSchemeAfterFailure();
 }
 
