@@ -7,6 +7,7 @@
 file(GLOB_RECURSE engine_files
   ${SOURCE_DIR}/board/* ${SOURCE_DIR}/methods/* ${SOURCE_DIR}/control/* ${SOURCE_DIR}/util/*
   ${SOURCE_DIR}/files/scheme_format.* ${SOURCE_DIR}/files/puzzle_text.* ${SOURCE_DIR}/files/print_document.*
+  ${SOURCE_DIR}/files/board_image.* ${SOURCE_DIR}/files/game_format.* ${SOURCE_DIR}/files/user_data.*
   ${SOURCE_DIR}/advice/trial_all.* ${SOURCE_DIR}/advice/trial_pairs.* ${SOURCE_DIR}/advice/trial_texts.*
   ${SOURCE_DIR}/advice/explanations.* ${SOURCE_DIR}/files/scheme_sheet.*
   ${CLI_DIR}/rate.* ${CLI_DIR}/generate.* ${CLI_DIR}/print.* ${CLI_DIR}/options.*)

@@ -1,7 +1,9 @@
 #include "app_setup.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QStyle>
+#include <QStyleOption>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QToolTip>
@@ -43,6 +45,37 @@ class WindowStyle : public QProxyStyle {
       default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+  }
+
+  // The control that has the keyboard (reached with Tab) shows it plainly:
+  // a frame two pixels wide in the highlight colour round a button, and the
+  // same round the caption of an option.
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !KeyboardFocus(option)) return;
+    FocusFrame(painter, option->rect.adjusted(2, 2, -2, -2), option->palette);
+  }
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_FrameFocusRect) {
+      FocusFrame(painter, option->rect, option->palette);
+      return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+
+ private:
+  static bool KeyboardFocus(const QStyleOption* option) {
+    return (option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange);
+  }
+  static void FocusFrame(QPainter* painter, const QRect& r, const QPalette& palette) {
+    painter->save();
+    const int width = Scaled(2);
+    painter->setPen(QPen(palette.color(QPalette::Highlight), width));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(r).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
+    painter->restore();
   }
 };
 

@@ -212,6 +212,25 @@ Surface::Surface(MainView* view, QWidget* parent) : QWidget(parent), view_(view)
   setObjectName(QStringLiteral("Form1"));
 }
 
+Stage::Stage(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("stage"));
+  setAutoFillBackground(true);
+}
+
+void Stage::Centre() {
+  if (!surface_) return;
+  surface_->move(std::max(0, (width() - surface_->width()) / 2), std::max(0, (height() - surface_->height()) / 2));
+}
+
+QSize Stage::sizeHint() const { return surface_ ? surface_->size() : QWidget::sizeHint(); }
+
+QSize Stage::minimumSizeHint() const { return smallest; }
+
+void Stage::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  Centre();
+}
+
 void Surface::mouseMoveEvent(QMouseEvent* e) {
   const QPoint at = e->position().toPoint();
   view_->SurfaceMouseMove(ButtonMask(e->buttons()), ShiftMask(e->modifiers()), Twips(at.x()), Twips(at.y()));

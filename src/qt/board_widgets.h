@@ -91,7 +91,8 @@ class Overlay : public QWidget {
 };
 
 // The window's client area: the parent of every control; the mouse moving
-// over it (outside the controls) is the window's own mouse-move event.
+// over it (outside the controls) is the window's own mouse-move event. It
+// holds the keyboard focus for the board: the keys it gets go to the core.
 class Surface : public QWidget {
  public:
   Surface(MainView* view, QWidget* parent);
@@ -101,6 +102,26 @@ class Surface : public QWidget {
 
  private:
   MainView* view_;
+};
+
+// The main window's central area: the surface at the size of its scale,
+// centred when the window is larger than it.
+class Stage : public QWidget {
+ public:
+  explicit Stage(QWidget* parent);
+  void SetSurface(QWidget* surface) { surface_ = surface; }
+  // The surface centred again (after its size changed).
+  void Centre();
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+  // The size of the surface at the smallest scale, the least room the window gives it.
+  QSize smallest;
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  QWidget* surface_ = nullptr;
 };
 
 }  // namespace tessora::qt

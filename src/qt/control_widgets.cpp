@@ -335,7 +335,11 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
   p.drawRect(box.translated(1, 1));
   if (caption_.isEmpty()) return;
   const int textWidth = fm.horizontalAdvance(caption_);
-  const QRect text(Scaled(7), 0, textWidth + Scaled(4), fm.height());
+  // The caption sits a little in from the left; where the font, rounded at
+  // the window's scale, makes it too wide for that, it moves left so that it
+  // still ends inside the frame.
+  const int room = box.width() - Scaled(4) - textWidth - Scaled(4);
+  const QRect text(std::clamp(room, Scaled(1), Scaled(7)), 0, textWidth + Scaled(4), fm.height());
   p.fillRect(text, palette().color(QPalette::Window));
   p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   p.drawText(text, Qt::AlignCenter, caption_);

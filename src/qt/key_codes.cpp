@@ -46,6 +46,12 @@ int KeyCode(const QKeyEvent& event) {
   if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
   if (event.modifiers() & Qt::ShiftModifier)
     if (int d = ShiftedDigit(key)) return d;
+  // With Ctrl, "+" (or "=", its key unshifted) and "-" step the zoom; alone
+  // they stay keys the window does not know, as they always were.
+  if (event.modifiers() & Qt::ControlModifier) {
+    if (key == Qt::Key_Plus || key == Qt::Key_Equal) return 187;
+    if (key == Qt::Key_Minus || key == Qt::Key_Underscore) return 189;
+  }
   switch (key) {
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab:

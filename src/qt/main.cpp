@@ -1,7 +1,7 @@
 // tessora: the Sudoku tutor's window. The core holds the logic and the
 // window's state; this program draws it and forwards the events.
 //
-//   tessora [FILE] [--script FILE] [--screenshot FILE.png [--delay MS] [--window NAME]]
+//   tessora [FILE] [--script FILE] [--screenshot FILE.png [--delay MS] [--window NAME] [--size WxH]]
 //
 // FILE is a scheme (.sud or .ss) opened as Open would. --script runs a
 // session script (the commands of tessora-cli session) on the window before
@@ -11,8 +11,10 @@
 // dialog to FILE-form3.png, the information window to FILE-form4.png, the
 // guide to FILE-guide.png) and ends the program; with --window start or
 // closing it saves the start-up or the closing window instead, over a
-// desktop colour. Script and screenshot runs skip the start-up window and
-// neither read nor keep the zoom of earlier runs.
+// desktop colour; --size resizes the main window first (its scale follows).
+// Script and screenshot runs skip the start-up window and neither read nor
+// keep the user's settings and data (the zoom, the recent files, the game
+// kept between runs) unless the script's own `start` asks for the start path.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -48,8 +50,19 @@ QString Beside(const QString& out, const char* suffix) {
   return path;
 }
 
+// "WIDTHxHEIGHT" in pixels, each from 1 to 10000; an empty size otherwise.
+QSize WindowSize(const QString& text) {
+  const QStringList parts = text.split(QLatin1Char('x'));
+  if (parts.size() != 2) return {};
+  bool okW = false, okH = false;
+  const int w = parts[0].toInt(&okW), h = parts[1].toInt(&okH);
+  if (!okW || !okH || w < 1 || h < 1 || w > 10000 || h > 10000) return {};
+  return QSize(w, h);
+}
+
 // Arguments of our own that cannot run: a message and status 2, else 0.
-int ArgumentError(const QCommandLineParser& parser, const QCommandLineOption& windowOption) {
+int ArgumentError(const QCommandLineParser& parser, const QCommandLineOption& windowOption,
+                  const QCommandLineOption& sizeOption) {
   if (parser.positionalArguments().size() > 1) {
     std::cerr << "tessora: one scheme file at a time\n";
     return 2;
@@ -58,6 +71,10 @@ int ArgumentError(const QCommandLineParser& parser, const QCommandLineOption& wi
   if (shotWindow != QLatin1String("main") && shotWindow != QLatin1String("start") &&
       shotWindow != QLatin1String("closing")) {
     std::cerr << "tessora: --window takes main, start or closing\n";
+    return 2;
+  }
+  if (parser.isSet(sizeOption) && WindowSize(parser.value(sizeOption)).isEmpty()) {
+    std::cerr << "tessora: --size takes WIDTHxHEIGHT in pixels, such as 640x480\n";
     return 2;
   }
   return 0;
@@ -89,7 +106,11 @@ int main(int argc, char** argv) {
                                         QStringLiteral("The window of the screenshot: main (default), start or "
                                                        "closing."),
                                         QStringLiteral("NAME"), QStringLiteral("main"));
-  parser.addOptions({scriptOption, shotOption, delayOption, windowOption});
+  const QCommandLineOption sizeOption(QStringLiteral("size"),
+                                      QStringLiteral("Resizes the main window before the screenshot; its scale "
+                                                     "follows the size."),
+                                      QStringLiteral("WxH"));
+  parser.addOptions({scriptOption, shotOption, delayOption, windowOption, sizeOption});
 
   // --help, --version and arguments of our own that cannot run are answered
   // before the window system starts: they need no display. Options the parser
@@ -103,7 +124,7 @@ int main(int argc, char** argv) {
         QCoreApplication core(argc, argv);
         parser.process(core);  // prints the help or the version and ends with status 0
       }
-      if (const int status = ArgumentError(parser, windowOption)) return status;
+      if (const int status = ArgumentError(parser, windowOption, sizeOption)) return status;
     }
   }
 
@@ -112,7 +133,7 @@ int main(int argc, char** argv) {
   tessora::qt::SetUpApplication(app);
   app.setWindowIcon(ProgramIcon());
   parser.process(app);
-  if (const int status = ArgumentError(parser, windowOption)) return status;
+  if (const int status = ArgumentError(parser, windowOption, sizeOption)) return status;
 
   const QStringList files = parser.positionalArguments();
   const QString shotWindow = parser.value(windowOption);
@@ -176,6 +197,7 @@ int main(int argc, char** argv) {
     program.Start();
   } else {
     program.Start();
+    if (parser.isSet(sizeOption)) view.resize(WindowSize(parser.value(sizeOption)));
   }
 
   if (parser.isSet(shotOption)) {

@@ -1,6 +1,7 @@
 #include "main_view.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,10 +13,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <map>
 #include <set>
 
 #include "about_dialog.h"
+#include "accessible.h"
 #include "app_setup.h"
 #include "board_widgets.h"
 #include "key_codes.h"
@@ -23,6 +26,7 @@
 #include "qt_platform.h"
 #include "style.h"
 #include "ui/form1.h"
+#include "ui/zoom.h"
 
 namespace tessora::qt {
 
@@ -32,6 +36,25 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Buttons that act while held down: pressed and released, never clicked.
 const std::set<std::string> kHeldButtons = {"Cons1", "Cons2", "Cons3", "Sugge3b", "Sugge3c", "Sugge3d"};
+
+// The controls Tab reaches after the board, in this order (a disabled or
+// hidden one is passed over).
+const char* const kTabOrder[] = {"Apri",    "DatIniz", "Gioca",   "Salva",   "Azzera", "Sugge0",   "Sugge1",
+                                 "Sugge2",  "Sugge3a", "Sugge3b", "Sugge3c", "Sugge3d", "Sugge6",  "Sugge8",
+                                 "Cons1",   "Cons2",   "Cons3",   "Applica", "VaiTenta", "AppTenta", "ListCons"};
+
+bool TakesFocus(const Control& c) {
+  switch (c.kind) {
+    case Kind::Button:
+    case Kind::Option:
+    case Kind::Combo:
+      return true;
+    case Kind::ListBox:
+      return c.name == "ListCons";  // the blackboard, for a screen reader to read
+    default:
+      return false;
+  }
+}
 
 // The letter of each menu and menu item that Alt (in the menu bar) or the
 // letter alone (in an open menu) chooses; unique within its menu.
@@ -45,6 +68,8 @@ const std::map<std::string, char> kMnemonics = {
     {"mUsaSS", 'S'},    {"mAiuto", 'H'},    {"mGuida", 'G'},    {"mRapida", 'Q'},     {"mInfo", 'A'},
     {"mCreaLiv", 'l'},  {"mLiv(0)", 'E'},   {"mLiv(1)", 'M'},   {"mLiv(2)", 'D'},     {"mLiv(3)", 'b'},
     {"mModifica", 'E'}, {"mCopia", 'C'},    {"mIncolla", 'P'},  {"mAnnulla", 'U'},
+    {"mRecenti", 'R'},  {"mRec(0)", '1'},   {"mRec(1)", '2'},   {"mRec(2)", '3'},     {"mRec(3)", '4'},
+    {"mRec(4)", '5'},   {"mRec(5)", '6'},   {"mRec(6)", '7'},   {"mRec(7)", '8'},     {"mTastiera", 'K'},
 };
 
 QString MenuText(const Control& c) {
@@ -63,10 +88,17 @@ QString MenuText(const Control& c) {
 MainView::MainView(Form1& form, QtPlatform& platform) : form_(form), platform_(platform) {
   setObjectName(QStringLiteral("MainView"));
   drawnZoom_ = form_.w.zoom;
+  drawnArrowKeys_ = form_.w.mTastiera.checked;
   ApplyZoomToApplication(drawnZoom_);
-  surface_ = new tessora::qt::Surface(this, this);
+  InstallAccessibleRoles();
+  stage_ = new Stage(this);
+  surface_ = new tessora::qt::Surface(this, stage_);
   surface_->setFixedSize(Px(form_.w.width), Px(form_.w.height));
-  setCentralWidget(surface_);
+  // The board has the keyboard until Tab moves it to a button; a click on it takes it back.
+  surface_->setFocusPolicy(Qt::StrongFocus);
+  stage_->SetSurface(surface_);
+  stage_->smallest = QSize((form_.w.width * Form1::kMinZoom + 750) / 1500, (form_.w.height * Form1::kMinZoom + 750) / 1500);
+  setCentralWidget(stage_);
 
   BuildControls();
   for (int i = 0; i < kCells; ++i) cells_[i] = new CellWidget(this, i, surface_);
@@ -78,8 +110,12 @@ MainView::MainView(Form1& form, QtPlatform& platform) : form_(form), platform_(p
   platform_.onRedraw = [this] { Sync(); };
   platform_.onTick = [this](const std::string& name) {
     if (form_.unloaded) return;
+    // A tick may come while a handler lets events run: the game is kept
+    // once the outermost event is over.
+    const bool outermost = depth_ == 0;
     ++depth_;
     form_.Tick(name);
+    if (outermost) form_.KeepGame();
     --depth_;
     Sync();
   };
@@ -90,8 +126,11 @@ MainView::MainView(Form1& form, QtPlatform& platform) : form_(form), platform_(p
   };
   qApp->installEventFilter(this);
 
+  SetTabOrder();
   Sync();
-  setFixedSize(sizeHint());
+  if (layout()) layout()->activate();
+  resize(sizeHint());
+  surface_->setFocus();
 }
 
 MainView::~MainView() {
@@ -113,7 +152,9 @@ void MainView::BuildControls() {
     slot.name = c->name;
     slot.widget = CreateControlWidget(*c, surface_);
     if (slot.widget) {
-      slot.widget->setFocusPolicy(Qt::NoFocus);
+      // Buttons, options, the digit chooser and the blackboard take the
+      // keyboard from Tab (never from a click: a click leaves it with the board).
+      slot.widget->setFocusPolicy(TakesFocus(*c) ? Qt::TabFocus : Qt::NoFocus);
       widgetsByName_[c->name] = slot.widget;
       WireControl(*c, slot.widget);
     }
@@ -123,6 +164,16 @@ void MainView::BuildControls() {
     if (!slot.widget || c->parent.empty()) continue;
     auto it = widgetsByName_.find(c->parent);
     if (it != widgetsByName_.end()) slot.widget->setParent(it->second);
+  }
+}
+
+void MainView::SetTabOrder() {
+  QWidget* previous = surface_;
+  for (const char* name : kTabOrder) {
+    QWidget* next = ControlWidget(name);
+    if (!next) continue;
+    QWidget::setTabOrder(previous, next);
+    previous = next;
   }
 }
 
@@ -178,6 +229,9 @@ void MainView::BuildMenus() {
       m->setObjectName(Q(name));
       menus_[name] = m;
       action = m->menuAction();
+      // The recent files are looked at again as the File menu opens: one gone since is greyed.
+      if (c == &form_.w.mFile)
+        connect(m, &QMenu::aboutToShow, this, [this] { Forward([this] { form_.ShowRecentFiles(); }); });
     } else {
       auto it = menus_.find(c->parent);
       if (it == menus_.end()) continue;
@@ -217,6 +271,12 @@ void MainView::Sync() {
     ApplyControl(slot, *c);
   }
   for (int i = 0; i < kCells; ++i) cells_[i]->Apply(w.caN[i]);
+  // A held button shows pressed while its key or the mouse holds it.
+  for (const auto& [widget, name] : heldButtons_) {
+    auto* button = static_cast<QPushButton*>(widget);
+    const bool down = form_.heldButton == name;
+    if (button->isDown() != down && (down || name != heldNow_)) button->setDown(down);
+  }
 
   const std::size_t widgetsBefore = ri_.size() + co_.size();
   SyncArray(ri_, w.ri, surface_);
@@ -239,11 +299,35 @@ void MainView::Sync() {
   SyncMenus();
   SyncForm3();
   SyncForm4();
+  SyncAccessible();
   syncing_ = false;
   if (w.zoom != drawnZoom_) {
     drawnZoom_ = w.zoom;
     ApplyZoom();
     if (onZoomChanged) onZoomChanged(w.zoom);
+  }
+  if (w.mTastiera.checked != drawnArrowKeys_) {
+    drawnArrowKeys_ = w.mTastiera.checked;
+    if (onOptionsChanged) onOptionsChanged();
+  }
+}
+
+void MainView::SyncAccessible() {
+  for (auto& [c, slot] : controls_) SetAccessible(slot.widget, ControlAccessible(form_, *c));
+  const std::pair<std::vector<ControlSlot>*, std::vector<Control>*> arrays[] = {
+      {&ri_, &form_.w.ri}, {&co_, &form_.w.co}, {&cM_, &form_.w.cM}, {&cv1_, &form_.w.cv1}};
+  for (const auto& [drawn, controls] : arrays)
+    for (std::size_t i = 0; i < drawn->size() && i < controls->size(); ++i)
+      SetAccessible((*drawn)[i].widget, ControlAccessible(form_, (*controls)[i]));
+  for (int i = 0; i < kCells; ++i) SetAccessible(cells_[i], CellAccessible(form_, i));
+  // The cursor cell is where the board's keyboard focus is, for a screen reader.
+  const int cursor = form_.board.CurCell;
+  if (cursor != drawnCursor_) {
+    drawnCursor_ = cursor;
+    if (QAccessible::isActive() && surface_->hasFocus() && cursor >= 0 && cursor < kCells) {
+      QAccessibleEvent focus(cells_[cursor], QAccessible::Focus);
+      QAccessible::updateAccessibility(&focus);
+    }
   }
 }
 
@@ -268,8 +352,39 @@ void MainView::ApplyZoom() {
   syncing_ = wasSyncing;
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  stage_->updateGeometry();
+  stage_->Centre();
   if (layout()) layout()->activate();
-  setFixedSize(sizeHint());
+  // A scale chosen (View > Zoom, the zoom's keys) sizes the window to it; a
+  // scale that follows the window's size leaves the window as it is.
+  if (!fitting_) resize(sizeHint());
+}
+
+void MainView::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (fitPending_ || !isVisible()) return;
+  fitPending_ = true;
+  // Once the resizing settles: a drag sends many sizes, the last one counts.
+  QTimer::singleShot(0, this, [this] {
+    fitPending_ = false;
+    FitToWindow();
+  });
+}
+
+void MainView::FitToWindow() {
+  if (form_.unloaded || depth_ > 0) return;
+  // The room the window gives the board and its panels, the menu bar above
+  // them growing with the scale as they do.
+  const int zoom = form_.w.zoom;
+  const int menu = menuBar()->isVisible() ? menuBar()->height() : 0;
+  const QSize room = stage_->size();
+  const bool fits = surface_->width() <= room.width() && surface_->height() <= room.height();
+  const int fit = FitZoom(room.width(), room.height() + menu, form_.w.width, form_.w.height, menu * 100 / zoom,
+                          Form1::kMinZoom, Form1::kMaxZoom);
+  if (fit == zoom || (fits && fit < zoom)) return;
+  fitting_ = true;
+  Forward([this, fit] { form_.ZoomTo(fit); });
+  fitting_ = false;
 }
 
 void MainView::SyncForm4() {
@@ -359,6 +474,8 @@ void MainView::Forward(const std::function<void()>& handler) {
   if (depth_ > 0 || form_.unloaded) return;
   ++depth_;
   handler();
+  // After every event the game in progress is kept (once the start path ran).
+  form_.KeepGame();
   --depth_;
   Sync();
 }
@@ -399,6 +516,10 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
       return HandleKey(watched, event);
+    case QEvent::WindowDeactivate:
+      // A key held down while the window loses the keyboard never comes up here.
+      if (watched == this) ReleaseHeldKeys();
+      return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
@@ -410,15 +531,82 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainView::HandleKey(QObject* watched, QEvent* event) {
   if (auto* menu = qobject_cast<QMenu*>(watched)) return HandleMenuKey(menu, event);
-  // The window sees every key before its controls, and its controls see none.
+  // The window sees every key before its controls, and its controls see
+  // none, but Tab, which moves the keyboard between the board and the
+  // controls, and Space or Enter on the control that has it.
   if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  const Qt::KeyboardModifiers modifiers = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+  if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && modifiers == Qt::NoModifier) return false;
+  switch (HandleFocusedControl(key)) {
+    case FocusKey::Taken: return true;
+    case FocusKey::Widget: return false;
+    case FocusKey::Core: break;
+  }
+  const int code = KeyCode(*key);
+  const int shiftState = ShiftMask(key->modifiers());
   if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const int code = KeyCode(*key);
-    const int shiftState = ShiftMask(key->modifiers());
     if (code) Forward([this, code, shiftState] { form_.KeyDown(code, shiftState); });
+    // Esc gives the keyboard back to the board.
+    if (key->key() == Qt::Key_Escape && !surface_->hasFocus()) surface_->setFocus(Qt::OtherFocusReason);
+  } else if (!key->isAutoRepeat() && code) {
+    // A key held down repeats its press alone: its release comes once, when it is let go.
+    Forward([this, code, shiftState] { form_.KeyUp(code, shiftState); });
   }
   return true;
+}
+
+MainView::FocusKey MainView::HandleFocusedControl(QKeyEvent* key) {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus || focus == surface_ || focus->window() != this) return FocusKey::Core;
+  const bool press = key->type() == QEvent::KeyPress;
+  const int k = key->key();
+  // The digit chooser takes the keys that choose in it.
+  if (auto* combo = qobject_cast<QComboBox*>(focus)) {
+    if (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_PageUp || k == Qt::Key_PageDown || k == Qt::Key_Home ||
+        k == Qt::Key_End)
+      return FocusKey::Widget;
+    if ((k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+      if (press && !key->isAutoRepeat()) combo->showPopup();
+      return FocusKey::Taken;
+    }
+    return FocusKey::Core;
+  }
+  const bool activate = (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) &&
+                        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  auto* button = qobject_cast<QAbstractButton*>(focus);
+  if (!button) return FocusKey::Core;
+  auto held = heldButtons_.find(focus);
+  if (held != heldButtons_.end()) {
+    // A held button: Space or Enter down presses it, up releases it.
+    const std::string name = held->second;
+    if (press && activate) {
+      if (!key->isAutoRepeat() && keyHeld_.empty() && button->isEnabled() && depth_ == 0) {
+        keyHeld_ = name;
+        Forward([this, name] { form_.Press(name); });
+      }
+      return FocusKey::Taken;
+    }
+    if (!press && keyHeld_ == name && !key->isAutoRepeat() && (activate || k == Qt::Key_Space)) {
+      keyHeld_.clear();
+      Forward([this, name] { form_.Release(name); });
+      return FocusKey::Taken;
+    }
+    return activate ? FocusKey::Taken : FocusKey::Core;
+  }
+  if (!activate) return FocusKey::Core;
+  // A button or an option: a click, when the key goes down.
+  if (press && !key->isAutoRepeat() && button->isEnabled()) button->click();
+  return FocusKey::Taken;
+}
+
+void MainView::ReleaseHeldKeys() {
+  if (!keyHeld_.empty()) {
+    const std::string name = keyHeld_;
+    keyHeld_.clear();
+    Forward([this, name] { form_.Release(name); });
+  }
+  if (const int code = form_.heldKey) Forward([this, code] { form_.KeyUp(code, 0); });
 }
 
 bool MainView::HandleMenuKey(QMenu* menu, QEvent* event) {

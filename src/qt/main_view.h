@@ -13,6 +13,7 @@
 #include "ui/window.h"
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 
 namespace tessora {
@@ -26,6 +27,7 @@ class PriorityDialog;
 class AboutDialog;
 class CellWidget;
 class Overlay;
+class Stage;
 class Surface;
 
 class MainView : public QMainWindow {
@@ -50,8 +52,14 @@ class MainView : public QMainWindow {
   QMenu* Menu(const std::string& name) const;
   PriorityDialog* Form3() const { return form3_; }
   AboutDialog* Form4() const { return form4_; }
-  // Called after the view has changed its scale (View > Zoom).
+  // Called after the view has changed its scale (View > Zoom, the zoom's
+  // keys, the window resized).
   std::function<void(int)> onZoomChanged;
+  // Called when an option kept between runs changed (Tools > "Arrow Keys in Play").
+  std::function<void()> onOptionsChanged;
+  // The scale that fits the window as it is now: the zoom follows a window
+  // the user resized. Runs on its own after a resize; tests call it at once.
+  void FitToWindow();
   QWidget* Surface() const;
   // The layer with the grid lines and the figures drawn on the window.
   Overlay* Drawing() const { return overlay_; }
@@ -65,6 +73,7 @@ class MainView : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -79,11 +88,21 @@ class MainView : public QMainWindow {
   void WireControl(const Control& c, QWidget* w);
   void WireArrayElement(Kind kind, QWidget* w, const std::string& arrayName, std::size_t index);
   bool HandleKey(QObject* watched, QEvent* event);
+  // A key while a control has the keyboard focus: taken here (Space or Enter
+  // on a button or an option), left to the control (the digit chooser's
+  // arrows), or for the core as any key.
+  enum class FocusKey { Core, Widget, Taken };
+  FocusKey HandleFocusedControl(QKeyEvent* key);
   bool HandleHeldButton(QObject* watched, QEvent* event);
+  // A held button or key let go of when the window loses the keyboard.
+  void ReleaseHeldKeys();
+  void SetTabOrder();
+  void SyncAccessible();
 
   Form1& form_;
   QtPlatform& platform_;
   tessora::qt::Surface* surface_ = nullptr;
+  Stage* stage_ = nullptr;
   Overlay* overlay_ = nullptr;
   CellWidget* cells_[81] = {};
   std::vector<std::pair<const Control*, ControlSlot>> controls_;
@@ -102,8 +121,13 @@ class MainView : public QMainWindow {
   std::string heldNow_;                           // the held button pressed now
   PriorityDialog* form3_ = nullptr;
   AboutDialog* form4_ = nullptr;
+  std::string keyHeld_;                           // the focused held button Space or Enter holds
   int drawnRaise_ = 0;
   int drawnZoom_ = 100;
+  bool drawnArrowKeys_ = false;
+  int drawnCursor_ = -1;
+  bool fitting_ = false;      // the scale follows the window's size: the window keeps it
+  bool fitPending_ = false;
   std::string drawnCaption_;
   int depth_ = 0;
   bool syncing_ = false;

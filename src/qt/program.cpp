@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
 #include "artwork.h"
+#include "ui/zoom.h"
 
 namespace tessora::qt {
 
@@ -18,8 +20,19 @@ QSettings Settings() { return QSettings(QStringLiteral("tessora"), QStringLitera
 }  // namespace
 
 Program::Program(const Options& options) : options_(options), form_(platform_), windows_(platform_) {
-  if (options_.settings) form_.SetZoom(Settings().value(QStringLiteral("view/zoom"), 100).toInt());
+  platform_.keepsSettings = options_.settings;
+  if (options_.settings) form_.w.mTastiera.checked = Settings().value(QStringLiteral("play/arrowKeys"), false).toBool();
   view_ = std::make_unique<MainView>(form_, platform_);
+  if (options_.settings) {
+    // The scale kept from the last run, or at the first start 100 %, made
+    // smaller when the window would not fit the screen's free area.
+    const int kept = Settings().value(QStringLiteral("view/zoom"), 0).toInt();
+    QRect room(0, 0, 1 << 20, 1 << 20);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) room = screen->availableGeometry();
+    const int menuAt100 = view_->menuBar()->sizeHint().height() * 100 / form_.w.zoom;
+    form_.ZoomTo(StartZoom(kept, room.width(), room.height(), form_.w.width, form_.w.height, menuAt100,
+                           kFrameWidth, kFrameHeight));
+  }
   form_.Form_Load();
   view_->Sync();
 
@@ -47,6 +60,9 @@ Program::Program(const Options& options) : options_(options), form_(platform_), 
   };
   view_->onZoomChanged = [this](int percent) {
     if (options_.settings) Settings().setValue(QStringLiteral("view/zoom"), percent);
+  };
+  view_->onOptionsChanged = [this] {
+    if (options_.settings) Settings().setValue(QStringLiteral("play/arrowKeys"), form_.w.mTastiera.checked);
   };
   if (!options_.scheme.isEmpty()) options_.scheme = QFileInfo(options_.scheme).absoluteFilePath();
 }
@@ -121,6 +137,8 @@ void Program::ShowMain() {
   view_->show();
   view_->raise();
   view_->activateWindow();
+  // The program's start path: the recent files, the game of the last run.
+  if (options_.settings) view_->Forward([this] { form_.StartUp(); });
   if (options_.scheme.isEmpty()) return;
   // The scheme goes through Open, as if chosen in its dialog.
   const std::string path = options_.scheme.toStdString();

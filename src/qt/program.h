@@ -20,11 +20,16 @@ class Program {
   struct Options {
     bool startWindow = true;  // begin with the start-up window (not for scripts and screenshots)
     bool closingWindow = true;
-    bool settings = true;     // read and keep the zoom between runs
+    // Read and keep the user's settings and data between runs: the zoom, the
+    // options, the recent files and the game in progress (its start path runs).
+    bool settings = true;
     QString scheme;           // a scheme file to open once the main window shows
   };
 
   explicit Program(const Options& options);
+  // What the window's frame adds to its size on a desktop (title bar and
+  // borders), allowed for when the first scale is chosen.
+  static constexpr int kFrameWidth = 16, kFrameHeight = 48;
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -259,6 +260,48 @@ void QtPlatform::SetMousePointer(Pointer pointer) {
 bool QtPlatform::RenderPdf(const PrintPage& page, std::string& pdf, std::string& error) {
   return RenderPrintPdf(page, pdf, error);
 }
+
+DataRead QtPlatform::ReadUserData(const std::string& name, std::string& bytes, std::string& error) {
+  return ReadUserFile(UserDataFolder(), name, bytes, error);
+}
+
+bool QtPlatform::WriteUserData(const std::string& name, const std::string& bytes, std::string& error) {
+  return WriteUserFile(UserDataFolder(), name, bytes, error);
+}
+
+bool QtPlatform::RemoveUserData(const std::string& name, std::string& error) {
+  return RemoveUserFile(UserDataFolder(), name, error);
+}
+
+bool QtPlatform::SetAsideUserData(const std::string& name, std::string& aside, std::string& error) {
+  return SetAsideUserFile(UserDataFolder(), name, aside, error);
+}
+
+namespace {
+
+QSettings Settings() { return QSettings(QStringLiteral("tessora"), QStringLiteral("tessora")); }
+const QString kRecentKey = QStringLiteral("files/recent");
+
+}  // namespace
+
+std::vector<std::string> QtPlatform::RecentFiles() {
+  if (!keepsSettings) return recent_;
+  std::vector<std::string> paths;
+  for (const QString& path : Settings().value(kRecentKey).toStringList()) paths.push_back(path.toStdString());
+  return paths;
+}
+
+void QtPlatform::KeepRecentFiles(const std::vector<std::string>& paths) {
+  if (!keepsSettings) {
+    recent_ = paths;
+    return;
+  }
+  QStringList list;
+  for (const std::string& path : paths) list << Q(path);
+  Settings().setValue(kRecentKey, list);
+}
+
+bool QtPlatform::FileExists(const std::string& path) { return IsExistingFile(path); }
 
 void QtPlatform::Quit() {
   quitRequested_ = true;

@@ -80,6 +80,17 @@ class QtPlatform : public Platform {
   void Quit() override;
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
+  DataRead ReadUserData(const std::string& name, std::string& bytes, std::string& error) override;
+  bool WriteUserData(const std::string& name, const std::string& bytes, std::string& error) override;
+  bool RemoveUserData(const std::string& name, std::string& error) override;
+  bool SetAsideUserData(const std::string& name, std::string& aside, std::string& error) override;
+  std::vector<std::string> RecentFiles() override;
+  void KeepRecentFiles(const std::vector<std::string>& paths) override;
+  bool FileExists(const std::string& path) override;
+
+  // Whether the recent files are read from and kept in the desktop's settings
+  // (QSettings); script and screenshot runs keep them for the run alone.
+  bool keepsSettings = false;
 
  private:
   void Redraw();
@@ -90,6 +101,7 @@ class QtPlatform : public Platform {
   QElapsedTimer sinceEvents_;
   std::mt19937 rng_;
   bool busyPointer_ = false;
+  std::vector<std::string> recent_;  // the recent files of a run that keeps no settings
   bool quitRequested_ = false;
 };
 

@@ -148,6 +148,37 @@ TEST(CliRate, JsonLinePerPuzzleAndExitStatus) {
   EXPECT_EQ(Cli("rate --bogus", "").status, 2);
 }
 
+// A score judges a sound puzzle: only a scheme with exactly one solution has
+// one, and every line says whether the scheme has.
+TEST(CliRate, ScoreOnlyForASchemeWithOneSolution) {
+  const std::string dots(63, '.');
+  const std::string input =
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"  // one solution
+      "12345678.........9" + dots + "\n" +                                                  // none
+      std::string(81, '.') + "\n" +                                                         // very many
+      "53467891267219534819834256785976.42.42685.79.713924856961537284287419635345286179\n"  // two
+      "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"   // a digit twice
+      "..53.....8......2..7..1.5..4....53...1..7...6..32...8..6.5....9..4....3......97..\n";  // one, control fails
+  CliRun r = Cli("rate --json", input);
+  ASSERT_EQ(r.status, 0);
+  std::istringstream lines(r.out);
+  std::vector<nlohmann::json> rated;
+  for (std::string line; std::getline(lines, line);) rated.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(rated.size(), 6u);
+  EXPECT_TRUE(rated[0]["unique"].get<bool>());
+  EXPECT_TRUE(rated[0]["score"].is_number());
+  // The control cannot finish it, yet it has one solution: its trials score it.
+  EXPECT_EQ(rated[5]["result"], "failed");
+  EXPECT_TRUE(rated[5]["unique"].get<bool>());
+  EXPECT_GE(rated[5]["score"].get<double>(), 5.0);
+  rated.pop_back();
+  for (std::size_t i = 1; i < rated.size(); ++i) {
+    EXPECT_FALSE(rated[i]["unique"].get<bool>()) << i;
+    EXPECT_TRUE(rated[i]["score"].is_null()) << i;
+  }
+  EXPECT_EQ(rated[3]["result"], "solved");  // played as a keyed scheme is, but not scored
+}
+
 TEST(CliRate, TableWithASummaryLine) {
   CliRun r = Cli("rate", "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n");
   ASSERT_EQ(r.status, 0);
@@ -621,6 +652,39 @@ TEST(CliPrint, SchemeTheControlCannotFinishGivesNoDocument) {
     }
   }
   EXPECT_EQ(Files(copy.dir), (std::vector<std::string>{"easy.sud", "hard.sud", "none.sud", "twice.sud"}));
+}
+
+// Play, stop without Exit, start again: the second run's `start` brings the
+// game back as the first left it. A session without `start` touches no data.
+TEST(CliSession, StartBringsBackTheGameOfTheLastRun) {
+  const std::string data = TempName("data");
+  const std::string env = "XDG_DATA_HOME=" + data + " ";
+  const std::string easy = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+  const CliRun first = Cli("session", "start\nclick DatIniz\ntype " + easy +
+                                          "\nclick Gioca\ncellclick 2\nkey 52\ncellclick 3\nkey 49\ndump\n", env);
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_TRUE(std::filesystem::exists(data + "/tessora/saved-game.txt"));
+  const CliRun second = Cli("session", "start\ndump\n", env);
+  ASSERT_EQ(second.status, 0) << second.err;
+  const auto before = nlohmann::json::parse(first.out), after = nlohmann::json::parse(second.out);
+  for (int c = 0; c < 81; ++c) {
+    SCOPED_TRACE(c);
+    EXPECT_EQ(after["cells"][c]["caption"], before["cells"][c]["caption"]);
+    EXPECT_EQ(after["cells"][c]["ink"], before["cells"][c]["ink"]);
+    EXPECT_EQ(after["cells"][c]["accessibleName"], before["cells"][c]["accessibleName"]);
+  }
+  EXPECT_EQ(after["can"], before["can"]);
+  EXPECT_EQ(after["solution"], before["solution"]);
+  EXPECT_EQ(after["vars"]["PlayPhase"], true);
+  EXPECT_EQ(after["vars"]["ErrorCount"], 1);
+  EXPECT_EQ(after["blackboard"][0], "- GAME RESUMED from the last run.");
+  EXPECT_EQ(after["messages"].size(), 0u);
+
+  const std::string untouched = TempName("untouched");
+  const CliRun plain = Cli("session", "click DatIniz\ntype " + easy + "\nclick Gioca\n", "XDG_DATA_HOME=" + untouched + " ");
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_FALSE(std::filesystem::exists(untouched));
+  std::filesystem::remove_all(data);
 }
 
 #ifdef TESSORA_HAS_PDF

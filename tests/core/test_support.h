@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 
 #include "ui/detector_run.h"
 #include "ui/form1.h"
@@ -16,12 +17,20 @@
 
 namespace tessora::test {
 
+// A data folder of the test's own, never the user's: each call gives a new
+// one (not made yet) under the test's temporary folder.
+inline std::string TestDataFolder() {
+  static int made = 0;
+  return ::testing::TempDir() + "tessora-data-" + std::to_string(::getpid()) + "-" + std::to_string(++made);
+}
+
 struct Harness {
   ScriptedPlatform platform;
   Form1 form{platform};
   Harness() {
     platform.clock = [] { return 36000.0; };  // a fixed time of day
     platform.FixRandomSeed(12345);
+    platform.dataFolder = TestDataFolder();
     form.Form_Load();
   }
 };

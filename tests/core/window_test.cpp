@@ -131,8 +131,8 @@ TEST(MenuBar, MenusItemsAndShortcuts) {
     if (c->parent == "mModifica") editItems.push_back(c->caption);
     if (c->parent == "mStrumenti") toolItems.push_back(c->caption);
   }
-  EXPECT_EQ(fileItems, (std::vector<std::string>{"Open", "New (create)", "New (create) of level", "Clear All", "Save",
-                                                  "Export PDF...", "-", "Exit"}));
+  EXPECT_EQ(fileItems, (std::vector<std::string>{"Open", "Recent Schemes", "New (create)", "New (create) of level",
+                                                  "Clear All", "Save", "Export PDF...", "-", "Exit"}));
   EXPECT_EQ(levelItems, (std::vector<std::string>{"Easy", "Medium", "Difficult", "Diabolic"}));
   EXPECT_EQ(w.Find("mLiv(3)"), &w.mLiv[3]);
   EXPECT_EQ(editItems, (std::vector<std::string>{"Copy Scheme", "Paste Scheme", "-", "Undo Move"}));
@@ -144,7 +144,7 @@ TEST(MenuBar, MenusItemsAndShortcuts) {
   EXPECT_EQ(toolItems, (std::vector<std::string>{"Apply Suggestion or Trial", "-", "Clear Moves (blue cells)",
                                                   "Verifiy Solvability", "Redo Candidates", "-",
                                                   "For Sudoku with Trials:", "-", "Enable Advanced Functions",
-                                                  "Advice's Priority...", "Difficulty Level", "-",
+                                                  "Arrow Keys in Play", "Advice's Priority...", "Difficulty Level", "-",
                                                   "Arrange for Printing (*.doc file)", "-", "Save as *.ss File"}));
   EXPECT_EQ(w.mSoluz.shortcut, "F12");
   EXPECT_EQ(w.mApplica.shortcut, "F2");

@@ -5,6 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -25,6 +30,7 @@
 #include "picture_window.h"
 #include "program.h"
 #include "style.h"
+#include "files/user_data.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 
@@ -34,6 +40,18 @@ using tessora::qt::Program;
 namespace {
 
 QSettings Settings() { return QSettings(QStringLiteral("tessora"), QStringLiteral("tessora")); }
+
+QString DataFolder() { return QString::fromStdString(UserDataFolder()); }
+
+const char* const kEasy = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+// The board: every cell's caption and ink, and its candidates.
+std::string BoardOf(const Form1& f) {
+  std::string s;
+  for (int c = 0; c < kCells; ++c)
+    s += f.w.caN[c].caption + "/" + std::to_string(f.w.caN[c].ink) + "/" + f.board.Can[c].Digits() + " ";
+  return s + (f.board.PlayPhase ? "play" : "data");
+}
 
 // Makes a running timer of the platform fire now instead of after its interval.
 void Hurry(qt::QtPlatform& platform, const std::string& name) {
@@ -49,11 +67,21 @@ class ProgramTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // Never the user's own data: run by hand, the test keeps its data in a folder of its own.
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME")) {
+      static QTemporaryDir data;
+      qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    }
     qt::SetUpApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
     QApplication::setQuitOnLastWindowClosed(false);
   }
 
-  void init() { Settings().clear(); }
+  void init() {
+    Settings().clear();
+    // The data folder is the test's own (ctest gives each test function one):
+    // the game kept by an earlier run of it goes.
+    QDir(DataFolder()).removeRecursively();
+  }
 
   void startWindowGivesWayToTheMainWindow() {
     Program program(Program::Options{});
@@ -355,6 +383,147 @@ class ProgramTest : public QObject {
       QVERIFY(inside > picture.width() * picture.height() * 6 / 10);
       QVERIFY(inside < picture.width() * picture.height() * 95 / 100);
     }
+  }
+
+  // ---- the start path: the game kept between runs, the recent files ---------
+
+  // Play in the window, stop without Exit, start again: after the start-up
+  // window the same board comes back, with its inks, candidates and phase,
+  // and a line on the blackboard that says so. A run without settings (a
+  // script's) neither reads nor writes it.
+  void gameComesBackInTheNextRun() {
+    Program::Options options;
+    options.startWindow = false;
+    std::string board;
+    {
+      Program program(options);
+      program.Start();
+      qt::MainView& view = program.view();
+      QTest::mouseClick(qobject_cast<QPushButton*>(view.ControlWidget("DatIniz")), Qt::LeftButton);
+      for (char ch : std::string(kEasy)) QTest::keyClick(&view, ch == '.' ? Qt::Key_Space : Qt::Key(ch));
+      QTest::mouseClick(qobject_cast<QPushButton*>(view.ControlWidget("Gioca")), Qt::LeftButton);
+      QVERIFY(program.form().board.PlayPhase);
+      QTest::mouseMove(view.Cell(2), view.Cell(2)->rect().center());
+      QTest::mouseClick(view.Cell(2), Qt::LeftButton);
+      QTest::keyClick(&view, Qt::Key_4);
+      QCOMPARE(program.form().w.caN[2].caption, std::string("4"));
+      QVERIFY(QFileInfo::exists(DataFolder() + "/saved-game.txt"));
+      board = BoardOf(program.form());
+    }
+    {
+      // A script's run: the game is not read, and Clear All (which ends a
+      // kept game) leaves the file as it was.
+      QFile file(DataFolder() + "/saved-game.txt");
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QByteArray kept = file.readAll();
+      file.close();
+      Program::Options scripted = options;
+      scripted.settings = false;
+      Program program(scripted);
+      program.Start();
+      QVERIFY(!program.form().board.DataStarted);
+      QVERIFY(program.view().MenuAction("mAzzer")->isEnabled());
+      program.view().MenuAction("mAzzer")->trigger();
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QCOMPARE(file.readAll(), kept);
+    }
+    Program program(Program::Options{});
+    program.Start();
+    QVERIFY(!program.view().isVisible());
+    QTest::keyClick(program.StartWindow(), Qt::Key_Escape);
+    QVERIFY(program.view().isVisible());
+    QCOMPARE(BoardOf(program.form()), board);
+    QCOMPARE(program.view().Cell(2)->Caption(), QStringLiteral("4"));
+    QCOMPARE(program.view().Cell(2)->Ink(), QColor(0, 0, 192));
+    auto* blackboard = qobject_cast<QListWidget*>(program.view().ControlWidget("ListCons"));
+    QCOMPARE(blackboard->item(0)->text(), QStringLiteral("- GAME RESUMED from the last run."));
+    QCOMPARE(program.view().windowTitle(), QStringLiteral("Tessora - Nuovo1"));
+    // Clear All: nothing is kept for the next run.
+    program.view().MenuAction("mAzzer")->trigger();
+    QVERIFY(!QFileInfo::exists(DataFolder() + "/saved-game.txt"));
+  }
+
+  // File > Recent Schemes: kept in the settings, the latest first; a file
+  // gone since is greyed when the File menu opens; the next run lists them.
+  void recentSchemesAreKeptAndAMissingOneGreyed() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.sud"), b = dir.filePath("b.sud");
+    QVERIFY(QFile::copy(QStringLiteral(TESSORA_FIXTURES "/schemes/easy.sud"), a));
+    QVERIFY(QFile::copy(QStringLiteral(TESSORA_FIXTURES "/schemes/easy.sud"), b));
+    Program::Options options;
+    options.startWindow = false;
+    {
+      Program program(options);
+      program.Start();
+      for (const QString& path : {a, b}) {
+        program.view().Forward([&] { program.form().Click("Azzera"); });
+        program.platform().QueueOpenAnswer(path.toStdString());
+        program.view().MenuAction("mApri")->trigger();
+      }
+      QCOMPARE(Settings().value("files/recent").toStringList(), QStringList({b, a}));
+      QMenu* recent = program.view().Menu("mRecenti");
+      QVERIFY(recent && program.view().MenuAction("mRecenti")->isEnabled());
+      QCOMPARE(program.view().MenuAction("mRec(0)")->text(), QStringLiteral("&1 ") + b);
+      QVERIFY(!program.view().MenuAction("mRec(2)")->isVisible());
+      QFile::remove(a);
+      emit program.view().Menu("mFile")->aboutToShow();
+      QVERIFY(!program.view().MenuAction("mRec(1)")->isEnabled());
+      QVERIFY(program.view().MenuAction("mRec(0)")->isEnabled());
+    }
+    Program program(options);
+    program.Start();
+    QCOMPARE(program.view().MenuAction("mRec(0)")->text(), QStringLiteral("&1 ") + b);
+    QVERIFY(!program.view().MenuAction("mRec(1)")->isEnabled());
+    // A run without settings neither reads nor keeps them.
+    Program::Options scripted = options;
+    scripted.settings = false;
+    Program plain(scripted);
+    plain.Start();
+    QVERIFY(!plain.view().MenuAction("mRecenti")->isEnabled());
+  }
+
+  // Tools > Arrow Keys in Play is kept between runs; the arrows then move
+  // the cursor in play.
+  void arrowKeysOptionIsKept() {
+    Program::Options options;
+    options.startWindow = false;
+    {
+      Program program(options);
+      program.Start();
+      QVERIFY(!program.view().MenuAction("mTastiera")->isChecked());
+      program.view().MenuAction("mTastiera")->trigger();
+      QVERIFY(program.view().MenuAction("mTastiera")->isChecked());
+      QCOMPARE(Settings().value("play/arrowKeys").toBool(), true);
+    }
+    Program program(options);
+    program.Start();
+    QVERIFY(program.form().w.mTastiera.checked);
+    qt::MainView& view = program.view();
+    program.form().Click("DatIniz");
+    program.form().EnterGivens(kEasy);
+    program.view().Forward([&] { program.form().Click("Gioca"); });
+    QTest::mouseMove(view.Cell(40), view.Cell(40)->rect().center());
+    QTest::keyClick(&view, Qt::Key_Right);
+    QCOMPARE(program.form().board.CurCell, 41);
+    QCOMPARE(view.Cell(41)->Background(), QColor(255, 255, 192));
+  }
+
+  // A run starts at a scale the screen's free area holds: the kept one, or
+  // 100 % at the first start, made smaller when the window would not fit.
+  void firstStartFitsTheScreen() {
+    Program::Options options;
+    options.startWindow = false;
+    {
+      Program program(options);
+      QCOMPARE(program.form().w.zoom, 100);
+    }
+    Settings().setValue("view/zoom", 400);
+    Program program(options);
+    program.Start();
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(program.form().w.zoom < 400 && program.form().w.zoom > 150);
+    QVERIFY(program.view().width() <= room.width());
+    QVERIFY(program.view().height() + Program::kFrameHeight <= room.height());
   }
 };
 

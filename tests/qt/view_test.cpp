@@ -1,5 +1,6 @@
 // The Qt window against the core: events reach the core's handlers through
 // the real widgets, and the widgets show the core's state.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -267,9 +268,10 @@ class ViewTest : public QObject {
     QCOMPARE(guide->actions().size(), 22);
     QCOMPARE(guide->actions().first()->text(),
              QStringLiteral("1 - To build a Sudoku: click on \"Initial data\", write all known"));
-    QCOMPARE(view->Menu("mFile")->actions().size(), 8);
-    QCOMPARE(view->Menu("mFile")->actions().at(5)->text(), QStringLiteral("&Export PDF..."));
-    QVERIFY(view->Menu("mFile")->actions().at(6)->isSeparator());
+    QCOMPARE(view->Menu("mFile")->actions().size(), 9);
+    QCOMPARE(view->Menu("mFile")->actions().at(1)->text(), QStringLiteral("&Recent Schemes"));
+    QCOMPARE(view->Menu("mFile")->actions().at(6)->text(), QStringLiteral("&Export PDF..."));
+    QVERIFY(view->Menu("mFile")->actions().at(7)->isSeparator());
     QCOMPARE(view->Menu("mCreaLiv")->actions().size(), 4);
     QCOMPARE(view->menuBar()->actions().size(), 5);
     QCOMPARE(view->menuBar()->actions().at(1)->text(), QStringLiteral("&Edit"));
@@ -964,6 +966,152 @@ class ViewTest : public QObject {
     // Nothing reaches the core any more.
     QTest::keyClick(view.get(), Qt::Key_5);
     QCOMPARE(form->w.caN[0].caption, std::string());
+  }
+
+  // ---- the keyboard beside the mouse ------------------------------------------
+
+  // The board has the keyboard; Tab moves it to the buttons in the window's
+  // order, where Space presses one; Esc gives it back to the board, whose
+  // keys then go to the core. A click on a button leaves it with the board.
+  void tabReachesTheButtonsAndSpacePressesThem() {
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    QCOMPARE(QApplication::focusWidget(), view->Surface());
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Widget("Apri"));
+    QVERIFY(Widget("Apri")->hasFocus());
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Widget("DatIniz"));
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    QVERIFY(form->board.DataStarted);
+    // "Initial Data" is disabled now: the keyboard moved on, and Space was no key of the board.
+    QVERIFY(QApplication::focusWidget() != Widget("DatIniz"));
+    QCOMPARE(form->w.caN[0].caption, std::string());
+    QTest::keyClick(view.get(), Qt::Key_Backtab);
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), view->Surface());
+    QTest::keyClick(view.get(), Qt::Key_5);
+    QCOMPARE(form->w.caN[0].caption, std::string("5"));
+    // A click on a button presses it and leaves the keyboard with the board.
+    QTest::mouseClick(Widget<QPushButton>("Azzera"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), view->Surface());
+    // Tab never reaches what cannot take a click: labels, the light, the cells.
+    for (const char* name : {"Fatti", "Semaf", "NErr", "Peri"})
+      QCOMPARE(Widget(name)->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(view->Cell(0)->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(Widget("Cons3")->focusPolicy(), Qt::TabFocus);
+    QCOMPARE(Widget("ListCons")->focusPolicy(), Qt::TabFocus);
+  }
+
+  // F5..F10 act as the held buttons: the key down paints as the mouse's
+  // press does, the button shows pressed, the key up clears; the key's
+  // automatic repeats change nothing; the window losing the keyboard lets go.
+  void heldKeysPaintWhileDown() {
+    PlayClassic();
+    auto* where = Widget<QPushButton>("Cons3");
+    QTest::keyPress(view.get(), Qt::Key_F7);
+    QCOMPARE(form->heldButton, std::string("Cons3"));
+    QVERIFY(where->isDown());
+    QCOMPARE(view->Cell(78)->Background(), QColor(192, 192, 255));
+    QCOMPARE(Blackboard().last(), QStringLiteral("   ... write  1  in ..."));
+    // The repeats of a key held down: a release and a press, both marked so.
+    QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier, QString(), true);
+    QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_F7, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(view.get(), &repeatUp);
+    QApplication::sendEvent(view.get(), &repeatDown);
+    QCOMPARE(form->heldButton, std::string("Cons3"));
+    QCOMPARE(view->Cell(78)->Background(), QColor(192, 192, 255));
+    QTest::keyRelease(view.get(), Qt::Key_F7);
+    QVERIFY(form->heldButton.empty());
+    QVERIFY(!where->isDown());
+    QCOMPARE(view->Cell(78)->Background(), kLightYellow);
+    // Held when the window loses the keyboard: let go of.
+    QTest::keyPress(view.get(), Qt::Key_F5);
+    QCOMPARE(form->heldButton, std::string("Cons1"));
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(view.get(), &deactivate);
+    QVERIFY(form->heldButton.empty());
+    QCOMPARE(form->heldKey, 0);
+    // Space on the focused held button holds it too.
+    where->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(view.get(), Qt::Key_Space);
+    QCOMPARE(form->heldButton, std::string("Cons3"));
+    QTest::keyRelease(view.get(), Qt::Key_Space);
+    QVERIFY(form->heldButton.empty());
+  }
+
+  // The window can be resized: the scale follows the room it gives (the
+  // surface centred in it), the zoom's keys step the scale and size the
+  // window to it, Ctrl+0 brings back 100 %.
+  void windowResizesAndTheZoomFollows() {
+    const QSize at100 = view->size();
+    QCOMPARE(view->Cell(0)->size(), QSize(41, 41));
+    view->resize(at100.width() * 2, at100.height() * 2);
+    view->FitToWindow();
+    QCOMPARE(form->w.zoom, 200);
+    QCOMPARE(view->Cell(0)->size(), QSize(82, 82));
+    QVERIFY(!view->MenuAction("mZoom100")->isChecked());
+    QVERIFY(view->MenuAction("mZoom200")->isChecked());
+    // Wider than the board needs: the height sets the scale, the board is centred.
+    view->resize(at100.width() * 3, at100.height() * 3 / 2);
+    view->FitToWindow();
+    QVERIFY(form->w.zoom > 140 && form->w.zoom < 155);
+    const QRect surface = view->Surface()->geometry();
+    QVERIFY(std::abs(surface.left() - (view->centralWidget()->width() - surface.right() - 1)) <= 1);
+    // Smaller: everything smaller, down to a half.
+    view->resize(at100.width() * 3 / 4, at100.height() * 3 / 4);
+    view->FitToWindow();
+    QVERIFY(form->w.zoom >= 70 && form->w.zoom <= 75);
+    QVERIFY(view->Surface()->width() <= view->centralWidget()->width());
+    // The zoom's keys: a step up, the window follows the scale.
+    form->ZoomTo(100);
+    view->Sync();
+    QCOMPARE(view->size(), at100);
+    QTest::keyClick(view.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(form->w.zoom, 110);
+    QVERIFY(view->width() > at100.width());
+    QTest::keyClick(view.get(), Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(form->w.zoom, 125);
+    QVERIFY(view->MenuAction("mZoom125")->isChecked());
+    QTest::keyClick(view.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(form->w.zoom, 110);
+    QTest::keyClick(view.get(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(form->w.zoom, 100);
+    QCOMPARE(view->size(), at100);
+    // A minus alone is no key of the window, as it was.
+    QTest::keyClick(view.get(), Qt::Key_Minus);
+    QCOMPARE(form->w.zoom, 100);
+  }
+
+  // Every cell and control tells the accessibility layer what it is: the
+  // names the core makes, read back through QAccessible.
+  void accessibleNamesReachTheAccessibilityLayer() {
+    PlayClassic();
+    auto name = [](QWidget* w) {
+      QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+      return a ? a->text(QAccessible::Name) : QString();
+    };
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(view->Cell(0));
+    QVERIFY(cell);
+    QCOMPARE(cell->role(), QAccessible::Cell);
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("row A, column a: 5, given"));
+    QCOMPARE(name(view->Cell(2)), QStringLiteral("row A, column c: empty"));
+    QTest::mouseMove(view->Cell(2), view->Cell(2)->rect().center());
+    QTest::mouseClick(view->Cell(2), Qt::LeftButton);
+    QCOMPARE(QAccessible::queryAccessibleInterface(view->Cell(2))->text(QAccessible::Description),
+             QStringLiteral("cursor"));
+    QTest::keyClick(view.get(), Qt::Key_4);
+    QCOMPARE(name(view->Cell(2)), QStringLiteral("row A, column c: 4, played"));
+    ClickOption("Sugge1");
+    QCOMPARE(name(view->Cell(3)), QStringLiteral("row A, column d: empty, candidates 2 6"));
+    QAccessibleInterface* light = QAccessible::queryAccessibleInterface(Widget("Semaf"));
+    QCOMPARE(light->role(), QAccessible::Indicator);
+    QCOMPARE(light->text(QAccessible::Name), QStringLiteral("Light: green, GO!"));
+    QCOMPARE(name(Widget("ListCons")), QStringLiteral("Blackboard: - CORRECT MOVE in Ac."));
+    QCOMPARE(name(Widget("Sugge8")), QStringLiteral("Trial mode: All candidates"));
+    QCOMPARE(name(Widget("Cons3")), QStringLiteral("Where ?"));
+    QVERIFY(QAccessible::queryAccessibleInterface(Widget("Cons3"))->text(QAccessible::Description).contains("F7"));
+    QCOMPARE(name(view->ControlWidget("ri(1)")), QStringLiteral("row B"));
   }
 };
 

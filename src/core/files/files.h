@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tessora {
 
@@ -23,6 +24,8 @@ struct FileState {
   std::string DefaultSaveName;
   int LastLine = 0;
   int NewSchemeNo = 0;
+  // The scheme files opened or saved last, the latest first (File > "Recent Schemes").
+  std::vector<std::string> RecentFiles;
 };
 
 }  // namespace tessora

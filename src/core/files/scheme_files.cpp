@@ -61,10 +61,11 @@ void Form1::Salva_Click() {
   }
   files.SchemeFile = path;
   ShowFileCaption(*this, path);
+  NoteRecentFile(path);
   files.SavingScheme = false;
 }
 
-void Form1::Apri_Click() {
+void Form1::OpenScheme(bool ask, const std::string& chosen) {
   const Drawn drawn(*this);
   Azzera_Click();
   EnterWorkFolder();
@@ -73,7 +74,7 @@ void Form1::Apri_Click() {
 
   std::vector<FileFilter> filters = {{"File sudoku *.sud", "*.sud"}, {"File sudoku *.ss", "*.ss"}};
   if (w.mUsaSS.checked) std::swap(filters[0], filters[1]);
-  files.SchemeFile = platform.AskOpenFile("Seleziona il file da aprire", filters, files.WorkFolder);
+  files.SchemeFile = ask ? platform.AskOpenFile("Seleziona il file da aprire", filters, files.WorkFolder) : chosen;
   if (Trim(files.SchemeFile).empty()) {
     files.SchemeFile.clear();
     return;
@@ -104,6 +105,7 @@ void Form1::Apri_Click() {
   ShowBoardText();
   files.SchemeLineCount = n;
   ShowFileCaption(*this, path);
+  NoteRecentFile(path);
   control.LoadingScheme = true;
   for (int k = 0; k < kSchemeRows; ++k) files.SchemeLines2[k] = k < n ? files.SchemeLines[k] : std::string();
   files.LastLine = n - 1;

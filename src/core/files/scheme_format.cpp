@@ -312,6 +312,19 @@ int MoveToFreeName(const fs::path& temp, const fs::path& target) {
   return ec ? ec.value() : 0;
 }
 
+// Flushes a folder's entries to disk, so that a rename in it outlasts a power
+// cut. A file system that cannot do it is left as it is.
+void SyncFolder(const fs::path& folder) {
+#ifdef TESSORA_HAVE_UNISTD
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+#else
+  (void)folder;
+#endif
+}
+
 // Both writers: a temporary file beside the target, then renamed over it
 // (`replace`) or moved to its name only while that name is free.
 bool WriteThroughTemp(const std::string& path, const std::string& bytes, std::string& error, bool replace,
@@ -394,7 +407,10 @@ bool WriteThroughTemp(const std::string& path, const std::string& bytes, std::st
   }
   if (!replace) {
     const int moved = MoveToFreeName(temp, target);
-    if (moved == 0) return true;
+    if (moved == 0) {
+      SyncFolder(folder);
+      return true;
+    }
     std::error_code ignored;
     fs::remove(temp, ignored);
     if (moved == EEXIST && taken) *taken = true;
@@ -410,6 +426,7 @@ bool WriteThroughTemp(const std::string& path, const std::string& bytes, std::st
     error = "The file cannot be replaced: " + ec.message() + ".";
     return false;
   }
+  SyncFolder(folder);
   return true;
 }
 

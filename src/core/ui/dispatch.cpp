@@ -32,6 +32,7 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"mRicMan", &Form1::mRicMan_Click},
       {"mRicFla", &Form1::mRicFla_Click},
       {"mFunzAva", &Form1::mFunzAva_Click},
+      {"mTastiera", &Form1::mTastiera_Click},
       {"mOpzio", &Form1::mOpzio_click},
       {"mValuta", &Form1::mValuta_Click},
       {"mUsaSS", &Form1::mUsaSS_Click},
@@ -122,9 +123,17 @@ bool Form1::Click(const std::string& name) {
   // File > New (create) of level: mLiv(0)..mLiv(3).
   for (int level = 0; level < static_cast<int>(w.mLiv.size()); ++level)
     if (c == &w.mLiv[level]) {
+      keep.newGame = true;
       CreateOfLevel(level);
       return true;
     }
+  // File > Recent Schemes: mRec(0)..mRec(7).
+  for (int i = 0; i < static_cast<int>(w.mRec.size()); ++i)
+    if (c == &w.mRec[i]) {
+      OpenRecent(i);
+      return true;
+    }
+  if (c == &w.mCrea) keep.newGame = true;
   auto it = ClickHandlers().find(name);
   if (it == ClickHandlers().end()) return false;
   (this->*it->second)();
@@ -213,6 +222,20 @@ void Form1::KeyDown(int keyCode, int shiftState) {
     Click(keyCode == 'C' ? "mCopia" : keyCode == 'V' ? "mIncolla" : "mAnnulla");
     return;
   }
+  // The zoom's keys: Ctrl with plus, minus or 0 (plus is Shift with "=" on many keyboards).
+  if ((shiftState & ~shift::Shift) == shift::Ctrl) {
+    if (keyCode == key::Plus || keyCode == key::KeypadPlus || keyCode == key::Minus || keyCode == key::KeypadMinus) {
+      ZoomStep(keyCode == key::Plus || keyCode == key::KeypadPlus ? 1 : -1);
+      return;
+    }
+    if (shiftState == shift::Ctrl && (keyCode == key::Zero || keyCode == key::KeypadZero)) {
+      ZoomStep(0);
+      return;
+    }
+  }
+  // The keys that hold the advice and view buttons.
+  if (PressByKey(keyCode, shiftState)) return;
+  if (keyCode == key::F11) keep.newGame = true;
   Form_KeyDown(keyCode, shiftState);
   if (shiftState != 0) return;
   if (keyCode == key::F2) Click("mApplica");

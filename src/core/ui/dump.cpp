@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "ui/accessibility.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -58,7 +59,12 @@ const char* AnswerText(MsgResult r) {
   return "?";
 }
 
-void WriteControl(Json& controls, const Control& c) {
+void WriteAccessible(Json& j, const AccessibleText& t) {
+  j["accessibleName"] = t.name;
+  if (!t.description.empty()) j["accessibleDescription"] = t.description;
+}
+
+void WriteControl(Json& controls, const Control& c, const Form1& f) {
   Json j;
   j["kind"] = KindName(c.kind);
   j["enabled"] = c.enabled;
@@ -100,6 +106,7 @@ void WriteControl(Json& controls, const Control& c) {
   if (c.kind == Kind::Timer) j["interval"] = c.interval;
   if (c.kind == Kind::ListBox || c.kind == Kind::Combo || c.kind == Kind::Picture) j["items"] = Texts(c.items);
   if (c.kind == Kind::ListBox) j["listIndex"] = c.listIndex;
+  WriteAccessible(j, ControlAccessible(f, c));
   controls[c.name] = std::move(j);
 }
 
@@ -134,7 +141,8 @@ std::string DumpState(Form1& f) {
   j["blackboard"] = Texts(w.ListCons.items);
 
   Json cells = Json::array();
-  for (const CellLabel& c : w.caN) {
+  for (int i = 0; i < kCells; ++i) {
+    const CellLabel& c = w.caN[i];
     Json cell;
     cell["caption"] = c.caption;
     cell["font"] = c.font;
@@ -146,21 +154,22 @@ std::string DumpState(Form1& f) {
     cell["tooltip"] = c.tooltip;
     cell["left"] = c.left;
     cell["top"] = c.top;
+    WriteAccessible(cell, CellAccessible(f, i));
     cells.push_back(std::move(cell));
   }
   j["cells"] = std::move(cells);
 
   Json controls = Json::object();
-  for (const Control* c : w.Controls()) WriteControl(controls, *c);
+  for (const Control* c : w.Controls()) WriteControl(controls, *c, f);
   for (const auto* arr : {&w.ri, &w.co, &w.liO, &w.liV, &w.cM, &w.cv1})
-    for (const Control& c : *arr) WriteControl(controls, c);
+    for (const Control& c : *arr) WriteControl(controls, c, f);
   j["controls"] = std::move(controls);
 
   Json form3;
   form3["open"] = f.form3.open;
   form3["caption"] = f.form3.caption;
   Json form3Controls = Json::object();
-  for (const Control* c : f.form3.Controls()) WriteControl(form3Controls, *c);
+  for (const Control* c : f.form3.Controls()) WriteControl(form3Controls, *c, f);
   form3["controls"] = std::move(form3Controls);
   j["form3"] = std::move(form3);
 
@@ -169,7 +178,7 @@ std::string DumpState(Form1& f) {
   form4["caption"] = f.form4.caption;
   form4["raised"] = f.form4.raised;
   Json form4Controls = Json::object();
-  for (const Control* c : f.form4.Controls()) WriteControl(form4Controls, *c);
+  for (const Control* c : f.form4.Controls()) WriteControl(form4Controls, *c, f);
   form4["controls"] = std::move(form4Controls);
   j["form4"] = std::move(form4);
 

@@ -18,24 +18,20 @@ void Form1::mCopia_Click() {
   platform.SetClipboardText(line);
 }
 
-namespace {
-
 // Whether Play finishes the scheme: the control runs on a window of its own
 // that nobody sees, so nothing on show changes when it cannot.
-bool ControlFinishes(const Form1& f, const std::string& grid) {
+bool Form1::ControlFinishes(const std::string& grid) const {
   ScriptedPlatform unseen;
   const auto trial = std::make_unique<Form1>(unseen);
   trial->Form_Load();
-  trial->control.UseTrialPlan = f.control.UseTrialPlan;
-  trial->control.UseDetectorMemory = f.control.UseDetectorMemory;
+  trial->control.UseTrialPlan = control.UseTrialPlan;
+  trial->control.UseDetectorMemory = control.UseDetectorMemory;
   trial->Azzera_Click();
   trial->DatIniz_Click();
   trial->EnterGivens(grid);
   trial->Gioca_Click();
   return trial->board.PlayPhase && !trial->control.ControlFailed;
 }
-
-}  // namespace
 
 bool Form1::HasUserWork() const {
   for (int c = 0; c < kCells; ++c) {
@@ -77,7 +73,7 @@ void Form1::mIncolla_Click() {
       fault = "it has no solution.";
       break;
     case GivensCheck::Fault::None:
-      if (ControlFinishes(*this, grid)) break;
+      if (ControlFinishes(grid)) break;
       fault = check.solutions > 1
                   ? "it has more than one\r\nsolution, and the control cannot finish it with its methods\r\n"
                     "and one trial at a time."

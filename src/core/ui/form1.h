@@ -4,6 +4,7 @@
 
 #include "util/product.h"
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,12 @@
 #include "ui/edit.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
+#include "ui/saved_game.h"
 
 namespace tessora {
 
 class DetectorMemory;
+struct SavedGame;
 
 // The ink that shows a value's origin.
 Colour InkOf(Origin origin);
@@ -29,7 +32,11 @@ Colour InkOf(Origin origin);
 // Key codes of the window's key-down event.
 namespace key {
 constexpr int Enter = 13, Esc = 27, Space = 32, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
-constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F11 = 122, F12 = 123;
+constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121,
+              F11 = 122, F12 = 123;
+// Ctrl with these steps the zoom: "+" and "-" of the main keys and of the
+// keypad, "0" of both.
+constexpr int Zero = 48, KeypadZero = 96, KeypadPlus = 107, KeypadMinus = 109, Plus = 187, Minus = 189;
 }  // namespace key
 // Shift mask of key and mouse events.
 namespace shift {
@@ -61,6 +68,7 @@ class Form1 {
   TrialState trials;
   FileState files;
   EditState edit;
+  KeepState keep;
   bool unloaded = false;  // the window was closed
   // Filled cells whose caption is a text of the display's own (ShowCaption).
   CellSet heldCaptions = 0;
@@ -97,6 +105,48 @@ class Form1 {
   void ClearEmptyCaptions();
   void ShowBoardText();
 
+  // ---- the start path and the game kept between runs (ui/saved_game.cpp) --
+  // What the program does once its start-up window is gone: the recent
+  // files as the desktop kept them, the game of the last run brought back (a
+  // broken one set aside with a message), and from then on the game in
+  // progress kept after every event (KeepGame).
+  void StartUp();
+  // Run after every event: the game in progress written to the user's data
+  // when it changed since last written; removed when there is none (an
+  // empty board, a finished game, the scheme New (create) left untouched).
+  void KeepGame();
+  // The game in progress as it is kept; false when there is none to keep.
+  bool CaptureGame(SavedGame& game) const;
+  // Brings a saved game back on the board; false, with the reason in
+  // `error` and the board untouched, when it cannot be.
+  bool ResumeGame(const SavedGame& game, std::string& error);
+  // Whether the control finishes a scheme of these givens (81 characters),
+  // run on a window of its own that nobody sees.
+  bool ControlFinishes(const std::string& grid) const;
+
+  // ---- recent files (ui/recent_files.cpp) ------------------------------------
+  // A scheme file opened or saved: first in File > "Recent Schemes", kept by the platform.
+  void NoteRecentFile(const std::string& path);
+  // The menu's items from the list, a file no longer there disabled.
+  void ShowRecentFiles();
+  // mRec(i): the file opened as Open opens a chosen one.
+  void OpenRecent(int index);
+
+  // ---- the keyboard beside the mouse (ui/keyboard.cpp) -----------------------
+  // Tools > "Arrow Keys in Play": the arrows move the cursor in play too.
+  void mTastiera_Click() { w.mTastiera.checked = !w.mTastiera.checked; }
+  // In play with that option: an arrow moves the cursor as the mouse would
+  // (wrapping round the board); false for any other key.
+  bool MoveCursorByArrow(int keyCode);
+  // F5..F10 act as the mouse held on "Method ?", "Value ?", "Where ?",
+  // "Instance", "Net" and "Exclusion": the key-down presses, the key-up
+  // releases. False for any other key.
+  bool PressByKey(int keyCode, int shiftState);
+  // A key released: the button its key-down holds is released.
+  void KeyUp(int keyCode, int shiftState);
+  // The key that holds `heldButton`, 0 when none does.
+  int heldKey = 0;
+
   // ---- move entry ----------------------------------------------------------
   void Form_KeyDown(int keyCode, int shiftState);
   // A key-down as the window receives it: F1 and the Ctrl shortcuts of the
@@ -111,12 +161,14 @@ class Form1 {
   // ESC: the tints and marks go, a trial view starts again; true when it
   // ended a candidate correction (the key goes no further).
   bool EscapeTidiesBoard();
-  // Whether the current cell takes a key now (the user is told why not
-  // where there is something to tell).
-  bool CurrentCellTakesKeys(int shiftState);
+  // Whether a key reaches the board now, and then whether the current cell
+  // takes it (the user is told why not where there is something to tell).
+  bool KeysReachTheBoard(int shiftState);
+  bool CurrentCellTakesKeys();
   // Delete: the value leaves the cell; in play the control runs again.
   void DeleteValue(int cell);
-  void MoveCursorByArrow(int keyCode);
+  // The arrows while the initial data are keyed.
+  void MoveCursorInData(int keyCode);
   // A digit keyed into a cell: judged in play (AcceptMove), written and
   // propagated. False when it was refused or led to a contradiction.
   bool KeyDigit(int cell, int digit);
@@ -205,7 +257,8 @@ class Form1 {
   void mValuta_Click();
   // The fine score (control/score.h) of what the last control used: the
   // method counters the rating reads and, when it needed them, its trials.
-  double FineScore() const;
+  // None for a scheme with more than one solution.
+  std::optional<double> FineScore() const;
 
   // ---- scheme generator ----------------------------------------------------
   void mCrea_click();
@@ -222,7 +275,10 @@ class Form1 {
   void NameCreatedScheme();
 
   // ---- scheme files --------------------------------------------------------
-  void Apri_Click();
+  void Apri_Click() { OpenScheme(true, std::string()); }
+  // Open: the board cleared, the file chosen in the dialog (`ask`) or `path`
+  // read, checked and played.
+  void OpenScheme(bool ask, const std::string& path);
   void Salva_Click();
   void ShowLoadedText();  // the board from SchemeLines2, after Open
   void mUsaSS_Click() { w.mUsaSS.checked = !w.mUsaSS.checked; }
@@ -352,6 +408,14 @@ class Form1 {
   void F1Help(const std::string& highlighted);
   // View > Zoom; false (and nothing changes) for a scale the menu does not offer.
   bool SetZoom(int percent);
+  // Any scale from kMinZoom to kMaxZoom (the window's size, a remembered
+  // one); the menu's item of that scale is checked, if it has one. False
+  // (and nothing changes) outside the range.
+  bool ZoomTo(int percent);
+  // Ctrl+plus and Ctrl+minus: the next of kZoomSteps above (direction 1) or
+  // below (-1) the scale now; Ctrl+0: 100 %.
+  void ZoomStep(int direction);
+  static constexpr int kMinZoom = 50, kMaxZoom = 400;
   void mZoom100_Click() { SetZoom(100); }
   void mZoom125_Click() { SetZoom(125); }
   void mZoom150_Click() { SetZoom(150); }

@@ -178,6 +178,13 @@ MainWindow::MainWindow() {
   // Menu bar.
   Add(mFile, "mFile", Kind::Menu, "", "File");
   Add(mApri, "mApri", Kind::Menu, "mFile", "Open").shortcut = "Ctrl+O";
+  Add(mRecenti, "mRecenti", Kind::Menu, "mFile", "Recent Schemes").enabled = false;
+  mRec.resize(kRecentFiles);
+  for (int i = 0; i < kRecentFiles; ++i) {
+    Control& item = Add(mRec[i], "mRec(" + std::to_string(i) + ")", Kind::Menu, "mRecenti", "");
+    item.enabled = false;
+    item.visible = false;
+  }
   Add(mCrea, "mCrea", Kind::Menu, "mFile", "New (create)");
   Add(mCreaLiv, "mCreaLiv", Kind::Menu, "mFile", "New (create) of level");
   mLiv.resize(4);
@@ -223,6 +230,7 @@ MainWindow::MainWindow() {
   Add(mRicFla, "mRicFla", Kind::Menu, "mPerSuCom", "Reload Flash (before Error)").enabled = false;
   Add(msp9, "msp9", Kind::Separator, "mStrumenti", "-");
   Add(mFunzAva, "mFunzAva", Kind::Menu, "mStrumenti", "Enable Advanced Functions");
+  Add(mTastiera, "mTastiera", Kind::Menu, "mStrumenti", "Arrow Keys in Play");
   Add(mOpzio, "mOpzio", Kind::Menu, "mStrumenti", "Advice's Priority...");
   Add(mValuta, "mValuta", Kind::Menu, "mStrumenti", "Difficulty Level").enabled = false;
   Add(msp11, "msp11", Kind::Separator, "mStrumenti", "-");

@@ -36,6 +36,10 @@ struct MainWindow {
   Control TempEr, TempCons;
   // Menus.
   Control mFile, mApri, mCrea, mAzzer, mSalva, mEspPdf, msp1, mChiudi;
+  // File > "Recent Schemes" and its items mRec(0)..mRec(7), the latest first.
+  Control mRecenti;
+  std::vector<Control> mRec;
+  static constexpr int kRecentFiles = 8;
   // File > "New (create) of level" and its items mLiv(0)..mLiv(3), Easy to Diabolic.
   Control mCreaLiv;
   std::vector<Control> mLiv;
@@ -44,7 +48,7 @@ struct MainWindow {
   Control mAzio, mSugge0, mSugge1, mSugge2, mSugge6, mSugge8, msp2, mSoluz;
   Control msp12, mZoom, mZoom100, mZoom125, mZoom150, mZoom200;
   Control mStrumenti, mApplica, msp3, mCanMoss, mNuoVal, mRicMan, msp4, mPerSuCom, mMosRiso, mRicFla,
-      msp9, mFunzAva, mOpzio, mValuta, msp11, mCreaDoc, msp5, mUsaSS;
+      msp9, mFunzAva, mTastiera, mOpzio, mValuta, msp11, mCreaDoc, msp5, mUsaSS;
   Control mAiuto, mGuida, mRapida, msp8, mInfo;
   std::vector<Control> mRapidaLines;  // the lines of the "Quick Guide" submenu
 

@@ -24,7 +24,10 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
     EndCandidateCorrection();
     return;
   }
-  if (keyCode == key::Esc || !CurrentCellTakesKeys(shiftState)) return;
+  if (keyCode == key::Esc || !KeysReachTheBoard(shiftState)) return;
+  // With "Arrow Keys in Play" the arrows move the cursor in play too.
+  if (board.PlayPhase && w.mTastiera.checked && MoveCursorByArrow(keyCode)) return;
+  if (!CurrentCellTakesKeys()) return;
 
   // Keypad digits become main-keyboard digits; the value the cell shows
   // keyed again does nothing.
@@ -38,7 +41,7 @@ void Form1::Form_KeyDown(int keyCode, int shiftState) {
     return;
   }
   if (keyCode == key::Left || keyCode == key::Up || keyCode == key::Down) {
-    MoveCursorByArrow(keyCode);
+    MoveCursorInData(keyCode);
     return;
   }
   if (keyCode != key::Right) {
@@ -75,17 +78,21 @@ bool Form1::EscapeTidiesBoard() {
   return false;
 }
 
-bool Form1::CurrentCellTakesKeys(int shiftState) {
+bool Form1::KeysReachTheBoard(int shiftState) {
   // Not while input is blocked (a contradiction, a correction) or a trial
   // view holds the cells' keys; before "Initial Data" the user is told how
-  // to start; a given in play cannot be changed.
+  // to start.
   if (!board.InputEnabled || w.Sugge6.selected || w.Sugge8.selected) return false;
   if (!board.DataStarted) {
     w.BoardClear();
     w.BoardAdd("- To start click on 'Initial Data'.");
     return false;
   }
-  if (shiftState != 0) return false;
+  return shiftState == 0;
+}
+
+bool Form1::CurrentCellTakesKeys() {
+  // A given in play cannot be changed.
   if (board.PlayPhase && board.OriginOf(board.CurCell) == Origin::Given) {
     w.BoardClear();
     w.BoardAdd("- Black Values are NOT");
@@ -120,7 +127,7 @@ void Form1::DeleteValue(int cell) {
   RepaintPanels();
 }
 
-void Form1::MoveCursorByArrow(int keyCode) {
+void Form1::MoveCursorInData(int keyCode) {
   // The arrows move the cursor while the initial data are keyed, wrapping round.
   if (board.PlayPhase) return;
   const int cur = board.CurCell;

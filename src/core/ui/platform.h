@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "files/user_data.h"
+
 namespace tessora {
 
 enum class MsgButtons { Ok, OkCancel, YesNo };
@@ -72,6 +74,21 @@ class Platform {
   // text put on it for other programs.
   virtual std::string ClipboardText() = 0;
   virtual void SetClipboardText(const std::string& text) = 0;
+
+  // The user's own data, kept between runs in the program's data folder
+  // ($XDG_DATA_HOME/tessora). A file of it read (Missing when there is none,
+  // Failed with a reason); written atomically, flushed to disk; removed;
+  // renamed aside under a free name (`aside`: its new path), never deleted.
+  virtual DataRead ReadUserData(const std::string& name, std::string& bytes, std::string& error) = 0;
+  virtual bool WriteUserData(const std::string& name, const std::string& bytes, std::string& error) = 0;
+  virtual bool RemoveUserData(const std::string& name, std::string& error) = 0;
+  virtual bool SetAsideUserData(const std::string& name, std::string& aside, std::string& error) = 0;
+  // The scheme files opened or saved last, the latest first, as the desktop
+  // keeps them between runs; and the list to keep.
+  virtual std::vector<std::string> RecentFiles() = 0;
+  virtual void KeepRecentFiles(const std::vector<std::string>& paths) = 0;
+  // Whether a path names an existing file.
+  virtual bool FileExists(const std::string& path) = 0;
 };
 
 }  // namespace tessora

@@ -89,6 +89,28 @@ class ScriptedPlatform : public Platform {
   std::string ClipboardText() override { return clipboard; }
   void SetClipboardText(const std::string& text) override { clipboard = text; }
 
+  // The user's data lives in this folder (a test's own); empty: the user's
+  // data folder as the environment names it ($XDG_DATA_HOME/tessora).
+  std::string dataFolder;
+  std::string DataFolder() const { return dataFolder.empty() ? UserDataFolder() : dataFolder; }
+  DataRead ReadUserData(const std::string& name, std::string& bytes, std::string& error) override {
+    return ReadUserFile(DataFolder(), name, bytes, error);
+  }
+  bool WriteUserData(const std::string& name, const std::string& bytes, std::string& error) override {
+    return WriteUserFile(DataFolder(), name, bytes, error);
+  }
+  bool RemoveUserData(const std::string& name, std::string& error) override {
+    return RemoveUserFile(DataFolder(), name, error);
+  }
+  bool SetAsideUserData(const std::string& name, std::string& aside, std::string& error) override {
+    return SetAsideUserFile(DataFolder(), name, aside, error);
+  }
+  // The recent files as a desktop would keep them, for the life of this platform.
+  std::vector<std::string> recentFiles;
+  std::vector<std::string> RecentFiles() override { return recentFiles; }
+  void KeepRecentFiles(const std::vector<std::string>& paths) override { recentFiles = paths; }
+  bool FileExists(const std::string& path) override { return IsExistingFile(path); }
+
  private:
   std::mt19937_64 rng_;
   bool fixedSeed_ = false;

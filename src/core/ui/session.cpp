@@ -16,8 +16,8 @@ namespace tessora {
 
 const std::vector<std::string>& SessionCommands() {
   static const std::vector<std::string> commands = {
-      "click", "press", "release", "key", "type", "move", "cellclick", "dblclick", "mousedown",
-      "pointer", "pick", "answer", "file", "tick", "clipboard", "fail", "dump"};
+      "click", "press", "release", "key", "keyup", "type", "move", "cellclick", "dblclick", "mousedown",
+      "pointer", "pick", "answer", "file", "tick", "clipboard", "fail", "start", "dump"};
   return commands;
 }
 
@@ -72,13 +72,23 @@ bool RunLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream
     bool ok = cmd == "press" ? f.Press(args[0]) : f.Release(args[0]);
     return ok || refused(args[0]);
   }
-  if (cmd == "key") {
+  if (cmd == "key" || cmd == "keyup") {
     int code = 0, shiftState = 0;
     if (!need(1, 2) || !ParseInt(args[0], code) || (args.size() == 2 && !ParseInt(args[1], shiftState))) {
-      error = "key: expected a key code and an optional shift mask";
+      error = cmd + ": expected a key code and an optional shift mask";
       return false;
     }
-    f.KeyDown(code, shiftState);
+    if (cmd == "key") f.KeyDown(code, shiftState);
+    else f.KeyUp(code, shiftState);
+    return true;
+  }
+  if (cmd == "start") {
+    // The program's start path, as the window program runs it after its
+    // start-up window: the game of the last run comes back, and from then on
+    // the game in progress is kept in the user's data.
+    if (!need(0, 0)) return false;
+    if (f.unloaded) return refused("");
+    f.StartUp();
     return true;
   }
   if (cmd == "type") {
@@ -204,6 +214,8 @@ bool RunLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream
 
 bool RunSessionLine(Form1& f, ScriptedPlatform& p, const std::string& line, std::ostream& out, std::string& error) {
   const bool ok = RunLine(f, p, line, out, error);
+  // After every event, as the window program does: the game kept (once `start` ran).
+  f.KeepGame();
   // The message may repeat words of the line: its control bytes are shown escaped.
   if (!ok) error = PrintableText(error);
   return ok;
