@@ -121,7 +121,7 @@ int OfLevel(Random& random, SchemeLevel level, const LevelOptions& options, long
     }
     const std::string ratingText = RatingText(s.outcome.rating);
     // A random complete grid, not one of the seed grids: seed 0 in the name.
-    const std::string name = CreatedSchemeName(ratingText, static_cast<int>(number), 0, s.symmetry);
+    const std::string name = CreatedSchemeName(s.outcome.rating, static_cast<int>(number), 0, s.symmetry);
     const std::string difficulty = Trim(ratingText);
     if (json) {
       nlohmann::ordered_json j;
@@ -181,11 +181,11 @@ int Generate(const std::vector<std::string>& args) {
     }
   }
   const bool trials = parsed.Has("--trials");
-  if (trials && level != static_cast<int>(Rating::Diabolic)) {
+  if (trials && level != Rating::Diabolic) {
     std::cerr << "tessora-cli generate: --trials goes with --difficulty diabolic only\n";
     return 2;
   }
-  if (parsed.Has("--plain") && level < 0) {
+  if (parsed.Has("--plain") && !level) {
     std::cerr << "tessora-cli generate: --plain goes with --difficulty only\n";
     return 2;
   }
@@ -194,7 +194,7 @@ int Generate(const std::vector<std::string>& args) {
     std::cerr << "tessora-cli generate: --seed needs a number\n";
     return 2;
   }
-  if (seed >= 0 && level < 0) {
+  if (seed >= 0 && !level) {
     std::cerr << "tessora-cli generate: --seed goes with --difficulty only\n";
     return 2;
   }
@@ -218,13 +218,13 @@ int Generate(const std::vector<std::string>& args) {
     return Batch(random, batchDir);
   }
 
-  if (level >= 0) {
+  if (level) {
     LevelOptions options;
     if (parsed.Has("--plain")) {
       options.singlesFirst = false;
       options.uniqueByDifference = false;
     }
-    const SchemeLevel asked = trials ? SchemeLevel::DiabolicWithTrials : static_cast<SchemeLevel>(level);
+    const SchemeLevel asked = trials ? SchemeLevel::DiabolicWithTrials : static_cast<SchemeLevel>(static_cast<int>(*level));
     if (seed >= 0) {
       SeededRandom seeded(static_cast<std::uint64_t>(seed));
       return OfLevel(seeded, asked, options, count, json);
