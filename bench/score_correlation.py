@@ -13,6 +13,9 @@ and prints the Spearman rank correlation between the Sudoku Explainer rating
 CROSSREF defaults to ../shared/puzzles/se-stratified-100-per-rating.crossref.txt;
 --json reads an earlier `rate --json` output instead of running the tool;
 --by-rating adds the mean score of each Explainer rating.
+The bands of the four words are checked too: every Easy scheme must score
+below every Medium one, every Medium below every Difficult, every Difficult
+below every Diabolic; the exit status is 1 when they overlap.
 Python's standard library only.
 """
 import argparse
@@ -105,6 +108,23 @@ def main():
     print("  HoDoKu score        %.4f" % spearman([r["hodoku"] for r in rows], se))
     print("  qqwing guesses      %.4f" % spearman([r["qqwing_guesses"] for r in rows], se))
 
+    status = 0
+    scored = [o for o in out if o.get("score") is not None and o.get("difficulty") in WORDS]
+    if scored:
+        print("\n  word        n    lowest  highest")
+        bands = []
+        for word, k in sorted(WORDS.items(), key=lambda w: w[1]):
+            g = [o["score"] for o in scored if o["difficulty"] == word]
+            if g:
+                bands.append((word, min(g), max(g)))
+                print("  %-10s %5d  %6.2f  %6.2f" % (word, len(g), min(g), max(g)))
+        for (w1, _, hi), (w2, lo, _) in zip(bands, bands[1:]):
+            if hi >= lo:
+                print("  bands overlap: a %s scheme scores %.2f, a %s one %.2f" % (w1, hi, w2, lo))
+                status = 1
+        if status == 0:
+            print("  the bands do not overlap")
+
     if args.by_rating and all("score" in o for o in out):
         groups = defaultdict(list)
         for r, o in zip(rows, out):
@@ -113,7 +133,8 @@ def main():
         for s in sorted(groups):
             g = groups[s]
             print("  %.1f %4d   %8.2f   %6.2f %6.2f" % (s, len(g), sum(g) / len(g), min(g), max(g)))
+    return status
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

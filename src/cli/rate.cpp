@@ -18,6 +18,7 @@
 
 #include "control/report.h"
 #include "control/score.h"
+#include "control/solver.h"
 #include "control/solving.h"
 #include "files/puzzle_text.h"
 #include "options.h"
@@ -122,7 +123,8 @@ void AppendJson(std::string& out, const std::vector<std::string>& texts) {
 
 struct Outcome {
   std::string result, difficulty, solution;
-  std::string score;  // the fine score as JSON writes it, "null" for data the control refused
+  std::string score;  // the fine score as JSON writes it, "null" unless the scheme has one solution
+  bool unique = false;  // the givens have exactly one solution
   int suggestions = 0, trials = 0;
   std::vector<std::string> moves, report;
   long long micros = 0;
@@ -134,6 +136,14 @@ Board GivensBoard(const std::string& grid) {
   for (int i = 0; i < kCells && i < static_cast<int>(grid.size()); ++i)
     if (grid[i] >= '1' && grid[i] <= '9') board.Place(i, grid[i] - '0', Origin::Given);
   return board;
+}
+
+// The givens of a grid as the exact solver takes them.
+std::array<int, kCells> GivensGrid(const std::string& grid) {
+  std::array<int, kCells> givens{};
+  for (int i = 0; i < kCells && i < static_cast<int>(grid.size()); ++i)
+    givens[i] = grid[i] >= '1' && grid[i] <= '9' ? grid[i] - '0' : 0;
+  return givens;
 }
 
 std::string ScoreJson(double score) { return nlohmann::json(score).dump(); }
@@ -148,21 +158,28 @@ Outcome RunOne(const std::string& grid, bool withScore) {
   o.report = ControlReport(c, std::chrono::duration<double>(t1 - t0).count());
   o.trials = c.trials;
   o.score = "null";
+  // A score judges a sound puzzle: none without exactly one solution.
   switch (c.result) {
     case ControlResult::RepeatedValues:
     case ControlResult::Contradiction:
-      o.result = "invalid";
+      o.result = "invalid";  // no solution
       break;
     case ControlResult::Failed:
       o.result = "failed";
       // The window is back in the data phase after a failure, its trial
       // count with it: the line reports none.
       o.trials = 0;
+      // The trials could not finish it: the exact solver says how many
+      // solutions it has.
+      o.unique = CountSolutions(GivensGrid(grid), 2) == 1;
+      withScore = withScore && o.unique;
       // No replay: the score of the trials the control started, if any.
       if (withScore) o.score = ScoreJson(SchemeScore(c.replay.methodUse, c.loop.trialStarted ? &c.loop.firstTrial : nullptr));
       break;
     case ControlResult::Solved:
       o.result = "solved";
+      o.unique = c.unique;
+      withScore = withScore && o.unique;
       o.difficulty = Trim(RatingText(c.rating));
       if (withScore) o.score = ScoreJson(SchemeScore(c.replay.methodUse, c.FirstTrial()));
       o.suggestions = c.suggestions;
@@ -265,6 +282,7 @@ int Rate(const std::vector<std::string>& args) {
       line += ",\"difficulty\":";
       AppendJson(line, o.difficulty);
       line += ",\"score\":" + o.score;
+      line += o.unique ? ",\"unique\":true" : ",\"unique\":false";
       line += ",\"suggestions\":" + std::to_string(o.suggestions) + ",\"trials\":" + std::to_string(o.trials);
       line += ",\"solution\":";
       AppendJson(line, o.solution);

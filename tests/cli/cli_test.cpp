@@ -148,6 +148,37 @@ TEST(CliRate, JsonLinePerPuzzleAndExitStatus) {
   EXPECT_EQ(Cli("rate --bogus", "").status, 2);
 }
 
+// A score judges a sound puzzle: only a scheme with exactly one solution has
+// one, and every line says whether the scheme has.
+TEST(CliRate, ScoreOnlyForASchemeWithOneSolution) {
+  const std::string dots(63, '.');
+  const std::string input =
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"  // one solution
+      "12345678.........9" + dots + "\n" +                                                  // none
+      std::string(81, '.') + "\n" +                                                         // very many
+      "53467891267219534819834256785976.42.42685.79.713924856961537284287419635345286179\n"  // two
+      "55..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"   // a digit twice
+      "..53.....8......2..7..1.5..4....53...1..7...6..32...8..6.5....9..4....3......97..\n";  // one, control fails
+  CliRun r = Cli("rate --json", input);
+  ASSERT_EQ(r.status, 0);
+  std::istringstream lines(r.out);
+  std::vector<nlohmann::json> rated;
+  for (std::string line; std::getline(lines, line);) rated.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(rated.size(), 6u);
+  EXPECT_TRUE(rated[0]["unique"].get<bool>());
+  EXPECT_TRUE(rated[0]["score"].is_number());
+  // The control cannot finish it, yet it has one solution: its trials score it.
+  EXPECT_EQ(rated[5]["result"], "failed");
+  EXPECT_TRUE(rated[5]["unique"].get<bool>());
+  EXPECT_GE(rated[5]["score"].get<double>(), 5.0);
+  rated.pop_back();
+  for (std::size_t i = 1; i < rated.size(); ++i) {
+    EXPECT_FALSE(rated[i]["unique"].get<bool>()) << i;
+    EXPECT_TRUE(rated[i]["score"].is_null()) << i;
+  }
+  EXPECT_EQ(rated[3]["result"], "solved");  // played as a keyed scheme is, but not scored
+}
+
 TEST(CliRate, TableWithASummaryLine) {
   CliRun r = Cli("rate", "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n");
   ASSERT_EQ(r.status, 0);

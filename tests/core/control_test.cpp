@@ -484,7 +484,7 @@ TEST(Difficulty, ListingThreeMethodsALine) {
   EXPECT_EQ(f.w.ListCons.items,
             (std::vector<std::string>{"METHODS USED DURING CONTROL:", "  N.1 =4   N.3 =12   N.4 =1   ", "  N.10 =2   ",
                                       "  Synthetic Assessment= Diabolic", " ", "YOU CAN PLAY NOW",
-                                      "  Fine Score= 5.00"}));
+                                      "  Fine Score= 4.80"}));  // Diabolic by method 10 alone
   EXPECT_FALSE(f.w.Applica.enabled);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -237,7 +238,8 @@ class Form1 {
   void mValuta_Click();
   // The fine score (control/score.h) of what the last control used: the
   // method counters the rating reads and, when it needed them, its trials.
-  double FineScore() const;
+  // None for a scheme with more than one solution.
+  std::optional<double> FineScore() const;
 
   // ---- scheme generator ----------------------------------------------------
   void mCrea_click();

@@ -32,10 +32,14 @@ void Form1::mValuta_Click() {
   w.BoardAdd("  Synthetic Assessment=" + control.Difficulty);
   w.BoardAdd(" ");
   w.BoardAdd("YOU CAN PLAY NOW");
-  w.BoardAdd("  Fine Score= " + FormatScore(FineScore()));
+  const std::optional<double> score = FineScore();
+  w.BoardAdd("  Fine Score= " + (score ? FormatScore(*score) : std::string("none (more than one solution)")));
 }
 
-double Form1::FineScore() const {
+std::optional<double> Form1::FineScore() const {
+  // A score judges a sound puzzle; Play has found out whether this one has
+  // more than one solution.
+  if (control.SeveralSolutions) return std::nullopt;
   const bool trials = control.TrialCount > 0 && control.TrialStarted;
   return SchemeScore(methods.MethodUse, trials ? &control.FirstTrial : nullptr);
 }
