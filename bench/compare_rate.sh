@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Rates the same puzzle files with tessora-cli and with qqwing (a human-style
 # solver and rater from Debian) in one run, and prints puzzles per second of
-# both (Tessora on one thread, `rate -j 1`) and their ratio; then Tessora's
-# JSON lines with the fine score (puzzles per second of processor time), the
+# both (Tessora on one thread, `rate -j 1`, the table with its score column)
+# and their ratio; then Tessora's JSON lines with the fine score (puzzles per
+# second of processor time) and their ratio to qqwing, the
 # elapsed seconds of `rate --json` on one thread and on two and the speed-up,
 # and Tessora's share of solved, failed and trial schemes.
 #   bench/compare_rate.sh [FILE...]   (default: four files of ../shared/puzzles)
@@ -47,8 +48,8 @@ walltime() {
   echo "$t"
 }
 better() { [ -z "$1" ] || [ "$(echo "$2 < $1" | bc -l)" = 1 ]; }
-printf '%-36s %7s %10s %10s %6s %10s %9s %9s %7s %7s %7s %7s\n' file puzzles tessora/s qqwing/s ratio \
-  "+score/s" "-j1 s" "-j2 s" speedup solved failed trials
+printf '%-36s %7s %10s %10s %6s %10s %6s %9s %9s %7s %7s %7s %7s\n' file puzzles tessora/s qqwing/s ratio \
+  json/s "ratio" "-j1 s" "-j2 s" speedup solved failed trials
 for f in "${files[@]}"; do
   best_a=""; best_b=""
   grep -v '^#' "$f" | grep -v '^[[:space:]]*$' | cut -c1-81 > "$tmp/grids.txt"
@@ -76,6 +77,6 @@ for f in "${files[@]}"; do
   awk -v name="$(basename "$f")" -v n="$n" -v a="$best_a" -v b="$best_b" -v c="$best_c" -v w1="$best_w1" \
       -v w2="$best_w2" -v s="$solved" -v fl="$failed" -v tr="$trials" 'BEGIN {
     ta = n / a; tb = n / b;
-    printf "%-36s %7d %10.0f %10.0f %6.2f %10.0f %9.2f %9.2f %7.2f %6.1f%% %6.1f%% %6.1f%%\n", name, n, ta, tb, ta / tb,
-      n / c, w1, w2, w1 / w2, 100*s/n, 100*fl/n, 100*tr/n }'
+    printf "%-36s %7d %10.0f %10.0f %6.2f %10.0f %6.2f %9.2f %9.2f %7.2f %6.1f%% %6.1f%% %6.1f%%\n", name, n, ta, tb,
+      ta / tb, n / c, (n / c) / tb, w1, w2, w1 / w2, 100*s/n, 100*fl/n, 100*tr/n }'
 done

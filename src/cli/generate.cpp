@@ -10,6 +10,7 @@
 #include <random>
 
 #include "control/generator.h"
+#include "control/level_generator.h"
 #include "control/solving.h"
 #include "files/scheme_format.h"
 #include "options.h"
@@ -100,12 +101,60 @@ int Batch(Random& random, const std::string& folder) {
   return 0;
 }
 
+// "New (create) of level": `count` schemes aimed at the level, each with
+// one solution and rated as asked by the control Play runs.
+int OfLevel(Random& random, SchemeLevel level, const LevelOptions& options, long count, bool json) {
+  for (long number = 1; number <= count; ++number) {
+    const auto t0 = std::chrono::steady_clock::now();
+    const LevelScheme s = CreateSchemeOfLevel(random, level, options);
+    const auto micros =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count();
+    if (!s.found) {
+      std::cerr << "tessora-cli generate: no scheme of that level came out of " << s.grids << " complete grids\n";
+      return 1;
+    }
+    std::string puzzle;
+    int givens = 0;
+    for (std::uint8_t v : s.givens) {
+      puzzle += v ? static_cast<char>('0' + v) : '.';
+      givens += v != 0;
+    }
+    const std::string ratingText = RatingText(s.outcome.rating);
+    // A random complete grid, not one of the seed grids: seed 0 in the name.
+    const std::string name = CreatedSchemeName(ratingText, static_cast<int>(number), 0, s.symmetry);
+    const std::string difficulty = Trim(ratingText);
+    if (json) {
+      nlohmann::ordered_json j;
+      j["name"] = name;
+      j["puzzle"] = puzzle;
+      j["givens"] = givens;
+      j["difficulty"] = difficulty;
+      j["seed"] = 0;
+      j["symmetry"] = s.symmetry;
+      j["micros"] = micros;
+      j["grids"] = s.grids;
+      j["controls"] = s.controls;
+      j["trials"] = s.outcome.trials;
+      std::cout << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    } else {
+      std::cout << name << "  " << puzzle << "  " << givens << " givens  " << difficulty << "  seed 0  symmetry "
+                << s.symmetry << "  " << micros << " us  " << s.grids << (s.grids == 1 ? " grid  " : " grids  ")
+                << s.controls << (s.controls == 1 ? " control" : " controls");
+      if (s.outcome.trials) std::cout << "  " << s.outcome.trials << (s.outcome.trials == 1 ? " trial" : " trials");
+      std::cout << "\n";
+    }
+    if (!std::cout) return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int Generate(const std::vector<std::string>& args) {
   static const Option kOptions[] = {
       {"--json"}, {"-n", true, "a positive number"}, {"--batch", true, "a folder"},
-      {"--difficulty", true, "easy, medium, difficult or diabolic"}};
+      {"--difficulty", true, "easy, medium, difficult or diabolic"}, {"--trials"}, {"--plain"},
+      {"--seed", true, "a number"}};
   Arguments parsed;
   std::string error;
   if (!ParseArguments(args, kOptions, parsed, error) ||
@@ -129,6 +178,24 @@ int Generate(const std::vector<std::string>& args) {
       return 2;
     }
   }
+  const bool trials = parsed.Has("--trials");
+  if (trials && level != static_cast<int>(Rating::Diabolic)) {
+    std::cerr << "tessora-cli generate: --trials goes with --difficulty diabolic only\n";
+    return 2;
+  }
+  if (parsed.Has("--plain") && level < 0) {
+    std::cerr << "tessora-cli generate: --plain goes with --difficulty only\n";
+    return 2;
+  }
+  long seed = -1;
+  if (parsed.Has("--seed") && !ParseCount(parsed.Value("--seed"), 0, 999999999, seed)) {
+    std::cerr << "tessora-cli generate: --seed needs a number\n";
+    return 2;
+  }
+  if (seed >= 0 && level < 0) {
+    std::cerr << "tessora-cli generate: --seed goes with --difficulty only\n";
+    return 2;
+  }
   const std::string batchDir = parsed.Has("--batch") ? parsed.Value("--batch") : std::string();
   if (parsed.Has("--batch") && batchDir.empty()) {
     std::cerr << "tessora-cli generate: --batch needs a folder\n";
@@ -147,6 +214,20 @@ int Generate(const std::vector<std::string>& args) {
       return 2;
     }
     return Batch(random, batchDir);
+  }
+
+  if (level >= 0) {
+    LevelOptions options;
+    if (parsed.Has("--plain")) {
+      options.singlesFirst = false;
+      options.uniqueByDifference = false;
+    }
+    const SchemeLevel asked = trials ? SchemeLevel::DiabolicWithTrials : static_cast<SchemeLevel>(level);
+    if (seed >= 0) {
+      SeededRandom seeded(static_cast<std::uint64_t>(seed));
+      return OfLevel(seeded, asked, options, count, json);
+    }
+    return OfLevel(random, asked, options, count, json);
   }
 
   int number = 0;  // the schemes are numbered as the window numbers them, from 1

@@ -24,7 +24,8 @@ namespace {
 const char kUsage[] =
     "usage: tessora-cli session [SCRIPT]\n"
     "       tessora-cli rate [--json] [-j N] [FILE...]\n"
-    "       tessora-cli generate [--difficulty LEVEL] [-n N] [--json] | generate --batch DIR\n"
+    "       tessora-cli generate [--difficulty LEVEL [--trials] [--seed S] [--plain]] [-n N] [--json]\n"
+    "       tessora-cli generate --batch DIR\n"
     "       tessora-cli print SCHEME | print --pdf FILE SCHEME\n"
     "       tessora-cli --help | --version\n";
 
@@ -59,9 +60,12 @@ int Help() {
                "            prints its rating; --json gives one object a line, with the fine\n"
                "            score; -j N rates on N threads (default: one per core); exit\n"
                "            status 1 when no puzzle was read\n"
-               "  generate  creates N schemes with \"New (create)\", or with --difficulty\n"
-               "            easy|medium|difficult|diabolic as many as it takes for N of that\n"
-               "            level; --batch DIR writes the ten schemes of the F11 batch into DIR\n"
+               "  generate  creates N schemes with \"New (create)\"; with --difficulty\n"
+               "            easy|medium|difficult|diabolic N schemes aimed at that level (one\n"
+               "            solution each, rated so by Play); --trials (diabolic only): schemes\n"
+               "            that need a trial; --seed S: the same schemes every run; --plain:\n"
+               "            the generator's speed-ups off; --batch DIR writes the ten schemes\n"
+               "            of the F11 batch into DIR\n"
                "  print     writes the print arrangement document of a scheme beside it, or\n"
                "            with --pdf the same sheet as a PDF into FILE, named exactly so;\n"
                "            when the solvability control does not finish it writes nothing\n"

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <thread>
@@ -123,7 +124,7 @@ void AppendJson(std::string& out, const std::vector<std::string>& texts) {
 
 struct Outcome {
   std::string result, difficulty, solution;
-  std::string score;  // the fine score as JSON writes it, "null" unless the scheme has one solution
+  std::optional<double> score;  // the fine score, none unless the scheme has exactly one solution
   bool unique = false;  // the givens have exactly one solution
   int suggestions = 0, trials = 0;
   std::vector<std::string> moves, report;
@@ -146,9 +147,17 @@ std::array<int, kCells> GivensGrid(const std::string& grid) {
   return givens;
 }
 
-std::string ScoreJson(double score) { return nlohmann::json(score).dump(); }
+// The score as JSON writes it: null when there is none.
+std::string ScoreJson(const std::optional<double>& score) { return score ? nlohmann::json(*score).dump() : "null"; }
 
-Outcome RunOne(const std::string& grid, bool withScore) {
+// The score as the table writes it: two decimals as the window shows it, "-"
+// when there is none.
+std::string ScoreText(const std::optional<double>& score) { return score ? FormatScore(*score) : "-"; }
+
+// The control of one puzzle and its fine score, worked out once for both
+// outputs.
+Outcome RunOne(const std::string& grid) {
+  bool withScore = true;
   const Board givens = GivensBoard(grid);
   auto t0 = std::chrono::steady_clock::now();
   const ControlOutcome c = ControlScheme(givens);
@@ -157,7 +166,6 @@ Outcome RunOne(const std::string& grid, bool withScore) {
   o.micros = std::chrono::duration_cast<std::chrono::microseconds>(t1 - t0).count();
   o.report = ControlReport(c, std::chrono::duration<double>(t1 - t0).count());
   o.trials = c.trials;
-  o.score = "null";
   // A score judges a sound puzzle: none without exactly one solution.
   switch (c.result) {
     case ControlResult::RepeatedValues:
@@ -174,14 +182,14 @@ Outcome RunOne(const std::string& grid, bool withScore) {
       o.unique = CountSolutions(GivensGrid(grid), 2) == 1;
       withScore = withScore && o.unique;
       // No replay: the score of the trials the control started, if any.
-      if (withScore) o.score = ScoreJson(SchemeScore(c.replay.methodUse, c.loop.trialStarted ? &c.loop.firstTrial : nullptr));
+      if (withScore) o.score = SchemeScore(c.replay.methodUse, c.loop.trialStarted ? &c.loop.firstTrial : nullptr);
       break;
     case ControlResult::Solved:
       o.result = "solved";
       o.unique = c.unique;
       withScore = withScore && o.unique;
       o.difficulty = Trim(RatingText(c.rating));
-      if (withScore) o.score = ScoreJson(SchemeScore(c.replay.methodUse, c.FirstTrial()));
+      if (withScore) o.score = SchemeScore(c.replay.methodUse, c.FirstTrial());
       o.suggestions = c.suggestions;
       o.solution.reserve(kCells);
       for (std::uint8_t v : c.solution) o.solution += static_cast<char>('0' + v);
@@ -270,7 +278,7 @@ int Rate(const std::vector<std::string>& args) {
   };
   auto rate = [&](std::size_t index) {
     const Puzzle& p = puzzles[index];
-    const Outcome o = RunOne(p.grid, json);
+    const Outcome o = RunOne(p.grid);
     Rated r{std::string(), o.result, o.difficulty, o.trials};
     const int n = static_cast<int>(index) + 1;
     if (json) {
@@ -281,7 +289,7 @@ int Rate(const std::vector<std::string>& args) {
       AppendJson(line, o.result);
       line += ",\"difficulty\":";
       AppendJson(line, o.difficulty);
-      line += ",\"score\":" + o.score;
+      line += ",\"score\":" + ScoreJson(o.score);
       line += o.unique ? ",\"unique\":true" : ",\"unique\":false";
       line += ",\"suggestions\":" + std::to_string(o.suggestions) + ",\"trials\":" + std::to_string(o.trials);
       line += ",\"solution\":";
@@ -293,8 +301,9 @@ int Rate(const std::vector<std::string>& args) {
       line += ",\"micros\":" + std::to_string(o.micros) + "}\n";
     } else {
       char line[160];
-      std::snprintf(line, sizeof line, "%4d  %-7s  %-10s  %4d  %6d  %8lld  %s\n", n, o.result.c_str(),
-                    o.difficulty.c_str(), o.suggestions, o.trials, o.micros, p.grid.c_str());
+      std::snprintf(line, sizeof line, "%4d  %-7s  %-10s  %6s  %4d  %6d  %8lld  %s\n", n, o.result.c_str(),
+                    o.difficulty.c_str(), ScoreText(o.score).c_str(), o.suggestions, o.trials, o.micros,
+                    p.grid.c_str());
       r.line = line;
     }
     return r;
@@ -303,7 +312,7 @@ int Rate(const std::vector<std::string>& args) {
   std::map<std::string, int> byResult, byDifficulty;
   int withTrials = 0;
   auto start = std::chrono::steady_clock::now();
-  if (!json) std::cout << "   n  result   difficulty  sugg  trials    micros  puzzle\n";
+  if (!json) std::cout << "   n  result   difficulty   score  sugg  trials    micros  puzzle\n";
   const std::size_t batch = 256 * static_cast<std::size_t>(jobs);
   std::vector<Rated> done;
   for (std::size_t first = 0; first < puzzles.size(); first += batch) {

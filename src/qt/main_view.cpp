@@ -66,7 +66,7 @@ const std::map<std::string, char> kMnemonics = {
     {"mCanMoss", 'C'},  {"mNuoVal", 'V'},   {"mRicMan", 'R'},   {"mPerSuCom", 'F'},   {"mMosRiso", 'S'},
     {"mRicFla", 'R'},   {"mFunzAva", 'E'},  {"mOpzio", 'P'},    {"mValuta", 'D'},     {"mCreaDoc", 'n'},
     {"mUsaSS", 'S'},    {"mAiuto", 'H'},    {"mGuida", 'G'},    {"mRapida", 'Q'},     {"mInfo", 'A'},
-    {"mCreaLiv", 'l'},  {"mLiv(0)", 'E'},   {"mLiv(1)", 'M'},   {"mLiv(2)", 'D'},     {"mLiv(3)", 'b'},
+    {"mCreaLiv", 'l'},  {"mLiv(0)", 'E'},   {"mLiv(1)", 'M'},   {"mLiv(2)", 'D'},     {"mLiv(3)", 'b'},     {"mLiv(4)", 'w'},
     {"mModifica", 'E'}, {"mCopia", 'C'},    {"mIncolla", 'P'},  {"mAnnulla", 'U'},
     {"mRecenti", 'R'},  {"mRec(0)", '1'},   {"mRec(1)", '2'},   {"mRec(2)", '3'},     {"mRec(3)", '4'},
     {"mRec(4)", '5'},   {"mRec(5)", '6'},   {"mRec(6)", '7'},   {"mRec(7)", '8'},     {"mTastiera", 'K'},

@@ -179,6 +179,43 @@ TEST(CliRate, ScoreOnlyForASchemeWithOneSolution) {
   EXPECT_EQ(rated[3]["result"], "solved");  // played as a keyed scheme is, but not scored
 }
 
+// The table shows the fine score too, the same number as the JSON line
+// (two decimals, "-" for none), worked out once for either output.
+TEST(CliRate, TableAndJsonGiveTheSameScore) {
+  const std::string input =
+      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n"   // Easy
+      ".89...34....9..6.8....4.9..91...7....7.3....652...6.......3.4.....1..2.9.31...87.\n"   // Difficult
+      "8.2...7.1..7.2.4....6...3....9...2...6.....4.3.4...5.64..9.5..8.5.1.7.2.....3....\n"   // trials
+      ".......4...2..4..1.7..5..9...3..7....4..6....6..1..8...2....1..85.9...6.....8...3\n"   // trials
+      "53467891267219534819834256785976.42.42685.79.713924856961537284287419635345286179\n";  // two solutions
+  CliRun json = Cli("rate --json", input);
+  CliRun table = Cli("rate", input);
+  ASSERT_EQ(json.status, 0);
+  ASSERT_EQ(table.status, 0);
+  std::istringstream jsonLines(json.out), tableLines(table.out);
+  std::string header;
+  std::getline(tableLines, header);
+  const std::size_t at = header.find(" score");
+  ASSERT_NE(at, std::string::npos) << header;
+  int scored = 0;
+  for (std::string j, t; std::getline(jsonLines, j);) {
+    ASSERT_TRUE(std::getline(tableLines, t));
+    const nlohmann::json line = nlohmann::json::parse(j);
+    // The column is right-aligned under its heading.
+    std::string cell = t.substr(at, 6);
+    cell.erase(0, cell.find_first_not_of(' '));
+    if (line["score"].is_null()) {
+      EXPECT_EQ(cell, "-") << t;
+    } else {
+      char expected[32];
+      std::snprintf(expected, sizeof expected, "%.2f", line["score"].get<double>());
+      EXPECT_EQ(cell, expected) << t;
+      ++scored;
+    }
+  }
+  EXPECT_EQ(scored, 4);
+}
+
 TEST(CliRate, TableWithASummaryLine) {
   CliRun r = Cli("rate", "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n");
   ASSERT_EQ(r.status, 0);
@@ -373,7 +410,8 @@ std::string WithoutTimings(const std::string& out) {
       line = std::regex_replace(line, std::regex("\\(in [0-9.]+ sec\\."), "(in - sec.");
     }
     else if (line.find(" puzzles: ") != std::string::npos) line = line.substr(0, line.find(';'));
-    else if (line.size() > 49 && line.rfind("   n", 0) != 0) line.replace(41, 8, 8, ' ');
+    // The micros column: the 8 characters after the score (6), sugg (4) and trials (6).
+    else if (line.size() > 57 && line.rfind("   n", 0) != 0) line.replace(49, 8, 8, ' ');
     kept += line + "\n";
   }
   return kept;
@@ -413,14 +451,49 @@ TEST(CliGenerate, DifficultyOnDemand) {
   for (std::string line; std::getline(lines, line); ++n) {
     const auto j = nlohmann::json::parse(line);
     EXPECT_EQ(j["difficulty"], "Difficult") << line;
-    EXPECT_GE(j["creations"].get<int>(), 1);
+    EXPECT_GE(j["grids"].get<int>(), 1);
+    EXPECT_EQ(j["trials"].get<int>(), 0);
+    EXPECT_EQ(j["name"].get<std::string>().substr(0, 6), n == 0 ? "Dif001" : "Dif002");
   }
   EXPECT_EQ(n, 2);
-  for (const char* bad : {"generate --difficulty hard", "generate --difficulty easy --batch /no/such/folder"}) {
+  for (const char* bad : {"generate --difficulty hard", "generate --difficulty easy --batch /no/such/folder",
+                          "generate --difficulty difficult --trials", "generate --trials", "generate --plain",
+                          "generate --seed 3", "generate --difficulty easy --seed x"}) {
     const CliRun b = Cli(bad, "");
     EXPECT_EQ(b.status, 2) << bad;
     EXPECT_FALSE(b.err.empty()) << bad;
   }
+}
+
+// --trials: Diabolic schemes the control finishes only with a trial. A seed
+// repeats the same schemes, and --plain (the speed-ups off) makes the same ones.
+TEST(CliGenerate, TrialsSeedAndPlain) {
+  auto puzzles = [](const std::string& out, std::vector<int>* trials = nullptr) {
+    std::vector<std::string> v;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+      const auto j = nlohmann::json::parse(line);
+      v.push_back(j["puzzle"].get<std::string>() + " " + j["difficulty"].get<std::string>());
+      if (trials) trials->push_back(j["trials"].get<int>());
+    }
+    return v;
+  };
+  std::vector<int> trials;
+  const CliRun t = Cli("generate --difficulty diabolic --trials -n 3 --seed 7 --json", "");
+  ASSERT_EQ(t.status, 0) << t.err;
+  const auto withTrials = puzzles(t.out, &trials);
+  ASSERT_EQ(withTrials.size(), 3u);
+  for (std::size_t i = 0; i < trials.size(); ++i) {
+    EXPECT_GT(trials[i], 0) << withTrials[i];
+    EXPECT_TRUE(Has(withTrials[i], " Diabolic")) << withTrials[i];
+  }
+  EXPECT_EQ(puzzles(Cli("generate --difficulty diabolic --trials -n 3 --seed 7 --json", "").out), withTrials);
+  EXPECT_EQ(puzzles(Cli("generate --difficulty diabolic --trials -n 3 --seed 7 --json --plain", "").out),
+            withTrials);
+  const CliRun text = Cli("generate --difficulty diabolic --trials --seed 7", "");
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_TRUE(Has(text.out, "Dia001Cr0")) << text.out;
+  EXPECT_TRUE(Has(text.out, " trial")) << text.out;
 }
 
 TEST(CliSession, ClipboardTextWithLineBreaksIsPastedAndDumped) {

@@ -284,22 +284,52 @@ TEST(UndoMove, NothingToTakeBackBeforePlay) {
 }
 
 TEST(CreateOfLevel, EachLevelRatesAtThatLevelWithOneSolution) {
-  const char* const kWords[] = {" Easy", " Medium", " Difficult", " Diabolic"};
-  for (int level = 0; level < 4; ++level) {
+  const char* const kWords[] = {" Easy", " Medium", " Difficult", " Diabolic", " Diabolic"};
+  for (int level = 0; level < 5; ++level) {
     SCOPED_TRACE(level);
     Harness h;
     Form1& f = h.form;
     ASSERT_TRUE(f.Click("mLiv(" + std::to_string(level) + ")"));
     EXPECT_TRUE(h.platform.messages.empty());
     EXPECT_EQ(f.control.Difficulty, kWords[level]);
+    // "Diabolic, with trials" needed a trial, the others none.
+    EXPECT_EQ(f.control.TrialCount > 0, level == 4) << f.control.TrialCount;
     EXPECT_EQ(f.files.SchemeFile.substr(0, 3), std::string(kWords[level]).substr(1, 3));
     EXPECT_EQ(f.files.SchemeFile.substr(3, 3), "001");  // numbered as the only scheme created
+    EXPECT_EQ(f.files.SchemeFile.substr(6, 3), "Cr0");  // a complete grid of its own, no seed grid
+    EXPECT_EQ(f.w.caption, kProductTitle + " - " + f.files.SchemeFile);
     EXPECT_TRUE(f.board.PlayPhase);
     std::array<int, 81> grid{};
-    for (int c = 0; c < kCells; ++c)
+    int givens = 0;
+    for (int c = 0; c < kCells; ++c) {
       grid[c] = f.Filled(c) && f.board.OriginOf(c) == Origin::Given ? f.Value(c) : 0;
+      givens += grid[c] != 0;
+    }
     EXPECT_EQ(CountSolutions(grid, 2), 1);
+    EXPECT_EQ(f.w.Fatti.caption, std::to_string(givens));
+    EXPECT_EQ(givens, 81 - f.gen.RemovedCount);
   }
+}
+
+// No grid of the few allowed gives a scheme of the level: a message says so
+// and the board stays empty.
+TEST(CreateOfLevel, GivingUpSaysSo) {
+  bool gaveUp = false;
+  for (unsigned seed = 1; seed <= 10 && !gaveUp; ++seed) {
+    Harness h;
+    Form1& f = h.form;
+    h.platform.FixRandomSeed(seed);
+    f.creationLimit = 1;
+    ASSERT_TRUE(f.Click("mLiv(3)"));
+    if (h.platform.messages.empty()) continue;
+    gaveUp = true;
+    ASSERT_EQ(h.platform.messages.size(), 1u);
+    EXPECT_EQ(h.platform.messages[0].title, "New (create) of level");
+    EXPECT_EQ(h.platform.messages[0].text, "No scheme rated Diabolic came out of 1 complete grids.");
+    EXPECT_FALSE(f.board.PlayPhase);
+    for (int c = 0; c < kCells; ++c) EXPECT_FALSE(f.Filled(c)) << c;
+  }
+  EXPECT_TRUE(gaveUp);
 }
 
 }  // namespace

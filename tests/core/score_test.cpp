@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "control/score.h"
+#include "control/solving.h"
 #include "test_support.h"
 
 namespace tessora {
@@ -184,6 +185,65 @@ TEST(TrialDistance, OnlyDigitsNoSolutionHoldsFail) {
     EXPECT_EQ(r.followed, wrong);
     EXPECT_EQ(r.hardest, shortest);
   }
+}
+
+// The first trials of the golden sample's schemes that need them, as the
+// engine's control records them (every 6th scheme, to keep the test short).
+std::vector<TrialStart> SampleTrialStarts() {
+  std::vector<TrialStart> starts;
+  std::ifstream in(std::string(TESSORA_FIXTURES) + "/golden/rate_sample.txt");
+  EXPECT_TRUE(in) << "cannot read rate_sample.txt";
+  int n = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.size() < 81 || line[0] == '#' || n++ % 6) continue;
+    Board givens;
+    for (int c = 0; c < kCells; ++c)
+      if (line[c] >= '1' && line[c] <= '9') givens.Place(c, line[c] - '0', Origin::Given);
+    const ControlOutcome o = ControlScheme(givens);
+    if (o.loop.trialStarted) starts.push_back(o.loop.firstTrial);
+  }
+  return starts;
+}
+
+// The fast way to follow the trials (counts kept as values are placed, the
+// trials likely to fail soonest first, none followed past the shortest
+// failure) gives the plain way's rounds exactly.
+TEST(FollowTrials, TheFastWayGivesThePlainWaysRounds) {
+  const std::vector<TrialStart> starts = SampleTrialStarts();
+  ASSERT_GE(starts.size(), 100u);
+  int severalRounds = 0;
+  for (const TrialStart& start : starts) {
+    const TrialRounds fast = FollowTrials(start, true);
+    const TrialRounds plain = FollowTrials(start, false);
+    EXPECT_EQ(fast, plain) << fast.rounds << " " << fast.hardest << " " << fast.followed << " " << fast.soonest
+                           << " / " << plain.rounds << " " << plain.hardest << " " << plain.followed << " "
+                           << plain.soonest;
+    severalRounds += plain.rounds > 1;
+  }
+  EXPECT_GT(severalRounds, 10);  // the rounds after the first are compared too
+}
+
+// Trial by trial, and for every limit up to the distance, the fast follower
+// counts the same waves as the plain one.
+TEST(TrialDistance, TheFastWayCountsThePlainWaysWaves) {
+  const std::vector<TrialStart> starts = SampleTrialStarts();
+  ASSERT_FALSE(starts.empty());
+  int failing = 0;
+  for (std::size_t k = 0; k < starts.size(); k += 8) {
+    const Board& board = starts[k].board;
+    for (int c = 0; c < kCells; ++c) {
+      if (board.Filled(c)) continue;
+      for (int d = 1; d <= 9; ++d) {
+        if (!board.Can[c].Has(d)) continue;
+        const int plain = TrialDistance(board, c, d, kCells + 1, false);
+        ASSERT_EQ(TrialDistance(board, c, d, kCells + 1, true), plain) << k << " " << c << " " << d;
+        failing += plain > 0;
+        for (int limit = 1; limit < plain; ++limit) ASSERT_EQ(TrialDistance(board, c, d, limit, true), 0);
+        if (plain) ASSERT_EQ(TrialDistance(board, c, d, plain, true), plain);
+      }
+    }
+  }
+  EXPECT_GT(failing, 100);
 }
 
 }  // namespace

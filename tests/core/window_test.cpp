@@ -133,8 +133,9 @@ TEST(MenuBar, MenusItemsAndShortcuts) {
   }
   EXPECT_EQ(fileItems, (std::vector<std::string>{"Open", "Recent Schemes", "New (create)", "New (create) of level",
                                                   "Clear All", "Save", "Export PDF...", "-", "Exit"}));
-  EXPECT_EQ(levelItems, (std::vector<std::string>{"Easy", "Medium", "Difficult", "Diabolic"}));
+  EXPECT_EQ(levelItems, (std::vector<std::string>{"Easy", "Medium", "Difficult", "Diabolic", "Diabolic, with trials"}));
   EXPECT_EQ(w.Find("mLiv(3)"), &w.mLiv[3]);
+  EXPECT_EQ(w.Find("mLiv(4)"), &w.mLiv[4]);
   EXPECT_EQ(editItems, (std::vector<std::string>{"Copy Scheme", "Paste Scheme", "-", "Undo Move"}));
   EXPECT_EQ(menus[0], "File");
   EXPECT_EQ(menus[1], "Edit");

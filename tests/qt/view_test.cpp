@@ -272,7 +272,8 @@ class ViewTest : public QObject {
     QCOMPARE(view->Menu("mFile")->actions().at(1)->text(), QStringLiteral("&Recent Schemes"));
     QCOMPARE(view->Menu("mFile")->actions().at(6)->text(), QStringLiteral("&Export PDF..."));
     QVERIFY(view->Menu("mFile")->actions().at(7)->isSeparator());
-    QCOMPARE(view->Menu("mCreaLiv")->actions().size(), 4);
+    QCOMPARE(view->Menu("mCreaLiv")->actions().size(), 5);
+    QCOMPARE(view->MenuAction("mLiv(4)")->text(), QStringLiteral("Diabolic, &with trials"));
     QCOMPARE(view->menuBar()->actions().size(), 5);
     QCOMPARE(view->menuBar()->actions().at(1)->text(), QStringLiteral("&Edit"));
     QCOMPARE(view->MenuAction("mIncolla")->text(), QStringLiteral("&Paste Scheme\tCtrl+V"));

@@ -120,11 +120,207 @@ bool PlaceSingles(Follow& f) {
   return true;
 }
 
+// Every empty cell has a candidate and every zone a place for every digit.
+bool Consistent(const Follow& f) {
+  for (int c = 0; c < kCells; ++c)
+    if (!f.value[c] && !f.cand[c]) return false;
+  for (int z = 0; z < kZones; ++z) {
+    unsigned held = 0;
+    for (const int c : ZoneCells[z]) held |= f.cand[c] | (f.value[c] ? 1u << f.value[c] : 0u);
+    if (held != kAllDigits) return false;
+  }
+  return true;
+}
+
 int EmptyCount(const Follow& f) {
   int n = 0;
   for (int c = 0; c < kCells; ++c) n += !f.value[c];
   return n;
 }
+
+
+// ---- The fast way -----------------------------------------------------------
+// The same waves, kept up to date as values are placed instead of looked for
+// on the whole board: per zone the digits its values hold and how many
+// places each other digit has. A wave's values are placed one after the
+// other; whatever they empty (a cell's last candidate, a digit's last place
+// in a zone) is a contradiction of that wave, whichever value came first,
+// so the trial stops there. The cells left with one candidate and the zones
+// left with one place for a digit are the only new singles, looked at once
+// the wave is placed.
+
+// The row, column and box of every cell.
+constexpr std::array<std::array<std::uint8_t, 3>, kCells> kZonesOf = [] {
+  std::array<std::array<std::uint8_t, 3>, kCells> t{};
+  for (int c = 0; c < kCells; ++c)
+    t[c] = {static_cast<std::uint8_t>(RowZone(c)), static_cast<std::uint8_t>(ColZone(c)),
+            static_cast<std::uint8_t>(BoxZone(c))};
+  return t;
+}();
+
+struct FastBoard {
+  std::array<std::uint16_t, kCells> cand;                 // none for a filled cell
+  std::array<std::uint16_t, kZones> held;                 // the digits the zone's values hold
+  std::array<std::array<std::uint8_t, 10>, kZones> places;  // candidates of digit d in the zone
+};
+
+FastBoard FastOf(const Follow& f) {
+  FastBoard b{};
+  for (int c = 0; c < kCells; ++c) {
+    b.cand[c] = f.value[c] ? 0 : f.cand[c];
+    for (const std::uint8_t z : kZonesOf[c]) {
+      if (f.value[c]) b.held[z] |= static_cast<std::uint16_t>(1u << f.value[c]);
+      for (unsigned m = b.cand[c]; m; m &= m - 1) ++b.places[z][std::countr_zero(m)];
+    }
+  }
+  return b;
+}
+
+class FastFollower {
+ public:
+  // Takes the board trials are followed from; false when it contradicts
+  // itself already (every trial then fails at once).
+  bool Load(const FastBoard& b) {
+    base_ = b;
+    seedCells_.clear();
+    seedZones_.clear();
+    broken_ = false;
+    // Its singles: the second wave of every trial places them.
+    for (int c = 0; c < kCells; ++c) {
+      const unsigned m = b.cand[c];
+      if (m && !(m & (m - 1))) seedCells_.push_back(static_cast<std::uint8_t>(c));
+    }
+    for (int z = 0; z < kZones; ++z)
+      for (int d = 1; d <= 9; ++d) {
+        if ((b.held[z] >> d) & 1u) continue;
+        if (b.places[z][d] == 0) broken_ = true;
+        if (b.places[z][d] == 1) seedZones_.push_back(static_cast<std::uint16_t>(10 * z + d));
+      }
+    return !broken_;
+  }
+
+  // TrialDistance on the loaded board.
+  int Distance(int cell, int d, int limit) {
+    if (broken_) return limit >= 1 ? 1 : 0;
+    board_ = base_;
+    wave_.assign(1, Item{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(d)});
+    cells_ = seedCells_;
+    zones_ = seedZones_;
+    return Run(board_, limit);
+  }
+
+  // Removes the digits of the trials that failed soonest from the loaded
+  // board and places the singles they leave, wave after wave; false when
+  // the board contradicts itself.
+  bool RemoveAndPlace(const std::vector<std::pair<int, int>>& proven, FastBoard& out) {
+    out = base_;
+    cells_ = seedCells_;
+    zones_ = seedZones_;
+    for (const auto& [c, d] : proven)
+      if (!Remove(out, c, d)) return false;
+    wave_.clear();
+    if (!NextWave(out)) return true;
+    return Run(out, kNoLimit) == 0;
+  }
+
+ private:
+  struct Item {
+    std::uint8_t cell, digit;
+  };
+
+  // Takes digit d from the candidates of an empty cell; false when that
+  // empties the cell or leaves a zone no place for d.
+  bool Remove(FastBoard& b, int c, int d) {
+    const auto bit = static_cast<std::uint16_t>(1u << d);
+    if (!(b.cand[c] & bit)) return true;
+    b.cand[c] = static_cast<std::uint16_t>(b.cand[c] & ~bit);
+    const unsigned left = b.cand[c];
+    if (!left) return false;
+    if (!(left & (left - 1))) cells_.push_back(static_cast<std::uint8_t>(c));
+    for (const std::uint8_t z : kZonesOf[c]) {
+      const int n = --b.places[z][d];
+      if (n <= 1 && !(b.held[z] & bit)) {
+        if (n == 0) return false;
+        zones_.push_back(static_cast<std::uint16_t>(10 * z + d));
+      }
+    }
+    return true;
+  }
+
+  // Places digit d in cell c; false on a contradiction.
+  bool Place(FastBoard& b, int c, int d) {
+    const auto bit = static_cast<std::uint16_t>(1u << d);
+    const unsigned others = b.cand[c] & ~bit;
+    if (!(b.cand[c] & bit)) return false;  // filled already, or d gone from it in this wave
+    b.cand[c] = 0;
+    for (const std::uint8_t z : kZonesOf[c]) {
+      b.held[z] |= bit;
+      --b.places[z][d];
+    }
+    for (unsigned m = others; m; m &= m - 1) {
+      const int e = std::countr_zero(m);
+      for (const std::uint8_t z : kZonesOf[c]) {
+        const int n = --b.places[z][e];
+        if (n <= 1 && !((b.held[z] >> e) & 1u)) {
+          if (n == 0) return false;
+          zones_.push_back(static_cast<std::uint16_t>(10 * z + e));
+        }
+      }
+    }
+    for (const std::uint8_t p : kPeers[c])
+      if (b.cand[p] & bit)
+        if (!Remove(b, p, d)) return false;
+    return true;
+  }
+
+  // The next wave: the new singles that still stand. False when there is none.
+  bool NextWave(const FastBoard& b) {
+    wave_.clear();
+    auto add = [&](int c, int d) {
+      const auto bit = static_cast<std::uint16_t>(1u << d);
+      if (wanted_[c] & bit) return;
+      wanted_[c] |= bit;
+      wave_.push_back({static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d)});
+    };
+    for (const std::uint8_t c : cells_) {
+      const unsigned m = b.cand[c];
+      if (m && !(m & (m - 1))) add(c, std::countr_zero(m));
+    }
+    for (const std::uint16_t zd : zones_) {
+      const int z = zd / 10, d = zd % 10;
+      if (((b.held[z] >> d) & 1u) || b.places[z][d] != 1) continue;
+      for (const int c : ZoneCells[z])
+        if ((b.cand[c] >> d) & 1u) {
+          add(c, d);
+          break;
+        }
+    }
+    for (const Item& it : wave_) wanted_[it.cell] = 0;
+    cells_.clear();
+    zones_.clear();
+    return !wave_.empty();
+  }
+
+  // Places wave after wave from wave_: the number of the wave that
+  // contradicts itself, 0 when none does by wave `limit` or no single is left.
+  int Run(FastBoard& b, int limit) {
+    for (int k = 1; k <= limit; ++k) {
+      for (const Item& it : wave_)
+        if (!Place(b, it.cell, it.digit)) return k;
+      if (!NextWave(b)) return 0;
+    }
+    return 0;
+  }
+
+  FastBoard base_{}, board_{};
+  bool broken_ = false;
+  std::vector<std::uint8_t> seedCells_;
+  std::vector<std::uint16_t> seedZones_;
+  std::vector<Item> wave_;
+  std::vector<std::uint8_t> cells_;    // cells left with one candidate in this wave
+  std::vector<std::uint16_t> zones_;   // 10 * zone + digit: a digit left with one place in this wave
+  std::array<std::uint16_t, kCells> wanted_{};  // the digits a cell is listed with in the next wave
+};
 
 // The weights of the trial rounds, what makes a person's trials harder: more
 // rounds of them, a longer shortest trial at the hardest round, and fewer
@@ -149,26 +345,54 @@ double TrialScore(const TrialRounds& r) {
 
 }  // namespace
 
-int TrialDistance(const Board& board, int cell, int d, int limit) {
-  return Distance(FollowOf(board), cell, d, limit);
+int TrialDistance(const Board& board, int cell, int d, int limit, bool fast) {
+  if (!fast) return Distance(FollowOf(board), cell, d, limit);
+  FastFollower follower;
+  follower.Load(FastOf(FollowOf(board)));
+  return follower.Distance(cell, d, limit);
 }
 
-TrialRounds FollowTrials(const TrialStart& start) {
+TrialRounds FollowTrials(const TrialStart& start, bool fast) {
   TrialRounds r;
-  Follow b = FollowOf(start.board);
+  Follow plain = FollowOf(start.board);
+  FastBoard quick = FastOf(plain);
+  FastFollower follower;
+  // The fast way follows the trials likely to fail soonest first, so that
+  // the shortest failure found bounds how far the others are followed: in
+  // the first round those of cells with two candidates, then those that
+  // failed soonest in the round before (with fewer candidates a trial fails
+  // no later than it did).
+  std::array<std::uint8_t, 10 * kCells> last{};
   std::vector<std::pair<int, int>> trials, soonest;
-  for (;;) {
+  for (bool first = true;; first = false) {
+    const std::array<std::uint16_t, kCells>& cand = fast ? quick.cand : plain.cand;
     trials.clear();
     for (int c = 0; c < kCells; ++c)
-      for (unsigned m = b.cand[c]; m; m &= m - 1) {
+      for (unsigned m = cand[c]; m; m &= m - 1) {
         const int d = std::countr_zero(m);
         if (!((start.solution[c] >> d) & 1u)) trials.emplace_back(c, d);  // a solution holds it: it cannot fail
       }
     if (trials.empty()) break;
+    bool broken = false;
+    if (fast) {
+      broken = !follower.Load(quick);
+      auto rank = [&](const std::pair<int, int>& t) {
+        if (first) return DigitCount(cand[t.first]) == 2 ? 0 : 1;
+        const int l = last[10 * t.first + t.second];
+        return l ? l : kNoLimit;
+      };
+      std::stable_sort(trials.begin(), trials.end(), [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    }
     int best = kNoLimit;
     soonest.clear();
     for (const auto& [c, d] : trials) {
-      const int dist = Distance(b, c, d, kNoLimit);
+      int dist;
+      if (fast) {
+        dist = follower.Distance(c, d, best);
+        last[10 * c + d] = static_cast<std::uint8_t>(dist);
+      } else {
+        dist = Distance(plain, c, d, kNoLimit);
+      }
       if (!dist || dist > best) continue;
       if (dist < best) {
         best = dist;
@@ -177,21 +401,31 @@ TrialRounds FollowTrials(const TrialStart& start) {
       soonest.emplace_back(c, d);
     }
     ++r.rounds;
+    int empty = 0;
+    for (int c = 0; c < kCells; ++c) empty += fast ? quick.cand[c] != 0 : !plain.value[c];
     // No trial fails with singles alone: as hard as following one through the board.
-    const int length = soonest.empty() ? EmptyCount(b) : best;
+    const int length = soonest.empty() ? empty : best;
     if (length > r.hardest) {
       r.hardest = length;
       r.followed = static_cast<int>(trials.size());
       r.soonest = static_cast<int>(soonest.size());
     }
     if (soonest.empty()) break;
-    for (const auto& [c, d] : soonest) b.cand[c] &= static_cast<std::uint16_t>(~(1u << d));
-    if (!PlaceSingles(b) || EmptyCount(b) == 0) break;
+    if (fast) {
+      if (broken || !follower.RemoveAndPlace(soonest, quick)) break;
+      empty = 0;
+      for (int c = 0; c < kCells; ++c) empty += quick.cand[c] != 0;
+    } else {
+      for (const auto& [c, d] : soonest) plain.cand[c] &= static_cast<std::uint16_t>(~(1u << d));
+      if (!Consistent(plain) || !PlaceSingles(plain)) break;
+      empty = EmptyCount(plain);
+    }
+    if (empty == 0) break;
   }
   return r;
 }
 
-ScoreTerms TermsOf(std::span<const int> methodUse, const TrialStart* trials) {
+ScoreTerms TermsOf(std::span<const int> methodUse, const TrialStart* trials, bool fast) {
   ScoreTerms t;
   t.word = Rate(methodUse, trials ? 1 : 0, false);
   for (const MethodRow& m : Methods())
@@ -199,7 +433,7 @@ ScoreTerms TermsOf(std::span<const int> methodUse, const TrialStart* trials) {
       t.method = std::max(t.method, m.weight);
   if (trials) {
     t.trials = true;
-    t.rounds = FollowTrials(*trials);
+    t.rounds = FollowTrials(*trials, fast);
   }
   return t;
 }
@@ -215,8 +449,8 @@ double ScoreOf(const ScoreTerms& t) {
   return std::round(s * 100.0) / 100.0;
 }
 
-double SchemeScore(std::span<const int> methodUse, const TrialStart* trials) {
-  return ScoreOf(TermsOf(methodUse, trials));
+double SchemeScore(std::span<const int> methodUse, const TrialStart* trials, bool fast) {
+  return ScoreOf(TermsOf(methodUse, trials, fast));
 }
 
 std::string FormatScore(double score) {

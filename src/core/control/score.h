@@ -46,7 +46,11 @@ struct TrialRounds {
 };
 
 // Follows the trials from the board where the methods stopped (above).
-TrialRounds FollowTrials(const TrialStart& start);
+// `fast` keeps the board's counts up to date as values are placed, follows
+// the trials likely to fail soonest first and no further than the shortest
+// failure found; without it every trial is followed to its end on the whole
+// board (the plain way, to check that the fast one changes nothing).
+TrialRounds FollowTrials(const TrialStart& start, bool fast = true);
 
 // How far a trial goes: digit d written in `cell` is the first wave; every
 // wave after it places all the singles the board has (a cell with one
@@ -56,7 +60,7 @@ TrialRounds FollowTrials(const TrialStart& start);
 // placed, an empty cell has no candidate or a zone can no longer hold a
 // digit. 0 when no single is left first, or no contradiction showed by wave
 // `limit`.
-int TrialDistance(const Board& board, int cell, int d, int limit);
+int TrialDistance(const Board& board, int cell, int d, int limit, bool fast = true);
 
 // What a score is made of.
 struct ScoreTerms {
@@ -69,7 +73,7 @@ struct ScoreTerms {
 // The terms of a scheme: the counters of its replay (methodUse) and, when
 // the control needed trials, where they began (else null). The word is the
 // one the rating gives those counters.
-ScoreTerms TermsOf(std::span<const int> methodUse, const TrialStart* trials);
+ScoreTerms TermsOf(std::span<const int> methodUse, const TrialStart* trials, bool fast = true);
 
 // The score of its terms, rounded to two decimals: in the band of the word,
 // ordered within it by the terms.
@@ -81,7 +85,7 @@ inline constexpr double kBandFloor[4] = {1.0, 2.0, 3.0, 4.0};
 inline constexpr double kTrialFloor = 5.0;
 
 // ScoreOf(TermsOf(methodUse, trials)).
-double SchemeScore(std::span<const int> methodUse, const TrialStart* trials);
+double SchemeScore(std::span<const int> methodUse, const TrialStart* trials, bool fast = true);
 
 // A score as the window and the command line write it: two decimals ("6.87").
 std::string FormatScore(double score);

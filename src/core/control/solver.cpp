@@ -1,6 +1,7 @@
 #include "control/solver.h"
 
 #include <bit>
+#include <utility>
 
 #include "board/board.h"
 
@@ -112,26 +113,97 @@ struct Search {
   }
 };
 
+// The first solution found with the digits of every cell tried in a random order.
+struct RandomSearch {
+  int (*pick)(void*, int);
+  void* context;
+  std::array<int, 81>* out;
+
+  bool Run(Grid& g) {
+    if (!g.HiddenSingles()) return false;
+    if (g.open == 0) {
+      for (int c = 0; c < kCells; ++c) (*out)[c] = g.value[c];
+      return true;
+    }
+    int best = -1, bestCount = 10;
+    for (int c = 0; c < kCells; ++c) {
+      if (g.value[c]) continue;
+      const int n = DigitCount(g.cand[c]);
+      if (n < bestCount) {
+        best = c;
+        bestCount = n;
+        if (n <= 2) break;
+      }
+    }
+    int digits[9], n = 0;
+    for (unsigned m = g.cand[best]; m; m &= m - 1) digits[n++] = std::countr_zero(m);
+    for (int i = n - 1; i > 0; --i) std::swap(digits[i], digits[pick(context, i + 1)]);
+    for (int i = 0; i < n; ++i) {
+      Grid next = g;
+      if (next.Place(best, digits[i]) && Run(next)) return true;
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
-int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 81>* first) {
+std::array<int, 81> RandomSolvedGrid(int (*pick)(void* context, int n), void* context) {
   Grid g;
   for (int c = 0; c < kCells; ++c) {
     g.cand[c] = 0x3FE;
     g.value[c] = 0;
   }
   g.open = kCells;
+  std::array<int, 81> out{};
+  RandomSearch s{pick, context, &out};
+  s.Run(g);  // an empty grid always has a solution
+  return out;
+}
+
+namespace {
+
+// The grid's givens placed, with `digit` kept out of `cell` first when given;
+// false when they contradict each other.
+bool Start(Grid& g, const std::array<int, 81>& grid, int cell = -1, int digit = 0) {
+  for (int c = 0; c < kCells; ++c) {
+    g.cand[c] = 0x3FE;
+    g.value[c] = 0;
+  }
+  g.open = kCells;
+  if (cell >= 0) g.cand[cell] = static_cast<std::uint16_t>(g.cand[cell] & ~(1u << digit));
   for (int c = 0; c < kCells; ++c) {
     const int d = grid[c];
     if (!d) continue;
-    if (d < 1 || d > 9) return 0;
-    if (!g.Place(c, d)) return 0;
+    if (d < 1 || d > 9) return false;
+    if (!g.Place(c, d)) return false;
   }
+  return true;
+}
+
+int Count(Grid& g, int limit, std::array<int, 81>* first) {
   Search s;
   s.limit = limit;
   s.first = first;
   s.Run(g);
   return s.found;
+}
+
+}  // namespace
+
+int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 81>* first) {
+  Grid g;
+  return Start(g, grid) ? Count(g, limit, first) : 0;
+}
+
+int CountSolutionsWithout(const std::array<int, 81>& grid, int cell, int digit, int limit) {
+  Grid g;
+  return Start(g, grid, cell, digit) ? Count(g, limit, nullptr) : 0;
+}
+
+bool SinglesSolve(const std::array<int, 81>& grid) {
+  Grid g;
+  return Start(g, grid) && g.HiddenSingles() && g.open == 0;
 }
 
 GivensCheck CheckGivens(const std::array<int, 81>& grid) {

@@ -17,6 +17,13 @@ class Board;
 // zone has no solution.
 int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 81>* first = nullptr);
 
+// CountSolutions with `digit` kept out of `cell` (an empty cell of the grid).
+int CountSolutionsWithout(const std::array<int, 81>& grid, int cell, int digit, int limit);
+
+// The singles alone (a cell with one candidate, a digit with one place in a
+// zone) fill the grid.
+bool SinglesSolve(const std::array<int, 81>& grid);
+
 // What keeps a scheme's givens from being a puzzle at all, looked at before
 // any of them is written: no given, a digit twice in one zone (the first pair
 // found, zones in order: its two cells and the digit), or no solution.
@@ -29,6 +36,11 @@ struct GivensCheck {
   int solutions = 0;
 };
 GivensCheck CheckGivens(const std::array<int, 81>& grid);
+
+// A complete grid drawn at random: the search above with the digits of every
+// cell tried in an order drawn from `pick`, which returns a number in [0, n)
+// for n = 2..9. Every digit of every cell can come out.
+std::array<int, 81> RandomSolvedGrid(int (*pick)(void* context, int n), void* context);
 
 // For the first trial of the control: per cell, the digits that some solution
 // of the board holds (bit d for digit d) when the board has at most one

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "control/generator.h"
+#include "control/level_generator.h"
 #include "control/solver.h"
 #include "files/scheme_format.h"
 #include "ui/form1.h"
@@ -56,6 +57,22 @@ void Form1::BuildSolutionGrid() {
 void Form1::FeedCreatedScheme() {
   w.Fatti.caption = std::to_string(81 - gen.RemovedCount);
   control.Creating = true;
+  LoadWorkGrid();
+  control.ControlFailed = false;
+  // A scheme with more than one solution is refused like one the control cannot solve.
+  std::array<int, 81> grid{};
+  for (int c = 0; c < kCells; ++c) {
+    char ch = gen.WorkGrid[c / 9][c % 9];
+    grid[c] = ch == ' ' ? 0 : ch - '0';
+  }
+  if (CountSolutions(grid, 2) != 1) {
+    control.ControlFailed = true;
+    return;
+  }
+  Gioca_Click();
+}
+
+void Form1::LoadWorkGrid() {
   for (int r = 0; r < 9; ++r) files.SchemeLines[r] = gen.WorkGrid[r];
   files.SchemeLineCount = 8;
   ShowBoardText();
@@ -69,18 +86,6 @@ void Form1::FeedCreatedScheme() {
     }
   for (int r = 9; r < 18; ++r) files.SchemeLines[r] = files.SchemeLines2[r] = std::string(9, ' ');
   DatIniz_Click();
-  control.ControlFailed = false;
-  // A scheme with more than one solution is refused like one the control cannot solve.
-  std::array<int, 81> grid{};
-  for (int c = 0; c < kCells; ++c) {
-    char ch = gen.WorkGrid[c / 9][c % 9];
-    grid[c] = ch == ' ' ? 0 : ch - '0';
-  }
-  if (CountSolutions(grid, 2) != 1) {
-    control.ControlFailed = true;
-    return;
-  }
-  Gioca_Click();
 }
 
 void Form1::mCrea_click() {
@@ -159,6 +164,61 @@ void Form1::BatchCreate() {
       NameCreatedScheme();
     }
   }
+}
+
+int Form1::CreateOfLevel(int level) {
+  const Drawn drawn(*this);
+  static constexpr const char* kLevels[kSchemeLevels] = {" Easy", " Medium", " Difficult", " Diabolic", " Diabolic"};
+  if (level < 0 || level >= kSchemeLevels) return 0;
+  // The scheme kept is numbered as if it were the only one created.
+  const int number = files.NewSchemeNo;
+  PlatformRandom random(platform);
+  LevelOptions options;
+  options.order = UserPriorityOrder();
+  options.useTrialPlan = control.UseTrialPlan;
+  options.useDetectorMemory = control.UseDetectorMemory;
+  options.maxGrids = creationLimit;
+  options.pause = WindowPause(*this);
+  // The generator rates as Play does with every candidate hidden; the
+  // window's own Play decides, and a scheme it rates otherwise (another
+  // candidate view) is made again.
+  bool shown = false;
+  for (int attempt = 1; attempt <= creationLimit; ++attempt) {
+    const LevelScheme s = CreateSchemeOfLevel(random, static_cast<SchemeLevel>(level), options);
+    if (!s.found) break;
+    files.NewSchemeNo = number;
+    Azzera_Click();
+    SolutionGrid solution;
+    solution.digits = s.solution;
+    solution.seedIndex = 0;  // a complete grid of its own, not a seed grid
+    solution.symmetry = s.symmetry;
+    ShowSolutionGrid(solution);
+    gen.WorkGrid = GridRows(s.givens);
+    gen.RemovedCells.clear();
+    for (int c = 0; c < kCells; ++c)
+      if (!s.givens[c]) gen.RemovedCells.push_back(c);
+    gen.RemovedCount = static_cast<int>(gen.RemovedCells.size());
+    gen.ProtectedCount = 0;
+    // Played as the user plays a created scheme, and named by its rating.
+    w.Fatti.caption = std::to_string(81 - gen.RemovedCount);
+    control.Creating = false;
+    LoadWorkGrid();
+    control.ControlFailed = false;
+    control.LoadingScheme = false;
+    files.NewSchemeNo += 1;
+    Gioca_Click();
+    NameCreatedScheme();
+    shown = true;
+    const bool trials = control.TrialCount > 0;
+    if (control.Difficulty == kLevels[level] && trials == (level == static_cast<int>(SchemeLevel::DiabolicWithTrials)))
+      return attempt;
+  }
+  const std::string rated = "No scheme rated" + std::string(kLevels[level]) + (level == 4 ? ", with trials," : "");
+  MsgBox(shown ? rated + " came out of " + std::to_string(creationLimit) +
+                     " creations;\r\nthe last one created is on the board."
+               : rated + " came out of " + std::to_string(creationLimit) + " complete grids.",
+         MsgButtons::Ok, "New (create) of level");
+  return 0;
 }
 
 }  // namespace tessora

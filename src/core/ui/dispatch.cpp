@@ -120,7 +120,7 @@ bool Form1::Click(const std::string& name) {
     c->checked = !c->checked;  // cM_Click does nothing more
     return true;
   }
-  // File > New (create) of level: mLiv(0)..mLiv(3).
+  // File > New (create) of level: mLiv(0)..mLiv(4).
   for (int level = 0; level < static_cast<int>(w.mLiv.size()); ++level)
     if (c == &w.mLiv[level]) {
       keep.newGame = true;

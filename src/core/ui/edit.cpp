@@ -155,21 +155,4 @@ void Form1::mAnnulla_Click() {
   Form_KeyDown(key::Delete, 0);
 }
 
-int Form1::CreateOfLevel(int level) {
-  const Drawn drawn(*this);
-  static constexpr const char* kLevels[4] = {" Easy", " Medium", " Difficult", " Diabolic"};
-  if (level < 0 || level > 3) return 0;
-  // The scheme kept is numbered as if it were the only one created.
-  const int number = files.NewSchemeNo;
-  for (int attempt = 1; attempt <= creationLimit; ++attempt) {
-    files.NewSchemeNo = number;
-    mCrea_click();
-    if (control.Difficulty == kLevels[level]) return attempt;
-  }
-  MsgBox("No scheme rated" + std::string(kLevels[level]) + " came out of " + std::to_string(creationLimit) +
-             " creations;\r\nthe last one created is on the board.",
-         MsgButtons::Ok, "New (create) of level");
-  return 0;
-}
-
 }  // namespace tessora

@@ -251,6 +251,8 @@ class Form1 {
   // `.sud` file in the current folder under the next free name.
   void BatchCreate();
   void FeedCreatedScheme();
+  // WorkGrid on the board as a created scheme's givens, Initial Data done.
+  void LoadWorkGrid();
   // SchemeFile and the window caption of a created scheme, from its rating,
   // NewSchemeNo, its seed grid and its symmetry.
   void NameCreatedScheme();
@@ -290,9 +292,11 @@ class Form1 {
   // and "New (create) of level" in step with the window (run whenever the
   // labels are drawn).
   void FollowEdits();
-  // "New (create) of level" (mLiv(0)..mLiv(3)): New (create) repeated until
-  // the scheme it leaves is rated at the level (0 Easy .. 3 Diabolic); the
-  // number of creations it took, or 0 when none of creationLimit was.
+  // "New (create) of level" (mLiv(0)..mLiv(4)): a scheme aimed at the level
+  // (0 Easy .. 3 Diabolic, 4 Diabolic with at least one trial;
+  // control/level_generator.h), played and named as a created scheme; the
+  // number of schemes it took until Play rated one at the level, or 0 when
+  // none of creationLimit was (or no grid gave one).
   int CreateOfLevel(int level);
   // The creations "New (create) of level" and the F11 batch make at most for
   // one scheme (kMaxLevelAttempts; a test may lower it).

@@ -185,10 +185,10 @@ MainWindow::MainWindow() {
   }
   Add(mCrea, "mCrea", Kind::Menu, "mFile", "New (create)");
   Add(mCreaLiv, "mCreaLiv", Kind::Menu, "mFile", "New (create) of level");
-  mLiv.resize(4);
-  for (int i = 0; i < 4; ++i)
+  mLiv.resize(5);
+  for (int i = 0; i < 5; ++i)
     Add(mLiv[i], "mLiv(" + std::to_string(i) + ")", Kind::Menu, "mCreaLiv",
-        std::array{"Easy", "Medium", "Difficult", "Diabolic"}[i]);
+        std::array{"Easy", "Medium", "Difficult", "Diabolic", "Diabolic, with trials"}[i]);
   Add(mAzzer, "mAzzer", Kind::Menu, "mFile", "Clear All");
   Add(mSalva, "mSalva", Kind::Menu, "mFile", "Save").shortcut = "Ctrl+S";
   Add(mEspPdf, "mEspPdf", Kind::Menu, "mFile", "Export PDF...");

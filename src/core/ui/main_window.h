@@ -40,7 +40,8 @@ struct MainWindow {
   Control mRecenti;
   std::vector<Control> mRec;
   static constexpr int kRecentFiles = 8;
-  // File > "New (create) of level" and its items mLiv(0)..mLiv(3), Easy to Diabolic.
+  // File > "New (create) of level" and its items mLiv(0)..mLiv(4), Easy to
+  // Diabolic, then "Diabolic, with trials".
   Control mCreaLiv;
   std::vector<Control> mLiv;
   // The Edit menu.
