@@ -2,9 +2,11 @@
 // with --difficulty, or the F11 batch into a folder.
 #include "generate.h"
 
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 #include <random>
@@ -37,12 +39,11 @@ class ClockRandom : public Random {
 // control played on it once it is made.
 struct Created {
   CreatedScheme scheme;
-  bool rated = false;
-  Rating rating = Rating::Easy;
+  // None when the control does not finish it.
+  std::optional<Rating> rating;
 
   std::string Name(int number) const {
-    return CreatedSchemeName(rated ? RatingText(rating) : "??", number, scheme.solution.seedIndex,
-                             scheme.solution.symmetry);
+    return CreatedSchemeName(rating, number, scheme.solution.seedIndex, scheme.solution.symmetry);
   }
 };
 
@@ -53,8 +54,7 @@ Created CreateAndRate(Random& random) {
   for (int i = 0; i < kCells; ++i)
     if (c.scheme.givens[i]) board.Place(i, c.scheme.givens[i], Origin::Given);
   const ControlOutcome shown = ControlScheme(board);
-  c.rated = shown.result == ControlResult::Solved;
-  c.rating = shown.rating;
+  if (shown.result == ControlResult::Solved) c.rating = shown.rating;
   return c;
 }
 
@@ -76,7 +76,7 @@ int Batch(Random& random, const std::string& folder) {
       ++creations;
       ++number;
       c = CreateAndRate(random);
-    } while (c.rated && c.rating == Rating::Easy);
+    } while (c.rating == Rating::Easy);
     std::array<std::string, kSchemeRows> rows{};
     for (int r = 0; r < 9; ++r)
       for (int col = 0; col < 9; ++col) {
@@ -121,7 +121,7 @@ int OfLevel(Random& random, SchemeLevel level, const LevelOptions& options, long
     }
     const std::string ratingText = RatingText(s.outcome.rating);
     // A random complete grid, not one of the seed grids: seed 0 in the name.
-    const std::string name = CreatedSchemeName(ratingText, static_cast<int>(number), 0, s.symmetry);
+    const std::string name = CreatedSchemeName(s.outcome.rating, static_cast<int>(number), 0, s.symmetry);
     const std::string difficulty = Trim(ratingText);
     if (json) {
       nlohmann::ordered_json j;
@@ -168,22 +168,24 @@ int Generate(const std::vector<std::string>& args) {
     std::cerr << "tessora-cli generate: -n needs a positive number\n";
     return 2;
   }
-  int level = -1;  // --difficulty: 0 easy .. 3 diabolic
+  std::optional<Rating> level;  // --difficulty: the rating's word in small letters
   if (parsed.Has("--difficulty")) {
-    static const char* const kLevels[] = {"easy", "medium", "difficult", "diabolic"};
-    for (int k = 0; k < 4; ++k)
-      if (parsed.Value("--difficulty") == kLevels[k]) level = k;
-    if (level < 0) {
+    for (Rating r : kRatings) {
+      std::string word = RatingWord(r);
+      for (char& ch : word) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+      if (parsed.Value("--difficulty") == word) level = r;
+    }
+    if (!level) {
       std::cerr << "tessora-cli generate: --difficulty needs easy, medium, difficult or diabolic\n";
       return 2;
     }
   }
   const bool trials = parsed.Has("--trials");
-  if (trials && level != static_cast<int>(Rating::Diabolic)) {
+  if (trials && level != Rating::Diabolic) {
     std::cerr << "tessora-cli generate: --trials goes with --difficulty diabolic only\n";
     return 2;
   }
-  if (parsed.Has("--plain") && level < 0) {
+  if (parsed.Has("--plain") && !level) {
     std::cerr << "tessora-cli generate: --plain goes with --difficulty only\n";
     return 2;
   }
@@ -192,7 +194,7 @@ int Generate(const std::vector<std::string>& args) {
     std::cerr << "tessora-cli generate: --seed needs a number\n";
     return 2;
   }
-  if (seed >= 0 && level < 0) {
+  if (seed >= 0 && !level) {
     std::cerr << "tessora-cli generate: --seed goes with --difficulty only\n";
     return 2;
   }
@@ -201,7 +203,7 @@ int Generate(const std::vector<std::string>& args) {
     std::cerr << "tessora-cli generate: --batch needs a folder\n";
     return 2;
   }
-  if (!batchDir.empty() && level >= 0) {
+  if (!batchDir.empty() && level) {
     std::cerr << "tessora-cli generate: --batch and --difficulty do not go together\n";
     return 2;
   }
@@ -216,13 +218,13 @@ int Generate(const std::vector<std::string>& args) {
     return Batch(random, batchDir);
   }
 
-  if (level >= 0) {
+  if (level) {
     LevelOptions options;
     if (parsed.Has("--plain")) {
       options.singlesFirst = false;
       options.uniqueByDifference = false;
     }
-    const SchemeLevel asked = trials ? SchemeLevel::DiabolicWithTrials : static_cast<SchemeLevel>(level);
+    const SchemeLevel asked = trials ? SchemeLevel::DiabolicWithTrials : static_cast<SchemeLevel>(static_cast<int>(*level));
     if (seed >= 0) {
       SeededRandom seeded(static_cast<std::uint64_t>(seed));
       return OfLevel(seeded, asked, options, count, json);
@@ -244,7 +246,7 @@ int Generate(const std::vector<std::string>& args) {
       }
       ++attempts;
       c = CreateAndRate(random);
-    } while (level >= 0 && !(c.rated && c.rating == static_cast<Rating>(level)));
+    } while (level && c.rating != level);
     ++number;
     auto micros =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count();
@@ -255,7 +257,7 @@ int Generate(const std::vector<std::string>& args) {
       givens += v != 0;
     }
     const std::string name = c.Name(number);
-    const std::string difficulty = c.rated ? Trim(RatingText(c.rating)) : "??";
+    const std::string difficulty = c.rating ? RatingWord(*c.rating) : "??";
     const int seed = c.scheme.solution.seedIndex, symmetry = c.scheme.solution.symmetry;
     if (json) {
       nlohmann::ordered_json j;
@@ -266,12 +268,12 @@ int Generate(const std::vector<std::string>& args) {
       j["seed"] = seed;
       j["symmetry"] = symmetry;
       j["micros"] = micros;
-      if (level >= 0) j["creations"] = attempts;
+      if (level) j["creations"] = attempts;
       std::cout << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     } else {
       std::cout << name << "  " << puzzle << "  " << givens << " givens  " << difficulty << "  seed " << seed
                 << "  symmetry " << symmetry << "  " << micros << " us";
-      if (level >= 0) std::cout << "  " << attempts << (attempts == 1 ? " creation" : " creations");
+      if (level) std::cout << "  " << attempts << (attempts == 1 ? " creation" : " creations");
       std::cout << "\n";
     }
     if (!std::cout) return 1;  // the output cannot be written (reported by the caller): no use going on

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <iostream>
 
+#include "control/report.h"
 #include "files/print_document.h"
-#include "ui/form1.h"
+#include "files/scheme_sheet.h"
 #include "options.h"
-#include "ui/scripted_platform.h"
 
 #ifdef TESSORA_PDF_MODULE
 #include <dlfcn.h>
@@ -53,6 +53,14 @@ TessoraRenderPdf LoadPdfModule(std::string& why) {
   return entry;
 }
 #endif
+
+// A message on one line: its line ends become blanks.
+std::string OneLine(const std::string& message) {
+  std::string text;
+  for (char c : message)
+    if (c != '\r') text += c == '\n' ? ' ' : c;
+  return text;
+}
 
 }  // namespace
 
@@ -119,51 +127,57 @@ int Print(const std::vector<std::string>& args) {
     }
   }
 
-  ScriptedPlatform platform;
-  platform.pdfRenderer = RenderPdfWithModule;
-  Form1 form(platform);
-  form.Form_Load();
-  // A message box's text on one line.
-  auto oneLine = [](const std::string& message) {
-    std::string text;
-    for (char c : message)
-      if (c != '\r') text += c == '\n' ? ' ' : c;
-    return text;
-  };
-  auto lastMessage = [&] {
-    return platform.messages.empty() ? std::string("unknown failure") : oneLine(platform.messages.back().text);
-  };
-
-  platform.fileAnswers.push_back(scheme);
-  form.Apri_Click();
-  if (Trim(form.files.SchemeFile).empty()) {
-    std::cerr << "tessora-cli print: " << lastMessage() << "\n";
+  // The scheme is read and its control run as "Open" does in the window; the
+  // sheet lists the moves of that control, so without them (the control
+  // failed, or refused the data) no document is written.
+  if (Trim(scheme).empty()) {
+    std::cerr << "tessora-cli print: no scheme file named\n";
+    return 2;
+  }
+  SchemeParse read;
+  std::string bytes;
+  if (ReadSchemeFile(scheme, bytes, read.error)) read = IsSsPath(scheme) ? ParseSs(bytes) : ParseSud(bytes);
+  if (!read.ok) {
+    std::cerr << "tessora-cli print: " << OneLine("The scheme file\r\n" + scheme + "\r\ncannot be opened.\r\n" + read.error)
+              << "\n";
     return 1;
   }
-  // The sheet lists the moves of the solvability control: without them (the
-  // control failed, or refused the data) no document is written.
-  if (!form.board.PlayPhase) {
+  const SchemeSheetOutcome control = ControlSchemeForSheet(read.scheme);
+  if (control.result != ControlResult::Solved) {
+    std::vector<std::string> report;
+    if (control.result == ControlResult::RepeatedValues) report = RepeatedValuesReport();
+    else if (control.result == ControlResult::Contradiction) report = ContradictionReport(true, "");
+    else report = {kControlFailedMessage};
     std::string reason;
-    if (!platform.messages.empty()) {
-      reason = lastMessage();
-    } else {
-      for (const std::string& line : form.w.ListCons.items) reason += (reason.empty() ? "" : " ") + Trim(line);
-    }
+    for (const std::string& line : report) reason += (reason.empty() ? "" : " ") + Trim(OneLine(line));
     std::cerr << "tessora-cli print: the solvability control did not finish on " << scheme << " (" << reason
               << "); no document written\n";
     return 1;
   }
-  const std::size_t shown = platform.messages.size();
-  if (!pdf) form.Click("mCreaDoc");
-  else form.ExportPdf(pdfPath);
-  if (platform.messages.size() > shown) {
-    std::cerr << "tessora-cli print: " << lastMessage() << "\n";
+  if (PrintBaseName(scheme).empty()) {
+    std::cerr << "tessora-cli print: there is nothing to print: " << scheme << " names no file\n";
     return 1;
   }
-  // The path written, as the PDF export names it on the blackboard.
-  std::string written = PrintDocumentPath(form.files.SchemeFile, platform.CurrentFolder());
-  for (const std::string& line : form.w.ListCons.items)
-    if (pdf && line.rfind("  file ", 0) == 0) written = line.substr(7);
+
+  const PrintPage page = SchemePrintPage(scheme, control.rows, control.moves);
+  std::error_code ec;
+  const std::filesystem::path folder = std::filesystem::current_path(ec);
+  std::string written, output;
+  error.clear();
+  bool ok = false;
+  if (!pdf) {
+    written = PrintDocumentPath(scheme, ec ? std::string() : folder.string());
+    ok = WriteFileAtomically(written, PrintRtf(page), error);
+    if (!ok) error = "The print arrangement could not be written to " + written + " " + error;
+  } else {
+    written = pdfPath[0] == '/' || ec ? pdfPath : (folder / pdfPath).string();
+    ok = RenderPdfWithModule(page, output, error) && WriteFileAtomically(written, output, error);
+    if (!ok) error = "The PDF could not be written to " + written + " " + error;
+  }
+  if (!ok) {
+    std::cerr << "tessora-cli print: " << OneLine(error) << " Any file already there is unchanged.\n";
+    return 1;
+  }
   std::cout << written << "\n";
   return 0;
 }

@@ -188,7 +188,7 @@ Outcome RunOne(const std::string& grid) {
       o.result = "solved";
       o.unique = c.unique;
       withScore = withScore && o.unique;
-      o.difficulty = Trim(RatingText(c.rating));
+      o.difficulty = RatingWord(c.rating);
       if (withScore) o.score = SchemeScore(c.replay.methodUse, c.FirstTrial());
       o.suggestions = c.suggestions;
       o.solution.reserve(kCells);
@@ -344,7 +344,7 @@ int Rate(const std::vector<std::string>& args) {
     s << n << " puzzles:";
     for (const char* r : {"solved", "failed", "invalid"}) s << " " << byResult[r] << " " << r << ",";
     s << " " << withTrials << " with trials;";
-    for (const char* d : {"Easy", "Medium", "Difficult", "Diabolic"}) s << " " << byDifficulty[d] << " " << d;
+    for (Rating r : kRatings) s << " " << byDifficulty[RatingWord(r)] << " " << RatingWord(r);
     char rate[64];
     std::snprintf(rate, sizeof rate, "; %.1f puzzles/s", seconds > 0 ? n / seconds : 0.0);
     std::cout << s.str() << rate << "\n";

@@ -142,10 +142,10 @@ TEST(NetFigures, CirclesAndLinksToTheRightAndBelow) {
   // Digit 4 is a candidate in Aa, Ad and Ah (row A) and in Da (column a).
   for (int c = 0; c < kCells; ++c) SetCan(f, c, "12");
   for (int c : {0, 3, 7, 27}) SetCan(f, c, "345");
-  std::array<std::string, kCells> solution{}, trial{};
-  solution[3] = "4";
-  trial[7] = " 4 ";  // a cell the control solved by a trial
-  solution[27] = "5";
+  SolutionDigits solution, trial;
+  solution.Set(3, 4);
+  trial.Set(7, 4);  // a cell the control solved by a trial
+  solution.Set(27, 5);
   NetView view{f.board, f.w.caN, solution, trial, true, 640, 640};
   const std::vector<Figure> figures = NetFigures(view, 4);
   const CellLabel& a = f.w.caN[0];

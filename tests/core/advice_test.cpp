@@ -296,7 +296,7 @@ TEST(Fallback, EveryLevelSendsToTheTrialsAndTheResolvingMove) {
   EXPECT_EQ(f.w.ListCons.items[0], "- RESOLVING MOVE:");
   EXPECT_EQ(f.w.ListCons.items[1],
             "  key " + digit + " in " + CellName(row.cell) + " (Cell num." + std::to_string(row.cell) + ").");
-  EXPECT_EQ(digit, Trim(f.board.TrialSolution[row.cell]));
+  EXPECT_EQ(digit, Trim(f.board.TrialSolution.Text(row.cell)));
   EXPECT_EQ(f.methods.AdviceStep.code, "ZZZ");
   EXPECT_EQ(f.methods.AdviceStep.value, digit);
   EXPECT_TRUE(f.w.Sugge1.selected);
@@ -567,7 +567,7 @@ TEST(Road, WhereAndDoItPlayAWholeGame) {
     EXPECT_TRUE(f.w.ImaCompl.visible);
     EXPECT_EQ(f.board.ErrorCount, 0);
     for (int c = 0; c < kCells; ++c) {
-      const std::string s = Trim(f.board.Solution[c]).empty() ? Trim(f.board.TrialSolution[c]) : Trim(f.board.Solution[c]);
+      const std::string s = Trim(f.board.Solution.Text(c)).empty() ? Trim(f.board.TrialSolution.Text(c)) : Trim(f.board.Solution.Text(c));
       EXPECT_EQ(std::to_string(f.Value(c)), s) << c;
     }
     ASSERT_TRUE(f.Press("Cons1"));
@@ -669,7 +669,7 @@ TEST(DigitViews, NetDrawsCirclesAndLinksUntilReleased) {
   ASSERT_TRUE(f.w.Peri.visible);
   ASSERT_TRUE(f.Press("Sugge3c"));
   int solutionFives = 0;
-  for (int c = 0; c < kCells; ++c) solutionFives += !f.Filled(c) && Trim(f.board.Solution[c]) == "5";
+  for (int c = 0; c < kCells; ++c) solutionFives += !f.Filled(c) && Trim(f.board.Solution.Text(c)) == "5";
   n = Count(f);
   EXPECT_EQ(n.filled, solutionFives);
   EXPECT_EQ(n.filled, 6);

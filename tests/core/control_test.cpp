@@ -22,6 +22,12 @@ const std::string kThreeTrials = "..7..4..1...9...6..4..23.....3....52..........
 // No solution: every single trial fails.
 const std::string kNoTrialWorks = "4...7......15.6...82691.....62...49......415...........5.2.....7.3.9.5........68.";
 
+std::string Joined(const SolutionDigits& solution) {
+  std::string s;
+  for (int c = 0; c < kCells; ++c) s += (solution.Text(c).empty() ? "_" : solution.Text(c)) + "|";
+  return s;
+}
+
 std::string Joined(const std::array<std::string, kCells>& a) {
   std::string s;
   for (const auto& x : a) s += x.empty() ? "_" : x;
@@ -54,10 +60,10 @@ TEST(Control, SolvedWithoutTrials) {
   EXPECT_EQ(bb[0], "SOLVABILITY CONTROL REPORT");
   EXPECT_EQ(bb[1], "  (in 0.00 sec.)");
   EXPECT_EQ(bb[2], "- I have " + std::to_string(f.control.ReportedSuggestions) + " suggestions, to solve it.");
-  EXPECT_EQ(bb[3], "  Synthetic Assessment=" + f.control.Difficulty + ".");
+  EXPECT_EQ(bb[3], "  Synthetic Assessment=" + DifficultyText(f.control.Difficulty) + ".");
   EXPECT_EQ(bb[4], "YOU CAN PLAY NOW");
   EXPECT_EQ(bb[5], "- click the buttons below for advice.");
-  for (int i = 0; i < kCells; ++i) EXPECT_EQ(f.board.Solution[i], std::string(1, kSolved[i])) << i;
+  for (int i = 0; i < kCells; ++i) EXPECT_EQ(f.board.Solution.Text(i), std::string(1, kSolved[i])) << i;
   EXPECT_TRUE(f.w.APeri.items.empty());
   ASSERT_EQ(f.w.Peri.items.size(), 9u);
   EXPECT_EQ(f.w.Peri.items[0], "5 3 4 6 7 8 9 1 2  ");
@@ -101,16 +107,16 @@ TEST(Control, OneTrial) {
   const auto& bb = f.w.ListCons.items;
   EXPECT_EQ(bb[1], "  (in 0.00 sec. with 1 Trial)");
   EXPECT_EQ(f.control.TrialCount, 1);
-  EXPECT_EQ(f.control.Difficulty, " Diabolic");
+  EXPECT_EQ(DifficultyText(f.control.Difficulty), " Diabolic");
   EXPECT_TRUE(f.w.mPerSuCom.enabled);
   // Solution holds the board as the trials began; TrialSolution the whole solution.
   int blanks = 0;
-  for (const std::string& s : f.board.Solution) blanks += s == " ";
+  for (int i = 0; i < kCells; ++i) blanks += f.board.Solution.Text(i) == " ";
   EXPECT_GT(blanks, 0);
   for (int i = 0; i < kCells; ++i) {
-    ASSERT_EQ(f.board.TrialSolution[i].size(), 1u);
-    if (f.board.Solution[i] != " ") {
-      EXPECT_EQ(f.board.Solution[i], f.board.TrialSolution[i]) << i;
+    ASSERT_EQ(f.board.TrialSolution.Text(i).size(), 1u);
+    if (f.board.Solution.Text(i) != " ") {
+      EXPECT_EQ(f.board.Solution.Text(i), f.board.TrialSolution.Text(i)) << i;
     }
   }
   ASSERT_EQ(f.w.APeri.items.size(), 9u);
@@ -161,7 +167,7 @@ TEST(Control, SchemeWithTwoSolutionsSaysSoInItsReport) {
   // After a cancellation the control runs on what is left, with the same word.
   const int df = 32;
   f.caN_MouseMove(df, 0, 0);
-  f.KeyDown(f.board.TrialSolution[df][0], 0);
+  f.KeyDown(f.board.TrialSolution.Text(df)[0], 0);
   ASSERT_TRUE(f.Filled(df));
   f.KeyDown(key::Delete, 0);
   ASSERT_FALSE(f.Filled(df));
@@ -273,7 +279,7 @@ TEST(Control, AlreadyCompleteBoard) {
   f.Click("Gioca");
   EXPECT_EQ(f.w.ListCons.items, std::vector<std::string>{"SCHEME ALREADY SOLVED"});
   EXPECT_EQ(f.control.ReportedSuggestions, 0);
-  EXPECT_EQ(f.control.Difficulty, " Easy");
+  EXPECT_EQ(DifficultyText(f.control.Difficulty), " Easy");
   EXPECT_EQ(f.control.MoveCount, 0);
 }
 
@@ -366,8 +372,8 @@ TEST(Control, TakingBackADeviatingTrialMoveLeavesNoError) {
     SCOPED_TRACE(clearMoves ? "Clear Moves" : "Delete");
     DeviatingTrialMove h;
     Form1& f = h.form;
-    ASSERT_EQ(f.board.Solution[h.kBc], " ");
-    ASSERT_EQ(f.board.TrialSolution[h.kBc], "7");
+    ASSERT_EQ(f.board.Solution.Text(h.kBc), " ");
+    ASSERT_EQ(f.board.TrialSolution.Text(h.kBc), "7");
     ASSERT_EQ(f.w.ListCons.items[0], "- TRIAL MOVE");
     ASSERT_TRUE(f.board.FlashTaken);
     if (clearMoves) {
@@ -382,7 +388,7 @@ TEST(Control, TakingBackADeviatingTrialMoveLeavesNoError) {
     EXPECT_EQ(f.w.NErr.caption, "");
     EXPECT_TRUE(f.board.InputEnabled);
     EXPECT_EQ(test::AllCan(f), h.canAfterPlay);
-    EXPECT_EQ(f.board.TrialSolution[h.kBc], "7");
+    EXPECT_EQ(f.board.TrialSolution.Text(h.kBc), "7");
     // The digit of the trial solution is taken.
     f.caN_Click(h.kBc);
     f.KeyDown('7', 0);
@@ -412,9 +418,9 @@ TEST(Flash, SurvivesSavesAndControlRunsUntilReloaded) {
     before[h.kBc] = '.';
     // A later move that the solution confirms.
     int later = 0;
-    while (f.Filled(later) || Trim(f.board.Solution[later]).empty()) ++later;
+    while (f.Filled(later) || Trim(f.board.Solution.Text(later)).empty()) ++later;
     f.caN_Click(later);
-    f.KeyDown(f.board.Solution[later][0], 0);
+    f.KeyDown(f.board.Solution.Text(later)[0], 0);
     ASSERT_EQ(f.w.ListCons.items[0], "- CORRECT MOVE in " + CellName(later) + ".");
     const std::string path = ::testing::TempDir() + "flash_" + std::to_string(::getpid()) + ".sud";
     switch (then) {
@@ -427,7 +433,7 @@ TEST(Flash, SurvivesSavesAndControlRunsUntilReloaded) {
         h.platform.fileAnswers.push_back(path);
         f.Salva_Click();
         std::remove(path.c_str());
-        EXPECT_EQ(f.files.SchemeLines[(later / 9)][later % 9], f.board.Solution[later][0]);
+        EXPECT_EQ(f.files.SchemeLines[(later / 9)][later % 9], f.board.Solution.Text(later)[0]);
         break;
       case kDeleteLaterMove:
         // The control runs again on the board that holds the deviation (and
@@ -468,7 +474,7 @@ TEST(Difficulty, TableOfTheHighestMethodUsed) {
     f.control.Creating = c.creating;
     f.control.TrialCount = c.trials;
     f.AssessDifficulty(0);
-    EXPECT_EQ(f.control.Difficulty, c.rating) << c.method << " " << c.creating << " " << c.trials;
+    EXPECT_EQ(DifficultyText(f.control.Difficulty), c.rating) << c.method << " " << c.creating << " " << c.trials;
   }
 }
 

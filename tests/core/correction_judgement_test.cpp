@@ -19,32 +19,32 @@ TEST(CorrectionJudgement, Verdicts) {
     const char* kept;
     const char* shown;
     const char* can;
-    const char* solution;
-    const char* trial;
+    int solution;  // 0: the control's solution leaves the cell open
+    int trial;
     bool flashTaken;
     CorrectionVerdict verdict;
     const char* newText;
     bool takeFlash;
   };
   const Case cases[] = {
-      {"nothing unticked", "137", "137", "137", "3", "", false, CorrectionVerdict::Unchanged, "", false},
-      {"nothing unticked, caption wrapped", "12345678", "12345 678", "12345678", "3", "", false,
+      {"nothing unticked", "137", "137", "137", 3, 0, false, CorrectionVerdict::Unchanged, "", false},
+      {"nothing unticked, caption wrapped", "12345678", "12345 678", "12345678", 3, 0, false,
        CorrectionVerdict::NoRealChange, " 12345678 ", false},
-      {"nothing unticked, caption between blanks", "137", " 137 ", "137", "3", "", false,
+      {"nothing unticked, caption between blanks", "137", " 137 ", "137", 3, 0, false,
        CorrectionVerdict::Unchanged, "", false},
-      {"a digit unticked", "13", "137", "137", "3", "", false, CorrectionVerdict::Exact, " 13 ", false},
-      {"a digit unticked from a wrapped caption", "1234578", "12345 678", "12345678", "8", "", false,
+      {"a digit unticked", "13", "137", "137", 3, 0, false, CorrectionVerdict::Exact, " 13 ", false},
+      {"a digit unticked from a wrapped caption", "1234578", "12345 678", "12345678", 8, 0, false,
        CorrectionVerdict::Exact, " 1234578 ", false},
-      {"every digit unticked", "", "137", "137", "3", "", false, CorrectionVerdict::LeavesNone, "  ", false},
-      {"the solution's digit unticked", "17", "137", "137", "3", "", false, CorrectionVerdict::DropsSolution,
+      {"every digit unticked", "", "137", "137", 3, 0, false, CorrectionVerdict::LeavesNone, "  ", false},
+      {"the solution's digit unticked", "17", "137", "137", 3, 0, false, CorrectionVerdict::DropsSolution,
        " 17 ", false},
-      {"a digit the cell lacks", "139", "137", "137", "3", "", false, CorrectionVerdict::AddsCandidates, " 139 ",
+      {"a digit the cell lacks", "139", "137", "137", 3, 0, false, CorrectionVerdict::AddsCandidates, " 139 ",
        false},
-      {"a cell the control solved by trials, the trial's value kept", "13", "137", "137", "", "3", false,
+      {"a cell the control solved by trials, the trial's value kept", "13", "137", "137", 0, 3, false,
        CorrectionVerdict::Uncontrollable, " 13 ", false},
-      {"a cell the control solved by trials, the trial's value dropped", "17", "137", "137", " ", " 3 ", false,
+      {"a cell the control solved by trials, the trial's value dropped", "17", "137", "137", 0, 3, false,
        CorrectionVerdict::Uncontrollable, " 17 ", true},
-      {"the same with a flash already held", "17", "137", "137", "", "3", true, CorrectionVerdict::Uncontrollable,
+      {"the same with a flash already held", "17", "137", "137", 0, 3, true, CorrectionVerdict::Uncontrollable,
        " 17 ", false},
   };
   for (const Case& c : cases) {

@@ -197,8 +197,8 @@ TEST_F(Correction, EnterConfirmsAsEscDoes) {
 }
 
 TEST_F(Correction, AnUncontrollableMoveTakesTheFlashOnce) {
-  ASSERT_EQ(Trim(f.board.Solution[1]), "");
-  ASSERT_EQ(Trim(f.board.TrialSolution[1]), "8");
+  ASSERT_EQ(Trim(f.board.Solution.Text(1)), "");
+  ASSERT_EQ(Trim(f.board.TrialSolution.Text(1)), "8");
   // The trial's value kept: accepted, no flash.
   Open(1);
   Untick(1, "3");

@@ -17,6 +17,12 @@ namespace {
 
 using test::Harness;
 
+std::string Joined(const SolutionDigits& solution) {
+  std::string s;
+  for (int c = 0; c < kCells; ++c) s += (solution.Text(c).empty() ? "_" : solution.Text(c)) + "|";
+  return s;
+}
+
 std::string Joined(const std::array<std::string, kCells>& a) {
   std::string s;
   for (const auto& x : a) s += (x.empty() ? "_" : x) + "|";

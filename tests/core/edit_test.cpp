@@ -291,7 +291,7 @@ TEST(CreateOfLevel, EachLevelRatesAtThatLevelWithOneSolution) {
     Form1& f = h.form;
     ASSERT_TRUE(f.Click("mLiv(" + std::to_string(level) + ")"));
     EXPECT_TRUE(h.platform.messages.empty());
-    EXPECT_EQ(f.control.Difficulty, kWords[level]);
+    EXPECT_EQ(DifficultyText(f.control.Difficulty), kWords[level]);
     // "Diabolic, with trials" needed a trial, the others none.
     EXPECT_EQ(f.control.TrialCount > 0, level == 4) << f.control.TrialCount;
     EXPECT_EQ(f.files.SchemeFile.substr(0, 3), std::string(kWords[level]).substr(1, 3));

@@ -129,7 +129,7 @@ TEST(Engine, ThePlayOfTheWindowIsTheEnginesOutcome) {
     if (o.result != ControlResult::Solved) continue;
     EXPECT_EQ(f.control.ReportedSuggestions, o.suggestions) << *grid;
     EXPECT_EQ(f.control.TrialCount, o.trials) << *grid;
-    EXPECT_EQ(f.control.Difficulty, RatingText(o.rating)) << *grid;
+    EXPECT_EQ(DifficultyText(f.control.Difficulty), RatingText(o.rating)) << *grid;
     std::vector<std::string> moves;
     for (const ReplayMove& m : o.replay.moves) moves.push_back(MoveText(m));
     EXPECT_EQ(f.control.MoveList, moves) << *grid;

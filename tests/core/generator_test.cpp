@@ -132,7 +132,7 @@ TEST(Generator, HardRatingEndsTheCreationEarly) {
     // The rating the creation stopped at: the scheme's control in creation mode.
     h.form.FeedCreatedScheme();
     ASSERT_FALSE(h.form.control.ControlFailed);
-    const std::string rating = h.form.control.Difficulty.substr(1, 3);
+    const std::string rating = DifficultyText(h.form.control.Difficulty).substr(1, 3);
     if (removed < 53) {
       EXPECT_TRUE(rating == "Dif" || rating == "Dia" || h.form.gen.ProtectedCount > 0) << seed;
     }
@@ -157,7 +157,7 @@ TEST(Generator, NameCarriesTheShownRatingUnderAChangedPriorityOrder) {
     ASSERT_TRUE(f.Click("faiEsci"));
     ASSERT_EQ(f.advice.PriorityList[3], "05    - Naked Twins");
     ASSERT_TRUE(f.Click("mCrea"));
-    const std::string shown = f.control.Difficulty;
+    const std::string shown = DifficultyText(f.control.Difficulty);
     EXPECT_EQ(f.files.SchemeFile.substr(0, 3), shown.substr(1, 3));
     EXPECT_EQ(f.w.caption, "Tessora - " + f.files.SchemeFile);
     const auto& bb = f.w.ListCons.items;
@@ -165,7 +165,7 @@ TEST(Generator, NameCarriesTheShownRatingUnderAChangedPriorityOrder) {
     ASSERT_TRUE(f.Click("mValuta"));
     EXPECT_EQ(f.w.ListCons.items[f.w.ListCons.items.size() - 4], "  Synthetic Assessment=" + shown);
     f.FeedCreatedScheme();
-    creationRatedOtherwise += f.control.Difficulty != shown;
+    creationRatedOtherwise += DifficultyText(f.control.Difficulty) != shown;
   }
   EXPECT_GT(creationRatedOtherwise, 0);
 }
@@ -191,7 +191,7 @@ TEST(Generator, F11WritesTenSchemesThatAreNotEasy) {
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 9);
   }
   EXPECT_EQ(files, 10);
-  EXPECT_NE(h.form.control.Difficulty, " Easy");
+  EXPECT_NE(DifficultyText(h.form.control.Difficulty), " Easy");
   EXPECT_TRUE(h.form.board.PlayPhase);  // the last one stays on the board
   std::filesystem::remove_all(dir);
 }
@@ -289,7 +289,7 @@ TEST(Generator, F11StopsAtTheCreationLimit) {
     EXPECT_EQ(h.platform.messages[0].text,
               "No scheme rated above Easy came out of 1 creations;\r\nthe batch stopped after " +
                   std::to_string(files.size()) + " of its 10 files, and the last scheme created is on the board.");
-    EXPECT_EQ(f.control.Difficulty, " Easy");
+    EXPECT_EQ(DifficultyText(f.control.Difficulty), " Easy");
     EXPECT_TRUE(f.board.PlayPhase);
     EXPECT_EQ(f.files.NewSchemeNo, static_cast<int>(files.size()) + 1);  // one creation a scheme
     for (const auto& [name, bytes] : files) EXPECT_NE(name.substr(0, 3), "Eas") << name;

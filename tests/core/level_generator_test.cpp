@@ -58,7 +58,7 @@ TEST(LevelGenerator, SchemesOfEachLevelAreUniqueSymmetricAndPlayRatesThemAsAsked
       ASSERT_TRUE(f.Click("mIncolla"));
       ASSERT_TRUE(h.platform.messages.empty()) << h.platform.messages[0].text;
       EXPECT_TRUE(f.board.PlayPhase);
-      EXPECT_EQ(f.control.Difficulty, kWords[level]);
+      EXPECT_EQ(DifficultyText(f.control.Difficulty), kWords[level]);
       EXPECT_EQ(f.control.TrialCount > 0, level == static_cast<int>(SchemeLevel::DiabolicWithTrials))
           << f.control.TrialCount;
     }

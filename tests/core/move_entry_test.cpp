@@ -1,6 +1,7 @@
 // Keying a scheme, the arrows, judging moves in play, Delete, ESC.
 #include <gtest/gtest.h>
 
+#include "control/move_judgement.h"
 #include "test_support.h"
 #include "ui/dump.h"
 
@@ -15,6 +16,31 @@ std::string Row(const Form1& f, int r) {
   std::string s;
   for (int c = 0; c < 9; ++c) s += f.Filled(9 * r + c) ? f.w.caN[9 * r + c].caption : ".";
   return s;
+}
+
+// The judgement alone: the solution's digit (0 where it leaves the cell open)
+// and the cell's candidates decide, a wrong digit before a filled cell.
+TEST(Judging, JudgeMoveTable) {
+  struct Case {
+    int digit, solution;
+    const char* can;  // the cell's candidates; "" a cell that holds a value
+    MoveVerdict verdict;
+  };
+  const Case cases[] = {
+      {5, 5, "35", MoveVerdict::Correct},
+      {3, 5, "35", MoveVerdict::Wrong},        // a candidate, but not the solution's digit
+      {5, 5, "13", MoveVerdict::Wrong},        // the solution's digit, no longer a candidate
+      {3, 0, "14", MoveVerdict::Wrong},        // a trial cell: still no candidate
+      {5, 5, "", MoveVerdict::Overwriting},    // a filled cell: Delete first
+      {3, 5, "", MoveVerdict::Wrong},          // a wrong digit on a filled cell is wrong
+      {3, 0, "", MoveVerdict::Overwriting},
+      {3, 0, "36", MoveVerdict::Trial},        // the solution leaves the cell open
+  };
+  for (const Case& c : cases) {
+    CandText can = CandText::Filled();
+    if (*c.can) ASSERT_TRUE(CandText::Parse(c.can, can));
+    EXPECT_EQ(JudgeMove(c.digit, c.solution, can), c.verdict) << c.digit << " " << c.solution << " " << c.can;
+  }
 }
 
 TEST(KeyEntry, BeforeInitialDataOnlyAReminder) {
@@ -105,7 +131,7 @@ struct Play : Harness {
     std::string scheme = kGrid;
     for (int i : {2, 3, 10, 20, 30, 40, 41, 50, 60, 70, 80}) scheme[i] = '.';
     test::PlaceGivens(f, scheme);
-    for (int i = 0; i < kCells; ++i) f.board.Solution[i] = std::string(1, kGrid[i]);
+    for (int i = 0; i < kCells; ++i) f.board.Solution.Set(i, kGrid[i] - '0');
     test::PlainCandidates(f);
     f.board.PlayPhase = true;
     f.control.ValueOrigin = Origin::Keyed;
@@ -172,8 +198,8 @@ TEST(Judging, TrialMovesTakeOneFlashAtTheFirstDeviation) {
   Play p;
   Form1& f = p.form;
   for (int i : {30, 40, 41}) {
-    f.board.TrialSolution[i] = f.board.Solution[i];
-    f.board.Solution[i] = " ";
+    f.board.TrialSolution.Set(i, f.board.Solution[i]);
+    f.board.Solution.Set(i, 0);
   }
   p.Key(30, kGrid[30]);  // agrees with the trial solution: no flash
   EXPECT_EQ(f.w.ListCons.items, (std::vector<std::string>{"- TRIAL MOVE", "  Value in Dd accepted."}));
@@ -204,8 +230,8 @@ TEST(Judging, ContradictionBlocksInputAndMarksSuspects) {
   Play p;
   Form1& f = p.form;
   // Cell 3 (solution 6) may only hold 6; keying 6 in cell 2 (a trial cell) empties it.
-  f.board.Solution[2] = " ";
-  f.board.TrialSolution[2] = "4";
+  f.board.Solution.Set(2, 0);
+  f.board.TrialSolution.Set(2, 4);
   test::SetCan(f, 2, "46");
   test::SetCan(f, 3, "6");
   p.Key(2, '6');
@@ -229,8 +255,8 @@ TEST(Judging, RedLightStandsUntilTheWayBack) {
     SCOPED_TRACE(way);
     Play p;
     Form1& f = p.form;
-    f.board.Solution[2] = " ";
-    f.board.TrialSolution[2] = "4";
+    f.board.Solution.Set(2, 0);
+    f.board.TrialSolution.Set(2, 4);
     test::SetCan(f, 2, "46");
     test::SetCan(f, 3, "6");
     p.Key(2, '6');
@@ -302,8 +328,8 @@ TEST(EndOfGame, JudgedBySumsOnly) {
 TEST(ReloadFlash, PutsTheBoardBackAndAllowsInput) {
   Play p;
   Form1& f = p.form;
-  f.board.Solution[2] = " ";
-  f.board.TrialSolution[2] = "4";
+  f.board.Solution.Set(2, 0);
+  f.board.TrialSolution.Set(2, 4);
   test::SetCan(f, 2, "46");
   test::SetCan(f, 3, "6");
   p.Key(2, '6');

@@ -49,7 +49,7 @@ struct PracticeWindow : ::testing::Test {
   // An empty cell outside the step whose value the control knows.
   int OtherCell() const {
     for (int c = 0; c < kCells; ++c) {
-      if (f.Filled(c) || Trim(f.board.Solution[c]).empty()) continue;
+      if (f.Filled(c) || f.board.Solution[c] == 0) continue;
       bool inStep = false;
       for (const PracticeMove& m : P().moves) inStep |= m.cell == c;
       if (!inStep) return c;
@@ -124,7 +124,7 @@ TEST_F(PracticeWindow, AGoodMoveThatIsNotTheStepAndAWrongOneAreSaidSo) {
   Practise(5);
   const int c = OtherCell();
   ASSERT_GE(c, 0);
-  const int solution = std::stoi(Trim(f.board.Solution[c]));
+  const int solution = f.board.Solution[c];
   // A candidate that is not the solution: refused, and not the step.
   int wrong = 0;
   for (int d = 1; d <= 9 && !wrong; ++d)

@@ -3,6 +3,8 @@
 // user plays them.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +12,9 @@
 #include <set>
 
 #include "files/print_document.h"
+#include "files/scheme_format.h"
+#include "files/scheme_sheet.h"
+#include "methods/detectors.h"
 #include "test_support.h"
 #include "ui/dump.h"
 
@@ -458,7 +463,7 @@ TEST(PrintArrangement, AFinishedGameIsNotInvitedToPlayOn) {
   for (int c = 0; c < kCells; ++c)
     if (!h.form.Filled(c)) {
       h.form.caN_Click(c);
-      h.form.KeyDown(h.form.board.Solution[c][0], 0);
+      h.form.KeyDown(h.form.board.Solution.Text(c)[0], 0);
     }
   ASSERT_EQ(h.form.board.FilledCount, kCells);
   h.form.Click("mCreaDoc");
@@ -587,6 +592,106 @@ TEST(PdfExport, AFailureIsReportedAndWritesNothing) {
   EXPECT_EQ(h.form.w.ListCons.items, board);
   EXPECT_EQ(h.platform.pointer, Pointer::Default);
   EXPECT_EQ(tmp.Files(tmp.path), (std::set<std::string>{"x.sud"}));
+}
+
+}  // namespace
+}  // namespace tessora
+
+namespace tessora {
+namespace {
+
+// tessora-cli print builds no window: it reads the scheme and runs the
+// control on the engine alone. Its sheet must be the one "Open" and then
+// "Arrange for Printing" make in the window: the same grid rows and the same
+// moves, and no sheet where the window's control does not reach play.
+// Returns the sheet's moves (none where there is no sheet).
+std::vector<std::string> ExpectSheetAsTheWindowMakesIt(const fs::path& path) {
+  SCOPED_TRACE(path.string());
+  Harness h;
+  h.platform.fileAnswers.push_back(path.string());
+  h.form.Click("Apri");
+  std::string bytes, error;
+  EXPECT_TRUE(ReadSchemeFile(path.string(), bytes, error)) << error;
+  const SchemeParse parsed = IsSsPath(path.string()) ? ParseSs(bytes) : ParseSud(bytes);
+  EXPECT_TRUE(parsed.ok) << parsed.error;
+  const SchemeSheetOutcome sheet = ControlSchemeForSheet(parsed.scheme);
+  // (Data that contradict themselves leave the window in play with the
+  // control failed: no sheet for them either.)
+  const bool played = h.form.board.PlayPhase && !h.form.control.ControlFailed;
+  EXPECT_EQ(sheet.result == ControlResult::Solved, played);
+  if (!played) return {};
+  for (int r = 0; r < 9; ++r) EXPECT_EQ(sheet.rows[r], h.form.files.SchemeLines[r]) << "row " << r;
+  const auto& list = h.form.control.MoveList;
+  const std::vector<std::string> moves(list.begin(), list.begin() + h.form.control.MoveCount);
+  EXPECT_EQ(sheet.moves, moves);
+  return sheet.moves;
+}
+
+TEST(PrintWithoutWindow, SheetOfEveryFixtureSchemeAsTheWindowMakesIt) {
+  for (const char* name : {"easy.sud", "game18.sud", "game27.sud", "compact.ss", "bordered.ss", "six_rows.ss",
+                           "last_row_no_crlf.ss"})
+    ExpectSheetAsTheWindowMakesIt(fs::path(TESSORA_FIXTURES) / "schemes" / name);
+}
+
+// Plain schemes that need trials, fail, or are solved by the methods alone,
+// and saved games of them (values keyed in play, the control's own marks,
+// the user's candidates) that need trials.
+TEST(PrintWithoutWindow, SheetOfSchemesWithTrialsAndSavedGamesAsTheWindowMakesIt) {
+  TempFolder tmp("engine-sheet");
+  std::vector<std::string> grids;
+  for (const char* file : {"puzzles/threads.txt", "trials/diabolic.txt", "trials/hidden_contradiction.txt"}) {
+    std::ifstream in(fs::path(TESSORA_FIXTURES) / file);
+    for (std::string line; std::getline(in, line);)
+      if (line.size() >= 81 && line[0] != '#')
+        grids.push_back(line.substr(0, 81));
+  }
+  int k = 0, plainWithTrial = 0, gamesPlayed = 0, gamesWithTrial = 0;
+  auto trial = [](const std::vector<std::string>& moves) {
+    return std::any_of(moves.begin(), moves.end(), [](const std::string& m) { return m.rfind("TT", 0) == 0; });
+  };
+  for (const std::string& grid : grids) {
+    std::array<std::string, kSchemeRows> rows{};
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c) rows[r] += grid[9 * r + c] == '.' || grid[9 * r + c] == '0' ? ' ' : grid[9 * r + c];
+    const fs::path plain = tmp.path / ("p" + std::to_string(k) + ".sud");
+    std::ofstream(plain, std::ios::binary) << FormatSud(rows, 9);
+    plainWithTrial += trial(ExpectSheetAsTheWindowMakesIt(plain));
+    // The same scheme as a saved game: the first empty cell keyed, marked "b", one empty cell marked "c", and every empty
+    // cell's candidates those the givens leave.
+    Board b = DecodeBoardText(rows, 9);
+    RecountCandidates(b);
+    int keyed = -1, marked = -1;
+    for (int c = 0; c < kCells; ++c)
+      if (!b.Filled(c) && b.Can[c].HasDigits()) (keyed < 0 ? keyed : marked) = c;
+    if (keyed >= 0 && marked >= 0) {
+      std::array<std::string, kSchemeRows> game = rows;
+      // The solution's digit where the control finds one, so that most games go on.
+      const ControlOutcome solved = ControlScheme(DecodeBoardText(rows, 9));
+      game[keyed / 9][keyed % 9] = solved.result == ControlResult::Solved
+                                       ? static_cast<char>('0' + solved.solution[keyed])
+                                       : b.Can[keyed].Digits()[0];
+      for (int r = 0; r < 9; ++r) {
+        game[9 + r] = std::string(9, ' ');
+        for (int c = 0; c < 9; ++c) game[18 + r] += (b.Filled(9 * r + c) ? std::string(" ") : b.Can[9 * r + c].Digits()) + ",";
+      }
+      game[9 + keyed / 9][keyed % 9] = 'b';
+      game[18 + keyed / 9] = "";
+      for (int c = 0; c < 9; ++c)
+        game[18 + keyed / 9] += (c == keyed % 9 || b.Filled(9 * (keyed / 9) + c) ? std::string(" ")
+                                                                              : b.Can[9 * (keyed / 9) + c].Digits()) + ",";
+      game[9 + marked / 9][marked % 9] = 'c';
+      const fs::path saved = tmp.path / ("g" + std::to_string(k) + ".sud");
+      std::ofstream(saved, std::ios::binary) << FormatSud(game, 27);
+      const std::vector<std::string> moves = ExpectSheetAsTheWindowMakesIt(saved);
+      gamesPlayed += !moves.empty();
+      gamesWithTrial += trial(moves);
+    }
+    ++k;
+  }
+  // The cases cover what they are meant to.
+  EXPECT_GT(plainWithTrial, 10);
+  EXPECT_GT(gamesPlayed, 50);
+  EXPECT_GT(gamesWithTrial, 5);
 }
 
 }  // namespace

@@ -89,11 +89,11 @@ TEST_F(Progress, AStepElsewhereAfterAdviceCountsOnlyTheMethodAsTold) {
   int other = -1;
   for (int c = 0; c < kCells && other < 0; ++c) {
     if (f.Filled(c) || c == shown.cell) continue;
-    const int d = std::stoi(Trim(f.board.Solution[c]));
+    const int d = f.board.Solution[c];
     if (MethodOfMove(f.board, {c, d, 0}, f.w.Sugge1.selected) == method) other = c;
   }
   ASSERT_GE(other, 0);
-  Key(other, std::stoi(Trim(f.board.Solution[other])));
+  Key(other, f.board.Solution[other]);
   const MethodProgress& m = f.progress.counts.methods[method - 1];
   EXPECT_EQ(m.game[Kind(Taken::AfterMethod)], 1);
   EXPECT_EQ(m.Total(), 1);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "control/generator.h"
 #include "methods/registry.h"
 
 namespace tessora {
@@ -96,8 +97,23 @@ TEST(Registry, Rating) {
     for (int k : c.used) use[k] = 2;
     EXPECT_EQ(Rate(use, c.trials, c.creating), c.rating) << c.used.size() << " " << c.trials << " " << c.creating;
   }
-  EXPECT_STREQ(RatingText(Rating::Easy), " Easy");
-  EXPECT_STREQ(RatingText(Rating::Diabolic), " Diabolic");
+}
+
+// The four words, as the window, the scheme names and the command line use them.
+TEST(Registry, RatingWords) {
+  const char* const texts[] = {" Easy", " Medium", " Difficult", " Diabolic"};
+  const char* const names[] = {"Eas007Cr41", "Med007Cr41", "Dif007Cr41", "Dia007Cr41"};
+  ASSERT_EQ(kRatings.size(), 4u);
+  for (std::size_t k = 0; k < kRatings.size(); ++k) {
+    EXPECT_EQ(static_cast<std::size_t>(kRatings[k]), k);  // easiest first
+    EXPECT_STREQ(RatingText(kRatings[k]), texts[k]);
+    EXPECT_STREQ(RatingWord(kRatings[k]), texts[k] + 1);
+    EXPECT_EQ(DifficultyText(kRatings[k]), texts[k]);
+    EXPECT_EQ(CreatedSchemeName(kRatings[k], 7, 4, 1), names[k]);
+  }
+  // No rating yet: the window shows "??", a created scheme's name "???".
+  EXPECT_EQ(DifficultyText(std::nullopt), "??");
+  EXPECT_EQ(CreatedSchemeName(std::nullopt, 12, 0, 3), "???012Cr03");
 }
 
 }  // namespace

@@ -66,12 +66,14 @@ std::string GameOf(Form1& f) {
     << f.board.DeviationText << "'\n";
   for (const std::string& row : f.files.FlashLines) g << row << "|";
   g << "\nsolution ";
-  for (const std::string& s : f.board.Solution) g << s << ",";
+  g << f.board.Solution.known << ":";
+  for (int d : f.board.Solution.digits) g << d << ",";
   g << "\ntrial ";
-  for (const std::string& s : f.board.TrialSolution) g << s << ",";
+  g << f.board.TrialSolution.known << ":";
+  for (int d : f.board.TrialSolution.digits) g << d << ",";
   g << "\nrating ";
   for (int n : f.methods.MethodUse) g << n << ",";
-  g << " " << f.methods.SuggestionCount << " " << f.control.Difficulty;
+  g << " " << f.methods.SuggestionCount << " " << DifficultyText(f.control.Difficulty);
   g << "\nname " << f.files.SchemeFile << " | " << f.w.caption << " | " << f.files.NewSchemeNo;
   g << "\nview " << f.w.Sugge1.selected << " edited " << f.files.CandidatesEdited;
   return g.str();
@@ -296,7 +298,7 @@ std::vector<std::string> SolutionKeys(Form1& f) {
   for (int c = 0; c < kCells; ++c)
     if (!f.Filled(c)) {
       lines.push_back("cellclick " + std::to_string(c));
-      lines.push_back("key " + std::to_string(static_cast<int>(f.board.Solution[c][0])));
+      lines.push_back("key " + std::to_string('0' + f.board.Solution[c]));
     }
   return lines;
 }
@@ -322,7 +324,7 @@ TEST(KeepGame, ClearedByClearAllNewAndAFinishedGame) {
     int empty = 0;
     while (run.f().Filled(empty)) ++empty;
     run.Line("cellclick " + std::to_string(empty));
-    run.Line("key " + std::to_string(static_cast<int>(run.f().board.Solution[empty][0])));
+    run.Line("key " + std::to_string('0' + run.f().board.Solution[empty]));
     EXPECT_TRUE(fs::exists(SavedFile(folder)));
   }
   {

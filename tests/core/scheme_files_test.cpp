@@ -676,3 +676,67 @@ TEST(SchemeFormat, FuzzCorpusKeepsTheProperties) {
 
 }  // namespace
 }  // namespace tessora
+
+namespace tessora {
+namespace {
+
+// The one decoder of the board text image (Open, a saved game's return, the
+// flash, the created scheme): a table of images and the cell each shows.
+TEST(BoardTextDecoder, EdgeCasesOfTheImage) {
+  struct Case {
+    const char* what;
+    int count;
+    std::vector<std::string> rows;  // the rest empty
+    int cell;
+    int value;
+    Origin origin;
+    const char* can;  // the cell's candidate text
+  };
+  const std::string digits = "123456789";
+  const std::vector<std::string> marks(9, std::string(9, ' '));
+  const Case cases[] = {
+      {"a digit is a given", 9, {digits}, 4, 5, Origin::Given, ""},
+      {"a blank is empty", 9, {"12 4"}, 2, 0, Origin::None, ""},
+      {"a short row leaves its last cells empty", 9, {"12"}, 8, 0, Origin::None, ""},
+      {"a character not 1-9 is no value", 9, {"0?.x"}, 1, 0, Origin::None, ""},
+      {"the ninth row is read with fewer rows in use", 8, {"", "", "", "", "", "", "", "", "7"}, 72, 7,
+       Origin::Given, ""},
+      {"marks are not applied with nine rows in use", 9, {"5", "", "", "", "", "", "", "", "", "b"}, 0, 5,
+       Origin::Given, ""},
+      {"b marks a value keyed in play", 18, {"5", "", "", "", "", "", "", "", "", "b"}, 0, 5, Origin::Keyed, ""},
+      {"c marks a value the control placed", 18, {"5", "", "", "", "", "", "", "", "", "c"}, 0, 5, Origin::Solver,
+       ""},
+      {"a mark on an empty cell stays its origin", 18, {"", "", "", "", "", "", "", "", "", " c"}, 1, 0,
+       Origin::Solver, ""},
+      {"another mark is none", 18, {"5", "", "", "", "", "", "", "", "", "x"}, 0, 5, Origin::Given, ""},
+  };
+  for (const Case& c : cases) {
+    std::array<std::string, kSchemeRows> rows{};
+    for (std::size_t r = 0; r < c.rows.size(); ++r) rows[r] = c.rows[r];
+    const Board b = DecodeBoardText(rows, c.count);
+    EXPECT_EQ(b.Value(c.cell), c.value) << c.what;
+    EXPECT_EQ(b.OriginOf(c.cell), c.origin) << c.what;
+    EXPECT_EQ(b.Can[c.cell].Text(), c.can) << c.what;
+  }
+}
+
+TEST(BoardTextDecoder, CandidateFieldsRowByRow) {
+  std::array<std::string, kSchemeRows> rows{};
+  rows[0] = "1";
+  rows[18] = " ,23,x,,  ,987,4";  // cell 6's field has no comma: it and the rest are empty
+  rows[19] = "5,6,7,8,9,1,2,3,4,";
+  rows[20] = "12,";  // a row's missing fields leave its cells without candidates
+  const Board b = DecodeBoardText(rows, 27);
+  const char* const want[] = {"", " 23 ", "", "", "", "", "", "", ""};
+  for (int c = 0; c < 9; ++c) EXPECT_EQ(b.Can[c].HasDigits(), *want[c] != 0) << c;
+  EXPECT_TRUE(b.Can[1].Has(2) && b.Can[1].Has(3) && !b.Can[1].Has(1));
+  EXPECT_FALSE(b.Can[5].HasDigits());  // descending digits are no candidate text
+  for (int c = 0; c < 9; ++c) EXPECT_TRUE(b.Can[9 + c].Has(c < 5 ? c + 5 : c - 4)) << c;
+  EXPECT_TRUE(b.Can[18].Has(1) && b.Can[18].Has(2));
+  for (int c = 19; c < 27; ++c) EXPECT_FALSE(b.Can[c].HasDigits()) << c;
+  // Fewer rows in use: no candidates at all.
+  EXPECT_FALSE(DecodeBoardText(rows, 18).Can[10].HasDigits());
+}
+
+}  // namespace
+}  // namespace tessora

@@ -26,7 +26,7 @@ struct Played {
     EXPECT_TRUE(h.form.Click("mIncolla"));
     EXPECT_TRUE(h.form.board.PlayPhase) << grid;
   }
-  std::string Word() const { return Trim(h.form.control.Difficulty); }
+  std::string Word() const { return Trim(DifficultyText(h.form.control.Difficulty)); }
   std::optional<double> Score() const { return h.form.FineScore(); }
 };
 

@@ -671,8 +671,8 @@ class ViewTest : public QObject {
   void contradictionKeepsTheLightRed() {
     ClickInitialData();
     form->board.PlayPhase = true;
-    for (int i = 0; i < kCells; ++i) form->board.Solution[i] = i == 2 ? " " : "1";
-    form->board.TrialSolution[2] = "4";
+    for (int i = 0; i < kCells; ++i) form->board.Solution.Set(i, i == 2 ? 0 : 1);
+    form->board.TrialSolution.Set(2, 4);
     form->board.Can[2] = CandText::FromMask(1u << 4 | 1u << 6);
     form->board.Can[3] = CandText::FromMask(1u << 6);
     form->caN_Click(2);

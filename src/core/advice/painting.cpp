@@ -142,15 +142,13 @@ std::vector<Figure> NetFigures(const NetView& v, int d) {
   std::vector<Figure> figures;
   if (d < 1 || d > 9) return figures;
   auto marked = [&](int c) { return v.board.Can[c].Has(d); };
-  const char digit = static_cast<char>('0' + d);
   for (int i = 0; i < kCells; ++i) {
     if (!marked(i)) continue;
     const CellLabel& cell = v.labels[i];
     const int x = cell.left + v.cellHeight / 2;
     const int y = cell.top + v.cellWidth / 2;
-    std::string s = NoBlanks(v.solution[i]);
-    if (s.empty()) s = NoBlanks(v.trialSolution[i]);
-    const bool filled = v.solutionShown && s.size() == 1 && s[0] == digit;
+    const int s = v.solution[i] ? v.solution[i] : v.trialSolution[i];
+    const bool filled = v.solutionShown && s == d;
     Figure circle;
     circle.type = Figure::Circle;
     circle.x1 = x;

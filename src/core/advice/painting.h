@@ -40,12 +40,12 @@ BoardPaint PaintWhere(const Step& step, const Board& board);
 // and the solution's digit there is d), and a line from it to the next such
 // cell to its right in its row and to the next one below in its column.
 // Cell positions are the labels' (twips); the solution is `solution`, or
-// `trialSolution` where that is blank.
+// `trialSolution` where that leaves the cell open.
 struct NetView {
   const Board& board;
   const std::array<CellLabel, kCells>& labels;
-  const std::array<std::string, kCells>& solution;
-  const std::array<std::string, kCells>& trialSolution;
+  const SolutionDigits& solution;
+  const SolutionDigits& trialSolution;
   bool solutionShown = false;
   int cellWidth = 640, cellHeight = 640;
 };

@@ -139,11 +139,39 @@ class Board {
   CellSet changed_ = ~CellSet{0} >> (128 - kCells);
 };
 
+// A solution the control found: a digit per cell, 0 where it leaves the cell
+// open (the board a trial began from), and whether one is known at all.
+struct SolutionDigits {
+  bool known = false;
+  std::array<std::uint8_t, kCells> digits{};
+
+  int operator[](int cell) const { return digits[cell]; }
+  void Clear() { *this = SolutionDigits{}; }
+  // One cell's digit (0: open); the solution is known from then on.
+  void Set(int cell, int digit) {
+    known = true;
+    digits[cell] = static_cast<std::uint8_t>(digit);
+  }
+  // The values of `board`, every cell known (0 where it is empty).
+  void Take(const Board& board) {
+    known = true;
+    for (int c = 0; c < kCells; ++c) digits[c] = static_cast<std::uint8_t>(board.Value(c));
+  }
+  // The cell as the solution panels list it: its digit, a blank where the
+  // solution leaves it open, nothing while no solution is known.
+  std::string Text(int cell) const {
+    if (!known) return {};
+    return std::string(1, digits[cell] ? static_cast<char>('0' + digits[cell]) : ' ');
+  }
+};
+
 // The board model with the game's counters and flags; the cells' looks
 // (captions shown, fonts, backgrounds) belong to the window.
 struct BoardState : Board {
-  std::array<std::string, kCells> Solution{};
-  std::array<std::string, kCells> TrialSolution{};
+  // The solution the control found without trials, or the board its first
+  // trial began from; the trial's whole solution when it needed one.
+  SolutionDigits Solution;
+  SolutionDigits TrialSolution;
   std::array<std::string, kCells> CaptionSnapshot{};
   int FilledCount = 0;
   int ErrorCount = 0;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,8 @@ struct ControlState {
   // The replayed steps as the move list writes them (MoveCount of them).
   std::vector<std::string> MoveList;
   int MoveCount = 0;
-  std::string Difficulty = "??";
+  // The rating of the last control; none before one finished.
+  std::optional<Rating> Difficulty;
   double StartTime = 0;  // t0 of the running control
   // A contradiction was reported outside the trials during this run.
   bool ContradictionSeen = false;

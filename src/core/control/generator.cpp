@@ -161,11 +161,11 @@ CreatedScheme CreateScheme(Random& random, const CreationOptions& options) {
   return s;
 }
 
-std::string CreatedSchemeName(const std::string& ratingText, int number, int seedIndex, int symmetry) {
+std::string CreatedSchemeName(std::optional<Rating> rating, int number, int seedIndex, int symmetry) {
   char digits[16];
   std::snprintf(digits, sizeof digits, "%03d", number);
-  const std::string rating = ratingText.size() >= 4 ? ratingText.substr(1, 3) : "???";
-  return rating + digits + "Cr" + std::to_string(seedIndex) + std::to_string(symmetry);
+  const std::string letters = rating ? std::string(RatingWord(*rating)).substr(0, 3) : "???";
+  return letters + digits + "Cr" + std::to_string(seedIndex) + std::to_string(symmetry);
 }
 
 }  // namespace tessora

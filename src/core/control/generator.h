@@ -83,7 +83,7 @@ CreatedScheme CreateScheme(Random& random, const CreationOptions& options = {});
 // The name of a created scheme: its rating's first three letters (as the
 // user is shown it; "???" when it has none), its number, its seed grid and its
 // symmetry ("Dif007Cr41").
-std::string CreatedSchemeName(const std::string& ratingText, int number, int seedIndex, int symmetry);
+std::string CreatedSchemeName(std::optional<Rating> rating, int number, int seedIndex, int symmetry);
 
 // The creations made for one scheme before "New (create) of level" and the
 // F11 batch give up.

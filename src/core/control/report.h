@@ -21,6 +21,12 @@ std::vector<std::string> RepeatedValuesReport();
 std::vector<std::string> ContradictionReport(bool inData, const std::string& deviation);
 // The methods and the trials could not finish the scheme.
 std::vector<std::string> FailureReport();
+// The message box that follows that report.
+inline constexpr const char* kControlFailedMessage =
+    "The Control has failed: if you asked the program\r\n"
+    "to create Scheme, submit a new request,\r\n"
+    "if, instead, the Scheme comes from other\r\n"
+    "sources, please check the Values you keyed in.";
 // The report's head: its title and the time the control took, with its trials.
 std::vector<std::string> ReportHead(bool reloaded, double seconds, int trials);
 // "- I have 62 suggestions, to solve it."

@@ -18,12 +18,10 @@ const std::string kPdfTitle = "Export PDF";
 // The sheet of what the window holds now: the value rows of the board text
 // image and the moves of the last solvability control.
 PrintPage SchemeSheet(const Form1& f) {
-  const std::string heading = "File: " + PrintBaseName(f.files.SchemeFile) + "         " + kProductTitle + " " +
-                              kVersion + " by the Tessora developers, December 2026";
   const auto& list = f.control.MoveList;
   const int count = std::clamp(f.control.MoveCount, 0, static_cast<int>(list.size()));
   const std::vector<std::string> moves(list.begin(), list.begin() + count);
-  return MakePrintPage(heading, std::span(f.files.SchemeLines).first(9), moves);
+  return SchemePrintPage(f.files.SchemeFile, std::span(f.files.SchemeLines).first(9), moves);
 }
 
 void NothingToPrint(Form1& f, const std::string& title) {

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "util/product.h"
+
 namespace tessora {
 
 const std::vector<std::string> kLegendLines = {
@@ -12,6 +14,13 @@ const std::vector<std::string> kLegendLines = {
     "TT=Trials",       "-R =on Row",      "-C =on Col.",     "-Q =on Box"};
 
 const std::string kExampleLine = "XX-R: 'Aa'=9 means \"Crossing on a Row you find that in 'Aa' 9 is ok\"";
+
+PrintPage SchemePrintPage(const std::string& schemeFile, std::span<const std::string> rows,
+                          const std::vector<std::string>& moves) {
+  const std::string heading = "File: " + PrintBaseName(schemeFile) + "         " + kProductTitle + " " + kVersion +
+                              " by the Tessora developers, December 2026";
+  return MakePrintPage(heading, rows, moves);
+}
 
 PrintPage MakePrintPage(const std::string& heading, std::span<const std::string> rows,
                         const std::vector<std::string>& moves) {

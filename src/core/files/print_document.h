@@ -73,6 +73,11 @@ struct PrintPage {
 PrintPage MakePrintPage(const std::string& heading, std::span<const std::string> rows,
                         const std::vector<std::string>& moves);
 
+// The sheet of a scheme file: its heading names the file (PrintBaseName) and
+// the product; `rows` and `moves` as MakePrintPage takes them.
+PrintPage SchemePrintPage(const std::string& schemeFile, std::span<const std::string> rows,
+                          const std::vector<std::string>& moves);
+
 // The scheme's name as the heading shows it: the part of `schemeFile` after
 // its last "/" or "\", extension included. Empty when there is no name (an
 // empty or blank text, or one that ends with a folder separator): then there

@@ -119,37 +119,14 @@ void Form1::OpenScheme(bool ask, const std::string& chosen) {
 }
 
 void Form1::ShowLoadedText() {
-  const auto& rows = files.SchemeLines2;
+  const Board loaded = DecodeBoardText(files.SchemeLines2, files.SchemeLineCount);
   for (int i = 0; i < kCells; ++i) {
     ShowEmpty(i);
     w.caN[i].back = colour::White;
-    board.Can[i] = CandText();
+    if (loaded.Filled(i)) ShowValue(i, loaded.Value(i), loaded.OriginOf(i));
+    else board.SetOrigin(i, loaded.OriginOf(i));
   }
-  for (int r = 0; r < 9; ++r)
-    for (int c = 0; c < 9; ++c) {
-      const char ch = c < static_cast<int>(rows[r].size()) ? rows[r][c] : ' ';
-      if (ch != ' ') ShowValue(9 * r + c, ch - '0', Origin::Given);
-    }
-  if (files.SchemeLineCount > 9)
-    for (int r = 9; r < 18; ++r)
-      for (int c = 0; c < 9 && c < static_cast<int>(rows[r].size()); ++c) {
-        if (rows[r][c] == 'b') board.SetOrigin(9 * (r - 9) + c, Origin::Keyed);
-        else if (rows[r][c] == 'c') board.SetOrigin(9 * (r - 9) + c, Origin::Solver);
-      }
-  if (files.SchemeLineCount > 18) {
-    // The fields run on from row to row: one per cell, each ended by a comma.
-    int cell = 0;
-    for (int r = 18; r < 27 && cell < kCells; ++r) {
-      const std::string& row = rows[r];
-      std::size_t pos = 0;
-      for (std::size_t comma = row.find(','); comma != std::string::npos && cell < kCells;
-           comma = row.find(',', pos), ++cell) {
-        CandText t;
-        if (CandText::Parse(row.substr(pos, comma - pos), t) && t.HasDigits()) board.Can[cell] = t;
-        pos = comma + 1;
-      }
-    }
-  }
+  board.Can = loaded.Can;
   board.FilledCount = CountFilled();
   if (control.TrialMode) {
     methods.SuggestionCount = control.SavedSuggestions;

@@ -457,4 +457,36 @@ bool IsSsPath(const std::string& path) {
   return tail == ".ss";
 }
 
+Board DecodeBoardText(std::span<const std::string> rows, int count) {
+  Board b;
+  auto row = [&](int r) -> std::string_view {
+    return r < static_cast<int>(rows.size()) ? std::string_view(rows[r]) : std::string_view();
+  };
+  for (int r = 0; r < 9; ++r) {
+    const std::string_view values = row(r), marks = count > 9 ? row(9 + r) : std::string_view();
+    for (int c = 0; c < 9; ++c) {
+      const int cell = 9 * r + c;
+      const char ch = c < static_cast<int>(values.size()) ? values[c] : ' ';
+      const char mark = c < static_cast<int>(marks.size()) ? marks[c] : ' ';
+      const Origin marked = mark == 'b' ? Origin::Keyed : mark == 'c' ? Origin::Solver : Origin::None;
+      // Only a digit is a value: any other character leaves the cell empty.
+      if (ch >= '1' && ch <= '9') b.SetValue(cell, ch - '0', marked == Origin::None ? Origin::Given : marked);
+      else b.ClearValue(cell, marked);
+    }
+  }
+  if (count > 18)
+    for (int r = 0; r < 9; ++r) {
+      const std::string_view fields = row(18 + r);
+      std::size_t pos = 0;
+      for (int c = 0; c < 9; ++c) {
+        const std::size_t comma = fields.find(',', pos);
+        if (comma == std::string_view::npos) break;
+        CandText t;
+        if (CandText::Parse(fields.substr(pos, comma - pos), t) && t.HasDigits()) b.Can[9 * r + c] = t;
+        pos = comma + 1;
+      }
+    }
+  return b;
+}
+
 }  // namespace tessora

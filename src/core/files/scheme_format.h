@@ -8,10 +8,12 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "board/board.h"
 #include "files/files.h"
 
 namespace tessora {
@@ -92,5 +94,17 @@ std::string SchemeBaseName(const std::string& schemeFile);
 
 // True when the last three characters of the path, lowercased, are ".ss".
 bool IsSsPath(const std::string& path);
+
+// The board a text image shows: its nine value rows, then the mark rows when
+// `count` (the rows in use: 9, 18 or 27) is above 9 and the candidate rows
+// when it is above 18; missing rows are empty. A value row's character c is cell c of the row
+// (any character but a digit 1-9, or a missing one: empty). With mark rows, "b" marks a value
+// keyed in play and "c" one the control placed (a mark on an empty cell is
+// kept as its origin); without them every value is a given. With candidate
+// rows each row holds its nine cells' fields, each ended by a comma; a field
+// that is no candidate text, or names none, leaves the cell without
+// candidates, and the fields missing at a row's end too; with fewer rows no
+// cell has candidates.
+Board DecodeBoardText(std::span<const std::string> rows, int count);
 
 }  // namespace tessora

@@ -139,13 +139,17 @@ Rating Rate(std::span<const int> methodUse, int trialCount, bool creating) {
 }
 
 const char* RatingText(Rating r) {
-  switch (r) {
-    case Rating::Easy: return " Easy";
-    case Rating::Medium: return " Medium";
-    case Rating::Difficult: return " Difficult";
-    case Rating::Diabolic: return " Diabolic";
-  }
-  return "";
+  // The four words, written here only.
+  static constexpr const char* kTexts[] = {" Easy", " Medium", " Difficult", " Diabolic"};
+  const auto i = static_cast<std::size_t>(r);
+  return i < std::size(kTexts) ? kTexts[i] : "";
 }
+
+const char* RatingWord(Rating r) {
+  const char* text = RatingText(r);
+  return *text ? text + 1 : text;
+}
+
+std::string DifficultyText(std::optional<Rating> r) { return r ? RatingText(*r) : "??"; }
 
 }  // namespace tessora

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -87,7 +88,14 @@ std::vector<std::string> StandardPriorityList();
 // number of trials: the highest rating among the methods used, Diabolic
 // whenever a trial was needed.
 Rating Rate(std::span<const int> methodUse, int trialCount, bool creating);
-// " Easy", " Medium", " Difficult", " Diabolic" (the leading blank is part of it).
+// The four ratings, easiest first.
+inline constexpr std::array<Rating, 4> kRatings{Rating::Easy, Rating::Medium, Rating::Difficult, Rating::Diabolic};
+// " Easy", " Medium", " Difficult", " Diabolic": the rating as the window
+// writes it (the leading blank is part of it).
 const char* RatingText(Rating r);
+// "Easy" .. "Diabolic": the same word without its blank.
+const char* RatingWord(Rating r);
+// The rating as the window shows it, "??" while there is none.
+std::string DifficultyText(std::optional<Rating> r);
 
 }  // namespace tessora

@@ -59,7 +59,7 @@ void Form1::ReportContradiction() {
   board.InputEnabled = false;
   // The suspects: the values keyed in play where the solution needed a trial.
   for (int i = 0; i < kCells; ++i)
-    if (board.OriginOf(i) == Origin::Keyed && Trim(board.Solution[i]).empty()) {
+    if (board.OriginOf(i) == Origin::Keyed && board.Solution[i] == 0) {
       w.caN[i].back = colour::Grey;
       board.SetOrigin(i, Origin::None);
     }

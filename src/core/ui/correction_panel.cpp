@@ -5,8 +5,7 @@
 namespace tessora {
 
 CorrectionJudgement JudgeCorrection(const std::string& kept, const std::string& shown, const CandText& can,
-                                    const std::string& solution, const std::string& trialSolution,
-                                    bool flashTaken) {
+                                    int solution, int trialSolution, bool flashTaken) {
   CorrectionJudgement j;
   const std::string displayed = Trim(shown);
   if (kept == displayed) return j;
@@ -33,18 +32,17 @@ CorrectionJudgement JudgeCorrection(const std::string& kept, const std::string& 
     j.verdict = CorrectionVerdict::LeavesNone;
     return j;
   }
-  const std::string s = Trim(solution);
-  if (!s.empty() && j.newText.find(s) == std::string::npos) {
+  const auto keeps = [&](int digit) { return ((mask >> digit) & 1) != 0; };
+  if (solution != 0 && !keeps(solution)) {
     j.verdict = CorrectionVerdict::DropsSolution;
     return j;
   }
-  if (!s.empty()) {
+  if (solution != 0) {
     j.verdict = CorrectionVerdict::Exact;
     return j;
   }
   j.verdict = CorrectionVerdict::Uncontrollable;
-  const std::string t = Trim(trialSolution);
-  j.takeFlash = !flashTaken && !t.empty() && j.newText.find(t) == std::string::npos;
+  j.takeFlash = !flashTaken && trialSolution != 0 && !keeps(trialSolution);
   return j;
 }
 

@@ -38,10 +38,9 @@ struct CorrectionJudgement {
 
 // Judges a correction of one cell: `kept` the ticked digits in the panel's
 // order, `shown` the cell's caption, `can` its candidates, `solution` and
-// `trialSolution` the control's values for it ("" or blanks where it has none).
+// `trialSolution` the control's digits for it (0 where it has none).
 CorrectionJudgement JudgeCorrection(const std::string& kept, const std::string& shown, const CandText& can,
-                                    const std::string& solution, const std::string& trialSolution,
-                                    bool flashTaken);
+                                    int solution, int trialSolution, bool flashTaken);
 
 // A panel's place moved, if need be, so that the whole panel lies inside a
 // window of the given size (twips).

@@ -144,7 +144,7 @@ void Form1::BatchCreate() {
       ++creations;
       Azzera_Click();
       mCrea_click();
-    } while (control.Difficulty == " Easy");
+    } while (control.Difficulty == Rating::Easy);
     std::array<std::string, kSchemeRows> rows{};
     for (int r = 0; r < 9; ++r) rows[r] = gen.WorkGrid[r];
     const std::string bytes = FormatSud(rows, 9);
@@ -168,7 +168,9 @@ void Form1::BatchCreate() {
 
 int Form1::CreateOfLevel(int level) {
   const Drawn drawn(*this);
-  static constexpr const char* kLevels[kSchemeLevels] = {" Easy", " Medium", " Difficult", " Diabolic", " Diabolic"};
+  // The rating each level asks for; the last level is Diabolic with a trial.
+  static constexpr Rating kLevels[kSchemeLevels] = {Rating::Easy, Rating::Medium, Rating::Difficult, Rating::Diabolic,
+                                                    Rating::Diabolic};
   if (level < 0 || level >= kSchemeLevels) return 0;
   // The scheme kept is numbered as if it were the only one created.
   const int number = files.NewSchemeNo;
@@ -213,7 +215,7 @@ int Form1::CreateOfLevel(int level) {
     if (control.Difficulty == kLevels[level] && trials == (level == static_cast<int>(SchemeLevel::DiabolicWithTrials)))
       return attempt;
   }
-  const std::string rated = "No scheme rated" + std::string(kLevels[level]) + (level == 4 ? ", with trials," : "");
+  const std::string rated = "No scheme rated" + std::string(RatingText(kLevels[level])) + (level == 4 ? ", with trials," : "");
   MsgBox(shown ? rated + " came out of " + std::to_string(creationLimit) +
                      " creations;\r\nthe last one created is on the board."
                : rated + " came out of " + std::to_string(creationLimit) + " complete grids.",

@@ -1,5 +1,6 @@
 // The board's layout, the cursor that follows the mouse, the double-click
 // marking, the candidate display and the redrawing from the board text image.
+#include "files/scheme_format.h"
 #include "ui/form1.h"
 
 namespace tessora {
@@ -167,40 +168,18 @@ void Form1::ClearEmptyCaptions() {
 }
 
 void Form1::ShowBoardText() {
-  const auto& rows = files.SchemeLines;
-  board.Can.fill(CandText());
-  for (int r = 0; r < 9; ++r) {
-    const std::string& values = rows[r];
-    const std::string* marks = files.SchemeLineCount > 9 ? &rows[9 + r] : nullptr;
-    for (int c = 0; c < 9; ++c) {
-      const int cell = 9 * r + c;
-      const char ch = c < static_cast<int>(values.size()) ? values[c] : ' ';
-      // The ink marks of the image: b a value keyed in play, c one the
-      // control placed; a mark on an empty cell inks it all the same.
-      const char mark = marks && c < static_cast<int>(marks->size()) ? (*marks)[c] : ' ';
-      const Origin marked = mark == 'b' ? Origin::Keyed : mark == 'c' ? Origin::Solver : Origin::None;
-      if (ch != ' ') {
-        ShowValue(cell, ch - '0', marked == Origin::None ? Origin::Given : marked);
-      } else {
-        ShowEmpty(cell);
-        board.SetOrigin(cell, marked);
-      }
-      w.caN[cell].back = colour::White;
+  const Board shown = DecodeBoardText(files.SchemeLines, files.SchemeLineCount);
+  for (int cell = 0; cell < kCells; ++cell) {
+    if (shown.Filled(cell)) {
+      ShowValue(cell, shown.Value(cell), shown.OriginOf(cell));
+    } else {
+      // A mark on an empty cell inks it all the same.
+      ShowEmpty(cell);
+      board.SetOrigin(cell, shown.OriginOf(cell));
     }
+    w.caN[cell].back = colour::White;
   }
-  if (files.SchemeLineCount > 18)
-    for (int r = 18; r < 27; ++r) {
-      const std::string_view row = rows[r];
-      std::size_t pos = 0;
-      for (int j = 0; j < 9; ++j) {
-        std::size_t comma = row.find(',', pos);
-        if (comma == std::string_view::npos) break;
-        CandText t;
-        if (CandText::Parse(row.substr(pos, comma - pos), t) && t.HasDigits())
-          board.Can[9 * (r - 18) + j] = t;
-        pos = comma + 1;
-      }
-    }
+  board.Can = shown.Can;
   board.FilledCount = CountFilled();
   if (control.TrialMode) {
     methods.SuggestionCount = control.SavedSuggestions;

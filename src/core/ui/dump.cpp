@@ -33,6 +33,13 @@ Json Texts(const Range& items) {
   return a;
 }
 
+// A solution as the panels list it, a text per cell.
+Json SolutionTexts(const SolutionDigits& solution) {
+  Json a = Json::array();
+  for (int c = 0; c < kCells; ++c) a.push_back(solution.Text(c));
+  return a;
+}
+
 const char* ButtonsText(MsgButtons b) {
   switch (b) {
     case MsgButtons::Ok: return "ok";
@@ -194,8 +201,8 @@ std::string DumpState(Form1& f) {
   Json can = Json::array();
   for (const CandText& t : f.board.Can) can.push_back(t.Text());
   j["can"] = std::move(can);
-  j["solution"] = Texts(f.board.Solution);
-  j["trialSolution"] = Texts(f.board.TrialSolution);
+  j["solution"] = SolutionTexts(f.board.Solution);
+  j["trialSolution"] = SolutionTexts(f.board.TrialSolution);
   j["captionSnapshot"] = Texts(f.board.CaptionSnapshot);
   j["schemeLines"] = Texts(f.files.SchemeLines);
   j["schemeLines2"] = Texts(f.files.SchemeLines2);
@@ -255,7 +262,7 @@ std::string DumpState(Form1& f) {
   v["CandidatesReady"] = f.control.CandidatesReady;
   v["ValueColor"] = ColourText(InkOf(f.control.ValueOrigin));
   v["MoveCount"] = f.control.MoveCount;
-  v["Difficulty"] = f.control.Difficulty;
+  v["Difficulty"] = DifficultyText(f.control.Difficulty);
   v["SchemeFile"] = f.files.SchemeFile;
   v["WorkFolder"] = f.files.WorkFolder;
   v["SchemeLineCount"] = f.files.SchemeLineCount;

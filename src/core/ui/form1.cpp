@@ -46,7 +46,7 @@ void Form1::Form_Load() {
 
 void Form1::Azzera_Click() {
   const Drawn drawn(*this);
-  // 1. Remove the run-time elements of the control arrays. The layout below
+  // The run-time elements of the control arrays go. The layout below
   // creates the grid lines and headers again as copies of element 0; the
   // elements already there are made those copies in place.
   if (board.BoardBuilt) {
@@ -60,9 +60,9 @@ void Form1::Azzera_Click() {
       }
     w.cM.resize(1);
   }
-  // 2. Clear the drawing surface.
+  // The drawing surface is cleared.
   w.drawing.clear();
-  // 3-4. Place the cells and reset them.
+  // The cells are placed and emptied.
   LayoutBoard();
   for (int i = 0; i < kCells; ++i) {
     CellLabel& c = w.caN[i];
@@ -75,11 +75,11 @@ void Form1::Azzera_Click() {
     board.ClearValue(i);
   }
   heldCaptions = 0;
-  // 5. The cursor.
+  // The cursor goes to the first cell.
   board.CurCell = 0;
   w.caN[0].back = colour::LightYellow;
-  // 6. Grid lines, headers and status line are laid out by LayoutBoard.
-  // 7. Blackboard and panels.
+  // (Grid lines, headers and status line are laid out by LayoutBoard.)
+  // The blackboard and the advice and trial panels.
   w.BoardClear();
   for (Control* c : {&w.Cons0, &w.Cons1, &w.Cons2, &w.Cons3, &w.Applica, &w.Tenta0, &w.VaiTenta, &w.AppTenta,
                      &w.CorCan, &w.CorCanT, &w.CorCanF, &w.CorVF})
@@ -87,34 +87,34 @@ void Form1::Azzera_Click() {
   board.InputEnabled = true;
   w.cv1.resize(1);
   trials.TrialOptionCount = 0;
-  // 8. Solution panels.
+  // The solution panels.
   w.APeri.items.clear();
   w.Peri.items.clear();
-  // 9.
+  // No game: the data phase has not begun.
   board.BoardBuilt = true;
   board.FilledCount = 0;
   control.SavedFilled = 0;
   files.SavingScheme = false;
   board.PlayPhase = false;
-  // 10.
+  // Open, create and "Initial Data" are offered; saving and Play are not.
   for (Control* c : {&w.Apri, &w.mApri, &w.mCrea, &w.DatIniz}) c->enabled = true;
   for (Control* c : {&w.Salva, &w.mSalva, &w.Gioca}) c->enabled = false;
   SetTimer(w.TempCons, false);
   board.DataStarted = false;
   control.AfterCancel = false;
   control.Creating = false;
-  // 11.
+  // The candidate views are off and the cursor's cell white.
   for (Control* c : {&w.Sugge0, &w.Sugge1, &w.Sugge3a}) c->enabled = false;
   board.CursorBack = colour::White;
   w.caN[0].back = board.CursorBack;
-  // 12.
+  // Candidates, solutions and every board text image go.
   board.Can.fill(CandText());
-  for (auto* texts : {&board.Solution, &board.TrialSolution})
-    for (std::string& t : *texts) t.clear();
+  board.Solution.Clear();
+  board.TrialSolution.Clear();
   for (auto* rows : {&files.SchemeLines, &files.SchemeLines2, &files.FlashLines})
     for (std::string& t : *rows) t.clear();
   control.SavedMethodUse.fill(0);
-  // 13.
+  // Nothing to apply, no picture of a finished game, the solution hidden.
   w.Applica.enabled = false;
   w.mApplica.enabled = false;
   w.ImaCompl.visible = false;
@@ -126,24 +126,24 @@ void Form1::Azzera_Click() {
   trials = TrialState{};
   files.CandidatesEdited = false;
   methods.RecordOnly = false;
-  // 14.
+  // What to do first.
   w.BoardAdd("- Click on 'Initial Data' to build a");
   w.BoardAdd("  new Scheme or click on 'Open' to");
   w.BoardAdd("  reload a saved Scheme.");
-  // 15.
+  // The advice buttons and the play menus wait for a game.
   for (Control* c : {&w.Cons1, &w.Cons2, &w.Cons3, &w.mPerSuCom, &w.mRicFla, &w.mMosRiso, &w.mValuta, &w.mCanMoss,
                      &w.mNuoVal, &w.mRicMan})
     c->enabled = false;
   for (Control* c : {&w.Sugge1, &w.Sugge2, &w.Sugge6, &w.Sugge8}) c->selected = false;
-  // 16.
+  // The light shows green.
   SetLight(colour::Green, "GO!");
-  // 17.
+  // The advice levels, the trial modes and the advanced functions are off.
   for (Control* c : {&w.mSugge0, &w.mSugge1, &w.mSugge2, &w.mSugge6, &w.mSugge8, &w.Sugge1, &w.Sugge2, &w.Sugge3a,
                      &w.Sugge3b, &w.Sugge3c, &w.Sugge3d, &w.Sugge5, &w.Sugge6, &w.Sugge8, &w.VaiTenta, &w.AppTenta})
     c->enabled = false;
   w.VaiTenta.back = colour::ButtonFace;
   w.mFunzAva.checked = false;
-  // 18.
+  // The flash, the errors, the counters and the control's flags start again.
   board.DeviationCell = kNoDeviation;
   board.DeviationText.clear();
   board.FlashTaken = false;
@@ -160,17 +160,17 @@ void Form1::Azzera_Click() {
   control.CandidatesReady = false;
   control.TrialCount = 0;
   advice.AdviceGiven = false;
-  control.Difficulty = "??";
+  control.Difficulty.reset();
   methods.SuggestionCount = 0;
   control.SavedSuggestions = 0;
   control.TrialMode = false;
-  // 19.
+  // No values, the generator's limits, no moves.
   w.Fatti.caption = "0";
   gen.MinGivens = 27;
   gen.FallbackGivens = 33;
   control.MoveList.clear();
   control.MoveCount = 0;
-  // 20-21.
+  // The window is drawn again under the product's title.
   RepaintPanels();
   w.caption = kProductTitle + " " + kVersion;
 }

@@ -2,6 +2,7 @@
 // every event handler as a member function on it. Nothing here knows Qt.
 #pragma once
 
+#include "util/product.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,8 +29,6 @@ struct SavedGame;
 // The ink that shows a value's origin.
 Colour InkOf(Origin origin);
 
-inline const std::string kProductTitle = "Tessora";
-inline const std::string kVersion = "2.2";
 
 // Key codes of the window's key-down event.
 namespace key {
@@ -161,6 +160,26 @@ class Form1 {
   // once after "Initial Data" on the empty board, leaving the window as a
   // click on each given's cell and its digit keyed in leave it.
   void EnterGivens(const std::string& grid);
+  // The parts of a key press, in the order Form_KeyDown takes them.
+  // ESC: the tints and marks go, a trial view starts again; true when it
+  // ended a candidate correction (the key goes no further).
+  bool EscapeTidiesBoard();
+  // Whether a key reaches the board now, and then whether the current cell
+  // takes it (the user is told why not where there is something to tell).
+  bool KeysReachTheBoard(int shiftState);
+  bool CurrentCellTakesKeys();
+  // Delete: the value leaves the cell; in play the control runs again.
+  void DeleteValue(int cell);
+  // The arrows while the initial data are keyed.
+  void MoveCursorInData(int keyCode);
+  // A digit keyed into a cell: judged in play (AcceptMove), written and
+  // propagated. False when it was refused or led to a contradiction.
+  bool KeyDigit(int cell, int digit);
+  // The judgement of a move in play (JudgeMove) told on the blackboard, with
+  // the error's light and count or the flash of a trial move.
+  bool AcceptMove(int cell, int digit);
+  void TidyAfterKey();
+  void AdvanceCursor();
 
   // ---- candidate correction ------------------------------------------------
   void caN_MouseDown(int cell, int button, int shiftState);

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "methods/registry.h"
+
 namespace tessora {
 
 const char* KindName(Kind k) {
@@ -188,7 +190,7 @@ MainWindow::MainWindow() {
   mLiv.resize(5);
   for (int i = 0; i < 5; ++i)
     Add(mLiv[i], "mLiv(" + std::to_string(i) + ")", Kind::Menu, "mCreaLiv",
-        std::array{"Easy", "Medium", "Difficult", "Diabolic", "Diabolic, with trials"}[i]);
+        i < 4 ? std::string(RatingWord(kRatings[i])) : std::string("Diabolic, with trials"));
   Add(mAzzer, "mAzzer", Kind::Menu, "mFile", "Clear All");
   Add(mSalva, "mSalva", Kind::Menu, "mFile", "Save").shortcut = "Ctrl+S";
   Add(mEspPdf, "mEspPdf", Kind::Menu, "mFile", "Export PDF...");

@@ -15,18 +15,15 @@ namespace {
 
 // Nine lines, one per row: each entry followed by a blank, one more blank at
 // the end.
-std::vector<std::string> SolutionLines(const std::array<std::string, kCells>& entries) {
+std::vector<std::string> SolutionLines(const SolutionDigits& solution) {
   std::vector<std::string> lines;
   for (int r = 0; r < 9; ++r) {
     std::string line;
-    for (int c = 0; c < 9; ++c) line += entries[9 * r + c] + " ";
+    for (int c = 0; c < 9; ++c) line += solution.Text(9 * r + c) + " ";
     lines.push_back(line + " ");
   }
   return lines;
 }
-
-// The value of a filled cell as the solution lists write it.
-std::string DigitText(const Board& b, int cell) { return std::string(1, static_cast<char>('0' + b.Value(cell))); }
 
 // Lets the window process its events (the hidden-set detector's pauses).
 Pause WindowPause(Form1& f) {
@@ -165,8 +162,7 @@ void Form1::ShowSolvingOutcome(const SolvingOutcome& loop) {
     board.FilledCount = loop.savedFilled;
     TakeBoardText(loop.recorded);
     board.FilledCount = filled;
-    for (int i = 0; i < kCells; ++i)
-      board.Solution[i] = loop.recorded.Filled(i) ? DigitText(loop.recorded, i) : " ";
+    board.Solution.Take(loop.recorded);
   }
 }
 
@@ -225,10 +221,7 @@ void Form1::LeaveDataAfterContradiction() {
 void Form1::ReportFailure() {
   w.BoardClear();
   for (const std::string& line : FailureReport()) w.BoardAdd(line);
-  MsgBox("The Control has failed: if you asked the program\r\n"
-         "to create Scheme, submit a new request,\r\n"
-         "if, instead, the Scheme comes from other\r\n"
-         "sources, please check the Values you keyed in.");
+  MsgBox(kControlFailedMessage);
   KeepSchemeAfterFailure();
 }
 
@@ -252,7 +245,7 @@ void Form1::TakeSolutionAndRestoreScheme(bool trialUsed, int filledBefore) {
     // given (a file's own image when it had one).
     w.APeri.items.clear();
     if (files.SchemeLineCount == 27) files.SchemeLines = files.SchemeLines2;
-    for (int i = 0; i < kCells; ++i) board.TrialSolution[i] = Filled(i) ? DigitText(board, i) : " ";
+    board.TrialSolution.Take(board);
     w.APeri.items = SolutionLines(board.TrialSolution);
     ShowBoardText();
     w.mPerSuCom.enabled = true;
@@ -263,9 +256,9 @@ void Form1::TakeSolutionAndRestoreScheme(bool trialUsed, int filledBefore) {
   DeselectOption(w.Sugge1);
   w.mSoluz.enabled = true;
   w.Peri.items.clear();
-  if (!trialUsed)
-    for (int i = 0; i < kCells; ++i) board.Solution[i] = Filled(i) ? DigitText(board, i) : "";
-  w.Peri.items = SolutionLines(!board.TrialSolution[0].empty() ? board.TrialSolution : board.Solution);
+  // (The control solved the board, so every cell has its digit.)
+  if (!trialUsed) board.Solution.Take(board);
+  w.Peri.items = SolutionLines(board.TrialSolution.known ? board.TrialSolution : board.Solution);
   for (int i = 0; i < kCells; ++i)
     if (board.OriginOf(i) == control.ValueOrigin) ShowEmpty(i);
   board.FilledCount = filledBefore;
@@ -288,7 +281,7 @@ void Form1::SetUpPlay() {
 }
 
 void Form1::CloseControlReport() {
-  w.BoardAdd("  Synthetic Assessment=" + control.Difficulty + ".");
+  w.BoardAdd("  Synthetic Assessment=" + DifficultyText(control.Difficulty) + ".");
   ReportSeveralSolutions();
   if (board.FilledCount == 81) {
     w.BoardClear();

@@ -6,7 +6,7 @@ namespace tessora {
 void Form1::AssessDifficulty(int listing) {
   control.LineItems = 0;
   control.LineText = "  ";
-  control.Difficulty = RatingText(Rate(methods.MethodUse, control.TrialCount, control.Creating));
+  control.Difficulty = Rate(methods.MethodUse, control.TrialCount, control.Creating);
   for (int k = 0; k < kMethodRows; ++k) {
     const int count = methods.MethodUse[k];
     if (count == 0) continue;
@@ -29,7 +29,7 @@ void Form1::mValuta_Click() {
   w.mApplica.enabled = false;
   w.BoardAdd("METHODS USED DURING CONTROL:");
   AssessDifficulty(1);
-  w.BoardAdd("  Synthetic Assessment=" + control.Difficulty);
+  w.BoardAdd("  Synthetic Assessment=" + DifficultyText(control.Difficulty));
   w.BoardAdd(" ");
   w.BoardAdd("YOU CAN PLAY NOW");
   const std::optional<double> score = FineScore();
