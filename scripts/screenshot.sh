@@ -8,8 +8,8 @@
 # OUT.png without a folder goes to screenshots/ in the repository. SCRIPT is a
 # session script (the commands of tessora-cli session) played on the window
 # before it shows; windows it leaves open beside the main one (the priority
-# dialog, the information window, the guide) are saved as OUT-form3.png,
-# OUT-form4.png, OUT-guide.png. --size gives the main window that size in
+# dialog, the information window, the guide, the progress window) are saved as
+# OUT-form3.png, OUT-form4.png, OUT-guide.png, OUT-progress.png. --size gives the main window that size in
 # pixels before the picture (its scale follows). --window takes the start-up or the closing
 # window over a plain desktop colour. --all takes start.png, the two shaped
 # windows and one picture per script in scripts/screens/ (NAME.txt gives

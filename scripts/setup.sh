@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
   libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
   fonts-liberation fonts-comic-neue fonts-dejavu-core
   xvfb xauth x11-utils

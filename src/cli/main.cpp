@@ -14,6 +14,7 @@
 #include "ui/session.h"
 #include "generate.h"
 #include "options.h"
+#include "practice.h"
 #include "print.h"
 #include "rate.h"
 
@@ -27,6 +28,7 @@ const char kUsage[] =
     "       tessora-cli generate [--difficulty LEVEL [--trials] [--seed S] [--plain]] [-n N] [--json]\n"
     "       tessora-cli generate --batch DIR\n"
     "       tessora-cli print SCHEME | print --pdf FILE SCHEME\n"
+    "       tessora-cli practice --method N [-n K] [--json [--stats]] [--seed S]\n"
     "       tessora-cli --help | --version\n";
 
 int Usage() {
@@ -70,6 +72,10 @@ int Help() {
                "            with --pdf the same sheet as a PDF into FILE, named exactly so;\n"
                "            when the solvability control does not finish it writes nothing\n"
                "            and exits with status 1\n"
+               "  practice  prints K positions (default 1) where method N (1-16, the numbers of\n"
+               "            the priority dialog) gives the next step in the standard order;\n"
+               "            --json gives one object a line (--stats adds its time); the same\n"
+               "            --seed gives the same positions\n"
                "\nExit status: 0 done; 1 when a command failed (a session line, no puzzle\n"
                "read, no document written) or its output could not be written (a full\n"
                "disk); 2 for bad arguments.\n"
@@ -120,6 +126,7 @@ int Run(const std::string& cmd, const std::vector<std::string>& args) {
   if (cmd == "rate") return cli::Rate(args);
   if (cmd == "generate") return cli::Generate(args);
   if (cmd == "print") return cli::Print(args);
+  if (cmd == "practice") return cli::Practice(args);
   return Usage();
 }
 

@@ -9,7 +9,8 @@
 // queued answers. --screenshot saves the whole window, menu bar included, to
 // a PNG file (and each other window that is open beside it: the priority
 // dialog to FILE-form3.png, the information window to FILE-form4.png, the
-// guide to FILE-guide.png) and ends the program; with --window start or
+// guide to FILE-guide.png, the progress window to FILE-progress.png) and
+// ends the program; with --window start or
 // closing it saves the start-up or the closing window instead, over a
 // desktop colour; --size resizes the main window first (its scale follows).
 // Script and screenshot runs skip the start-up window and neither read nor
@@ -25,6 +26,7 @@
 #include <iostream>
 
 #include "about_dialog.h"
+#include "progress_window.h"
 #include "app_setup.h"
 #include "artwork.h"
 #include "help_viewer.h"
@@ -223,6 +225,8 @@ int main(int argc, char** argv) {
       if (view.Form4() && view.Form4()->isVisible()) save(view.Form4()->grab().toImage(), Beside(out, "form4"));
       if (auto* help = program.platform().Help(); help && help->isVisible())
         save(help->grab().toImage(), Beside(out, "guide"));
+      if (auto* progress = program.platform().OpenProgressWindow())
+        save(progress->grab().toImage(), Beside(out, "progress"));
       app.exit(failures ? 1 : 0);
     });
   }

@@ -20,6 +20,8 @@ QSettings Settings() { return QSettings(QStringLiteral("tessora"), QStringLitera
 }  // namespace
 
 Program::Program(const Options& options) : options_(options), form_(platform_), windows_(platform_) {
+  // Script runs neither read nor keep the user's progress.
+  platform_.useStore = options_.settings;
   platform_.keepsSettings = options_.settings;
   if (options_.settings) form_.w.mTastiera.checked = Settings().value(QStringLiteral("play/arrowKeys"), false).toBool();
   view_ = std::make_unique<MainView>(form_, platform_);
@@ -137,6 +139,8 @@ void Program::ShowMain() {
   view_->show();
   view_->raise();
   view_->activateWindow();
+  // The progress kept is read now, so that a broken store is said at once.
+  if (platform_.useStore) QTimer::singleShot(0, view_.get(), [this] { view_->Forward([this] { form_.LoadProgress(); }); });
   // The program's start path: the recent files, the game of the last run.
   if (options_.settings) view_->Forward([this] { form_.StartUp(); });
   if (options_.scheme.isEmpty()) return;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -17,6 +18,8 @@
 
 #include "help_viewer.h"
 #include "print_pdf.h"
+#include "progress_store.h"
+#include "progress_window.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
 
@@ -309,6 +312,49 @@ void QtPlatform::Quit() {
   if (help_) help_->hide();
   if (onQuit) onQuit();
   if (quitsAtOnce) QCoreApplication::quit();
+}
+
+int QtPlatform::ChooseItem(const ChoiceRequest& request) {
+  if (answers_) return answers_->ChooseItem(request);
+  Redraw();
+  QStringList items;
+  for (const std::string& item : request.items) items << QString::fromStdString(item);
+  bool ok = false;
+  const QString chosen = QInputDialog::getItem(dialogParent, QString::fromStdString(request.title),
+                                               QString::fromStdString(request.label), items, request.current, false, &ok);
+  return ok ? static_cast<int>(items.indexOf(chosen)) : -1;
+}
+
+ProgressLoad QtPlatform::LoadProgress() {
+  if (!useStore) return {};
+  if (!store_) store_ = std::make_unique<ProgressStore>(storeFolder.isEmpty() ? ProgressStore::DefaultFolder() : storeFolder);
+  return store_->Load();
+}
+
+bool QtPlatform::SaveProgress(const ProgressCounts& counts, std::string& error) {
+  if (!useStore) return true;
+  if (!store_) store_ = std::make_unique<ProgressStore>(storeFolder.isEmpty() ? ProgressStore::DefaultFolder() : storeFolder);
+  return store_->Save(counts, error);
+}
+
+int QtPlatform::ShowProgress(const ProgressReport& report) {
+  Redraw();
+  if (answers_) {
+    // A script goes on while the window stays open (for its picture).
+    if (progressWindow_) progressWindow_->deleteLater();
+    auto* window = new ProgressWindow(report, dialogParent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    progressWindow_ = window;
+    return answers_->ShowProgress(report);
+  }
+  ProgressWindow window(report, dialogParent);
+  window.exec();
+  return window.Chosen();
+}
+
+ProgressWindow* QtPlatform::OpenProgressWindow() const {
+  return progressWindow_ && progressWindow_->isVisible() ? static_cast<ProgressWindow*>(progressWindow_.data()) : nullptr;
 }
 
 }  // namespace tessora::qt

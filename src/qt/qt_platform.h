@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -22,6 +23,8 @@ class ScriptedPlatform;
 namespace tessora::qt {
 
 class HelpViewer;
+class ProgressStore;
+class ProgressWindow;
 
 class QtPlatform : public Platform {
  public:
@@ -55,6 +58,12 @@ class QtPlatform : public Platform {
   bool TimerActive(const std::string& name) const;
   // The Qt timer behind a timer of the core (null before it was first switched on).
   QTimer* Timer(const std::string& name) const;
+  // The progress is kept in a store in this folder ($XDG_DATA_HOME/tessora
+  // when empty); with `useStore` clear (script runs) it lives in the run only.
+  bool useStore = true;
+  QString storeFolder;
+  // The progress window a script run left open (shown without waiting).
+  ProgressWindow* OpenProgressWindow() const;
   // Minimum time between two real event-processing passes of DoEvents.
   static constexpr int kDoEventsIntervalMs = 15;
 
@@ -80,6 +89,10 @@ class QtPlatform : public Platform {
   void Quit() override;
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
+  int ChooseItem(const ChoiceRequest& request) override;
+  ProgressLoad LoadProgress() override;
+  bool SaveProgress(const ProgressCounts& counts, std::string& error) override;
+  int ShowProgress(const ProgressReport& report) override;
   DataRead ReadUserData(const std::string& name, std::string& bytes, std::string& error) override;
   bool WriteUserData(const std::string& name, const std::string& bytes, std::string& error) override;
   bool RemoveUserData(const std::string& name, std::string& error) override;
@@ -101,6 +114,8 @@ class QtPlatform : public Platform {
   QElapsedTimer sinceEvents_;
   std::mt19937 rng_;
   bool busyPointer_ = false;
+  std::unique_ptr<ProgressStore> store_;
+  QPointer<QWidget> progressWindow_;
   std::vector<std::string> recent_;  // the recent files of a run that keeps no settings
   bool quitRequested_ = false;
 };

@@ -15,6 +15,7 @@
 #include <sstream>
 #include <string>
 
+#include "control/solver.h"
 #include "ui/session.h"
 
 namespace {
@@ -591,6 +592,7 @@ TEST(CliOutput, FullDiskIsReported) {
       {"generate -n 2", ""},
       {"generate --json", ""},
       {"session", "dump\n"},
+      {"practice --method 5 -n 3 --json --seed 1", ""},
       {"print " + copy.scheme.string(), ""},
       {"--help", ""},
       {"--version", ""},
@@ -783,5 +785,136 @@ TEST(CliPrint, PdfModuleIsNeverTakenFromTheCurrentFolder) {
   EXPECT_TRUE(std::filesystem::exists(copy.dir / "sheet.pdf"));
 }
 #endif
+
+}  // namespace
+
+namespace {
+
+// tessora-cli practice: its arguments, its JSON lines and their seed.
+TEST(CliPractice, BadArgumentsAreRefusedWithStatusTwo) {
+  for (const char* args : {"practice", "practice --method 0", "practice --method 17", "practice --method x",
+                           "practice --method 3 -n 0", "practice --method 3 --seed -1", "practice --method 3 --what",
+                           "practice --method", "practice --method 3 extra", "practice --method 3 -n 1x"}) {
+    SCOPED_TRACE(args);
+    const CliRun r = Cli(args, "");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_TRUE(Has(r.err, "tessora-cli practice: ")) << r.err;
+  }
+}
+
+TEST(CliPractice, JsonLinesHoldThePositionAndTheSameSeedGivesTheSameLines) {
+  const CliRun a = Cli("practice --method 8 -n 3 --json --seed 42", "");
+  const CliRun b = Cli("practice --method 8 -n 3 --json --seed 42", "");
+  ASSERT_EQ(a.status, 0) << a.err;
+  std::istringstream ina(a.out), inb(b.out);
+  std::string la, lb;
+  int lines = 0;
+  while (std::getline(ina, la) && std::getline(inb, lb)) {
+    ++lines;
+    EXPECT_EQ(la, lb);
+    const auto ja = nlohmann::ordered_json::parse(la);
+    std::vector<std::string> keys;
+    for (const auto& item : ja.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"method", "name", "puzzle", "values", "candidates", "step", "solution"}));
+    EXPECT_EQ(ja["method"], 8);
+    EXPECT_EQ(ja["name"], "Row/Col. Locks Candidate");
+    const std::string puzzle = ja["puzzle"], values = ja["values"], solution = ja["solution"];
+    ASSERT_EQ(puzzle.size(), 81u);
+    ASSERT_EQ(values.size(), 81u);
+    ASSERT_EQ(solution.size(), 81u);
+    ASSERT_EQ(ja["candidates"].size(), 81u);
+    for (int c = 0; c < 81; ++c) {
+      if (puzzle[c] != '.') {
+        EXPECT_EQ(values[c], puzzle[c]);
+      }
+      if (values[c] != '.') {
+        EXPECT_EQ(values[c], solution[c]);
+        EXPECT_EQ(ja["candidates"][c], "");
+      } else {
+        const std::string cands = ja["candidates"][c];
+        EXPECT_NE(cands.find(solution[c]), std::string::npos) << "cell " << c;
+      }
+    }
+    ASSERT_TRUE(ja["step"].contains("remove"));
+    for (const auto& move : ja["step"]["remove"]) {
+      const int cell = move[0];
+      const std::string digits = move[1];
+      EXPECT_EQ(digits.find(solution[cell]), std::string::npos);
+      EXPECT_EQ(values[cell], '.');
+      for (char d : digits) EXPECT_NE(std::string(ja["candidates"][cell]).find(d), std::string::npos);
+    }
+  }
+  EXPECT_EQ(lines, 3);
+  // Another seed, other positions.
+  const CliRun c = Cli("practice --method 8 --json --seed 43", "");
+  EXPECT_NE(nlohmann::json::parse(c.out)["values"], nlohmann::json::parse(a.out.substr(0, a.out.find('\n')))["values"]);
+}
+
+TEST(CliPractice, APlacingMethodGivesAPlaceStepAndTheTextSaysIt) {
+  const CliRun j = Cli("practice --method 1 --json --seed 3", "");
+  ASSERT_EQ(j.status, 0);
+  const auto line = nlohmann::json::parse(j.out);
+  ASSERT_TRUE(line["step"].contains("place"));
+  ASSERT_EQ(line["step"]["place"].size(), 1u);
+  const int cell = line["step"]["place"][0][0], digit = line["step"]["place"][0][1];
+  EXPECT_EQ(std::string(line["solution"])[cell], '0' + digit);
+  // --stats adds how the position came: candidates hidden for a glance, and its time.
+  const auto stats = nlohmann::json::parse(Cli("practice --method 1 --json --stats --seed 3", "").out);
+  EXPECT_EQ(stats["candidatesShown"], false);
+  EXPECT_TRUE(stats["micros"].is_number());
+  EXPECT_EQ(stats["puzzle"], line["puzzle"]);
+  const CliRun t = Cli("practice --method 1 --seed 3", "");
+  ASSERT_EQ(t.status, 0);
+  EXPECT_TRUE(Has(t.out, "1 At a glance\n  puzzle " + std::string(line["puzzle"]))) << t.out;
+  EXPECT_TRUE(Has(t.out, "step  write " + std::to_string(digit) + " in ")) << t.out;
+}
+
+}  // namespace
+
+namespace {
+
+// Every method's JSON line, from one fixed seed: the puzzle has one solution,
+// the line's solution is it, the values and candidates agree with it, and the
+// step (a placement for the singles, removals for the others) does too.
+TEST(CliPractice, EveryMethodsLineAgreesWithThePuzzlesOneSolution) {
+  for (int method = 1; method <= 16; ++method) {
+    SCOPED_TRACE("method " + std::to_string(method));
+    const CliRun r = Cli("practice --method " + std::to_string(method) + " --json --seed 11", "");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["method"], method);
+    const std::string puzzle = j["puzzle"], values = j["values"], solution = j["solution"];
+    ASSERT_EQ(puzzle.size(), 81u);
+    std::array<int, 81> grid{}, solved{};
+    for (int c = 0; c < 81; ++c) grid[c] = puzzle[c] == '.' ? 0 : puzzle[c] - '0';
+    ASSERT_EQ(tessora::CountSolutions(grid, 2, &solved), 1);
+    for (int c = 0; c < 81; ++c) {
+      ASSERT_EQ(solution[c], '0' + solved[c]) << "cell " << c;
+      const std::string cands = j["candidates"][c];
+      if (values[c] != '.') {
+        EXPECT_EQ(values[c], solution[c]) << "cell " << c;
+        EXPECT_EQ(cands, "") << "cell " << c;
+      } else {
+        EXPECT_NE(cands.find(solution[c]), std::string::npos) << "cell " << c;
+      }
+    }
+    const bool places = method <= 4;
+    ASSERT_EQ(j["step"].size(), 1u);
+    ASSERT_TRUE(j["step"].contains(places ? "place" : "remove")) << j["step"].dump();
+    for (const auto& move : j["step"][places ? "place" : "remove"]) {
+      const int cell = move[0];
+      ASSERT_EQ(values[cell], '.');
+      if (places) {
+        EXPECT_EQ('0' + static_cast<int>(move[1]), solution[cell]);
+      } else {
+        const std::string digits = move[1], cands = j["candidates"][cell];
+        EXPECT_FALSE(digits.empty());
+        EXPECT_EQ(digits.find(solution[cell]), std::string::npos) << "removes the solution from " << cell;
+        for (char d : digits) EXPECT_NE(cands.find(d), std::string::npos) << "cell " << cell;
+      }
+    }
+  }
+}
 
 }  // namespace

@@ -145,8 +145,12 @@ TEST(MenuBar, MenusItemsAndShortcuts) {
   EXPECT_EQ(toolItems, (std::vector<std::string>{"Apply Suggestion or Trial", "-", "Clear Moves (blue cells)",
                                                   "Verifiy Solvability", "Redo Candidates", "-",
                                                   "For Sudoku with Trials:", "-", "Enable Advanced Functions",
-                                                  "Arrow Keys in Play", "Advice's Priority...", "Difficulty Level", "-",
+                                                  "Arrow Keys in Play", "Advice's Priority...", "Difficulty Level", "-", "Practice...",
+                                                  "Next Position", "-",
                                                   "Arrange for Printing (*.doc file)", "-", "Save as *.ss File"}));
+  EXPECT_EQ(w.mProssima.shortcut, "F3");
+  EXPECT_EQ(w.mProgressi.parent, "mAiuto");
+  EXPECT_EQ(w.mProgressi.caption, "My Progress");
   EXPECT_EQ(w.mSoluz.shortcut, "F12");
   EXPECT_EQ(w.mApplica.shortcut, "F2");
   EXPECT_EQ(w.mMosRiso.parent, "mPerSuCom");

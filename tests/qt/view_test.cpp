@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -249,6 +250,32 @@ class ViewTest : public QObject {
     QVERIFY(!view->Cell(0)->isVisible());
     QVERIFY(Widget("DatIniz")->isEnabled());
     QCOMPARE(Blackboard().value(0), QStringLiteral("- Click on 'Initial Data' to build a"));
+  }
+
+  // Tools > Practice... in the real menu: the chooser, then a position in play
+  // whose cells show its candidates; Help > My Progress is there too.
+  void practiceFromTheMenu() {
+    QAction* practise = view->MenuAction("mPratica");
+    QAction* next = view->MenuAction("mProssima");
+    QVERIFY(practise && next && view->MenuAction("mProgressi"));
+    QVERIFY(practise->isEnabled());
+    QVERIFY(!next->isEnabled());
+    QVERIFY(next->text().endsWith(QStringLiteral("\tF3")));
+    QTimer::singleShot(0, [] {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QInputDialog*>(w)) {
+          dialog->setTextValue(QStringLiteral("05 - Naked Twins"));
+          dialog->accept();
+        }
+    });
+    practise->trigger();
+    QTRY_VERIFY(form->PracticeOn());
+    QCOMPARE(form->practice.method, 5);
+    QCOMPARE(Blackboard().value(0), QStringLiteral("- PRACTICE, method 05:"));
+    QVERIFY(next->isEnabled());
+    for (int c = 0; c < kCells; ++c)
+      if (!form->Filled(c)) QCOMPARE(view->Cell(c)->Caption().remove(QLatin1Char(' ')).remove(QLatin1Char('\n')),
+                                     QString::fromStdString(form->board.Can[c].Digits()));
   }
 
   void menuShowsTheCoreState() {

@@ -79,7 +79,7 @@ void Form1::Applica_click() {
 
 void Form1::mApplica_Click() {
   if (w.Sugge6.selected || w.Sugge8.selected) AppTenta_Click();
-  else Applica_click();
+  else DoIt_Click();
 }
 
 }  // namespace tessora

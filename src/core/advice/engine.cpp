@@ -87,7 +87,7 @@ void Form1::GiveAdvice() {
   // into this one.
   methods.AdviceStep.Clear();
   advice.Shown = Step{};
-  const Step s = FindAdviceStep();
+  const Step s = PracticeAdvice(FindAdviceStep());
   w.BoardClear();
   SetTimer(w.TempCons, false);
   if (!methods.Progress) {
@@ -96,6 +96,7 @@ void Form1::GiveAdvice() {
   }
   advice.Shown = s;
   advice.AdviceGiven = true;
+  NoteAdvice(s);
   const bool where = advice.AdviceLevel == level::Where;
   const bool glance = s.code == Code::ZOB || s.code == Code::ZOC;
   if (where) {

@@ -106,6 +106,7 @@ void Form1::CorCan_KeyDown(int keyCode, int /*shiftState*/) {
     return;
   }
   const std::string shown = ShownCaption(cell);
+  const Board before = board;
   const CorrectionJudgement j = JudgeCorrection(w.CorCan.text, shown, board.Can[cell], board.Solution[cell],
                                                 board.TrialSolution[cell], board.FlashTaken);
   const std::string name = CellName(cell);
@@ -126,10 +127,13 @@ void Form1::CorCan_KeyDown(int keyCode, int /*shiftState*/) {
     case CorrectionVerdict::LeavesNone:
       Say(*this, {"- WRONG MOVE", "  you must leave one Candidate at least.", move});
       ErrorSignal(*this, " Errori", " Errore");
+      NoteUserMove(before, {cell, 0, before.Can[cell].Mask()}, false);
       return;
     case CorrectionVerdict::DropsSolution:
       Say(*this, {"- WRONG MOVE", "  Candidates of " + name + " NOT accepted!!"});
       ErrorSignal(*this, " Errors", " Error");
+      if (CandText kept; CandText::Parse(j.newText, kept))
+        NoteUserMove(before, {cell, 0, static_cast<std::uint16_t>(before.Can[cell].Mask() & ~kept.Mask())}, false);
       return;
     case CorrectionVerdict::Exact:
       Say(*this, {"- EXACT MOVE in " + name + "."});
@@ -155,6 +159,7 @@ void Form1::CorCan_KeyDown(int keyCode, int /*shiftState*/) {
   board.SetOrigin(cell, Origin::Keyed);  // the user's own candidates, in dark blue
   files.CandidatesEdited = true;
   CloseCorrection(*this);
+  NoteUserMove(before, {cell, 0, static_cast<std::uint16_t>(before.Can[cell].Mask() & ~kept.Mask())}, true);
 }
 
 }  // namespace tessora

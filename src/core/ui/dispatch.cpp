@@ -44,7 +44,10 @@ const std::map<std::string, Handler>& ClickHandlers() {
       {"mZoom125", &Form1::mZoom125_Click},
       {"mZoom150", &Form1::mZoom150_Click},
       {"mZoom200", &Form1::mZoom200_Click},
-      {"Applica", &Form1::Applica_click},
+      {"Applica", &Form1::DoIt_Click},
+      {"mPratica", &Form1::mPratica_Click},
+      {"mProssima", &Form1::mProssima_Click},
+      {"mProgressi", &Form1::mProgressi_Click},
       {"mApplica", &Form1::mApplica_Click},
       {"mMosRiso", &Form1::mMosRiso_click},
       // The guided trials.
@@ -239,6 +242,7 @@ void Form1::KeyDown(int keyCode, int shiftState) {
   Form_KeyDown(keyCode, shiftState);
   if (shiftState != 0) return;
   if (keyCode == key::F2) Click("mApplica");
+  else if (keyCode == key::F3) Click("mProssima");
   else if (keyCode == key::F12) Click("mSoluz");
 }
 

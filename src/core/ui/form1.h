@@ -18,6 +18,7 @@
 #include "ui/edit.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
+#include "ui/practice.h"
 #include "ui/saved_game.h"
 
 namespace tessora {
@@ -68,6 +69,8 @@ class Form1 {
   TrialState trials;
   FileState files;
   EditState edit;
+  PracticeState practice;
+  ProgressState progress;
   KeepState keep;
   bool unloaded = false;  // the window was closed
   // Filled cells whose caption is a text of the display's own (ShowCaption).
@@ -424,6 +427,38 @@ class Form1 {
   void mZoom125_Click() { SetZoom(125); }
   void mZoom150_Click() { SetZoom(150); }
   void mZoom200_Click() { SetZoom(200); }
+
+  // ---- practice and progress (ui/practice.cpp, ui/progress_counts.cpp) ----
+  // Tools > "Practice...": asks for a method and loads a position where it
+  // gives the next step; "Next Position" (F3): another of the same method.
+  void mPratica_Click();
+  void mProssima_Click();
+  // Loads a practice position of the method (1..16); false when none was
+  // loaded (the user kept the game on the board, or none came out).
+  bool StartPractice(int method);
+  // The board holds the practice position loaded last (its scheme, in play).
+  bool PracticeOn() const;
+  // The step the advice shows: the practice's own step while its position is
+  // on the board as it was loaded, otherwise the walk's.
+  Step PracticeAdvice(const Step& walkStep);
+  // Help > "My Progress": the counts as a chart and the method to practise next.
+  void mProgressi_Click();
+  // The counts kept between runs, read once (a broken store is said so).
+  void LoadProgress();
+  // A move of the user's was judged (`before`: the board before it): the
+  // practice says whether it was the method's step, and the counts follow.
+  void NoteUserMove(const Board& before, const PracticeMove& move, bool accepted);
+  // The advice showed a step at its level; "Do it" played the step shown.
+  void NoteAdvice(const Step& step);
+  void NoteDoIt(const Step& shown);
+  // The counts: a move of the user's classed by its method (`method`, when
+  // not 0: the practice's method, whose step it is) and by the advice that
+  // showed it; a step of a method taken so. Kept through the platform.
+  void CountUserMove(const Board& before, const PracticeMove& move, int method);
+  void CountStep(int method, Taken taken);
+  // "Do it" under the advice buttons, counted (the trials' "Do it" plays its
+  // moves through Applica_click uncounted).
+  void DoIt_Click();
 
   // ---- generic dispatch by control name (scripts, the Qt front end) ------
   // A click on a button, option, check box or menu item; false when the name

@@ -233,6 +233,10 @@ MainWindow::MainWindow() {
   Add(mTastiera, "mTastiera", Kind::Menu, "mStrumenti", "Arrow Keys in Play");
   Add(mOpzio, "mOpzio", Kind::Menu, "mStrumenti", "Advice's Priority...");
   Add(mValuta, "mValuta", Kind::Menu, "mStrumenti", "Difficulty Level").enabled = false;
+  Add(msp14, "msp14", Kind::Separator, "mStrumenti", "-");
+  Add(mPratica, "mPratica", Kind::Menu, "mStrumenti", "Practice...");
+  Add(mProssima, "mProssima", Kind::Menu, "mStrumenti", "Next Position").shortcut = "F3";
+  mProssima.enabled = false;
   Add(msp11, "msp11", Kind::Separator, "mStrumenti", "-");
   Add(mCreaDoc, "mCreaDoc", Kind::Menu, "mStrumenti", "Arrange for Printing (*.doc file)");
   Add(msp5, "msp5", Kind::Separator, "mStrumenti", "-");
@@ -243,6 +247,7 @@ MainWindow::MainWindow() {
   mRapidaLines.resize(22);
   for (int i = 0; i < 22; ++i)
     Add(mRapidaLines[i], "mRapida(" + std::to_string(i) + ")", Kind::Menu, "mRapida", kQuickGuide[i]);
+  Add(mProgressi, "mProgressi", Kind::Menu, "mAiuto", "My Progress");
   Add(msp8, "msp8", Kind::Separator, "mAiuto", "-");
   Add(mInfo, "mInfo", Kind::Menu, "mAiuto", "About");
 

@@ -49,8 +49,8 @@ struct MainWindow {
   Control mAzio, mSugge0, mSugge1, mSugge2, mSugge6, mSugge8, msp2, mSoluz;
   Control msp12, mZoom, mZoom100, mZoom125, mZoom150, mZoom200;
   Control mStrumenti, mApplica, msp3, mCanMoss, mNuoVal, mRicMan, msp4, mPerSuCom, mMosRiso, mRicFla,
-      msp9, mFunzAva, mTastiera, mOpzio, mValuta, msp11, mCreaDoc, msp5, mUsaSS;
-  Control mAiuto, mGuida, mRapida, msp8, mInfo;
+      msp9, mFunzAva, mTastiera, mOpzio, mValuta, msp14, mPratica, mProssima, msp11, mCreaDoc, msp5, mUsaSS;
+  Control mAiuto, mGuida, mRapida, mProgressi, msp8, mInfo;
   std::vector<Control> mRapidaLines;  // the lines of the "Quick Guide" submenu
 
   // Control arrays; element 0 is designed, the others are created at run time.

@@ -1,5 +1,7 @@
 // Every key pressed in the main window: digits written and judged, Delete,
 // the arrows, ESC, and the batch key F11.
+#include <optional>
+
 #include "control/move_judgement.h"
 #include "ui/form1.h"
 
@@ -141,7 +143,17 @@ void Form1::MoveCursorInData(int keyCode) {
 }
 
 bool Form1::KeyDigit(int cell, int digit) {
-  if (board.PlayPhase && !AcceptMove(cell, digit)) return false;
+  // The board before the move, for the practice's verdict and the counts.
+  std::optional<Board> before;
+  if (board.PlayPhase) before = board;
+  if (board.PlayPhase) {
+    // A refused digit counts as a wrong answer; an overwriting does not.
+    const bool wrong = JudgeMove(digit, board.Solution[cell], board.Can[cell]) == MoveVerdict::Wrong;
+    if (!AcceptMove(cell, digit)) {
+      if (wrong) NoteUserMove(*before, {cell, digit, 0}, false);
+      return false;
+    }
+  }
   // The digit is written; it takes its ink once the propagation is through
   // (a contradiction leaves the ink the cell had).
   if (Filled(cell)) board.FilledCount -= 1;
@@ -157,6 +169,7 @@ bool Form1::KeyDigit(int cell, int digit) {
   w.ImaCompl.visible = false;
   for (Control* b : {&w.Cons1, &w.Cons2, &w.Cons3}) b->enabled = true;
   if (board.FilledCount == 81) CheckEndOfGame();
+  if (before) NoteUserMove(*before, {cell, digit, 0}, true);
   return true;
 }
 

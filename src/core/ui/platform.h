@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/progress.h"
 #include "files/user_data.h"
 
 namespace tessora {
@@ -25,6 +26,14 @@ struct MessageBoxRequest {
 using FileFilter = std::pair<std::string, std::string>;
 
 enum class Pointer { Default, Busy };
+
+// A question answered by choosing one item of a list (a method to practise).
+struct ChoiceRequest {
+  std::string title;
+  std::string label;
+  std::vector<std::string> items;
+  int current = 0;  // the item offered first
+};
 
 struct PrintPage;
 
@@ -75,6 +84,28 @@ class Platform {
   virtual std::string ClipboardText() = 0;
   virtual void SetClipboardText(const std::string& text) = 0;
 
+  // Practice and progress. A platform without them goes on as before: no
+  // choice is made, and the progress lives only as long as the run.
+  // The index of the item chosen, or -1 when the question was cancelled.
+  virtual int ChooseItem(const ChoiceRequest& request) {
+    (void)request;
+    return -1;
+  }
+  // The progress kept between runs (a store that cannot be read is moved
+  // aside, never deleted, and said so in the answer).
+  virtual ProgressLoad LoadProgress() { return {}; }
+  // Keeps the progress for the next runs; false, with a reason, when it cannot.
+  virtual bool SaveProgress(const ProgressCounts& counts, std::string& error) {
+    (void)counts;
+    (void)error;
+    return true;
+  }
+  // Shows the progress window: a chart of the counts and the suggestion.
+  // The method the user asked there to practise (1..16), 0 for none.
+  virtual int ShowProgress(const ProgressReport& report) {
+    (void)report;
+    return 0;
+  }
   // The user's own data, kept between runs in the program's data folder
   // ($XDG_DATA_HOME/tessora). A file of it read (Missing when there is none,
   // Failed with a reason); written atomically, flushed to disk; removed;

@@ -113,4 +113,54 @@ bool ScriptedPlatform::OpenGuide(const std::string& file) {
   return true;
 }
 
+int ScriptedPlatform::ChooseItem(const ChoiceRequest& request) {
+  choices.push_back(request);
+  if (choiceAnswers.empty()) return -1;
+  const std::string answer = choiceAnswers.front();
+  choiceAnswers.pop_front();
+  if (answer.empty()) return -1;
+  auto trim = [](const std::string& s) {
+    const std::size_t a = s.find_first_not_of(' '), b = s.find_last_not_of(' ');
+    return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+  };
+  for (std::size_t i = 0; i < request.items.size(); ++i) {
+    const std::string& item = request.items[i];
+    // "13 - X-Wing Rectangle": the whole text, the number or the name.
+    const std::size_t dash = item.find(" - ");
+    const std::string number = dash == std::string::npos ? std::string() : trim(item.substr(0, dash));
+    const std::string name = dash == std::string::npos ? item : trim(item.substr(dash + 3));
+    const bool numberMatches =
+        !number.empty() && answer.find_first_not_of("0123456789") == std::string::npos && std::stoi(answer) == std::stoi(number);
+    if (trim(item) == trim(answer) || name == trim(answer) || numberMatches) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+ProgressLoad ScriptedPlatform::LoadProgress() {
+  ++loads;
+  ProgressLoad r;
+  if (!storeError.empty()) {
+    r.error = storeError;
+    return r;
+  }
+  if (!storeSetAside.empty()) {
+    r.setAside = storeSetAside;
+    storeSetAside.clear();
+    stored = {};
+    return r;
+  }
+  r.counts = stored;
+  return r;
+}
+
+bool ScriptedPlatform::SaveProgress(const ProgressCounts& counts, std::string& error) {
+  if (!storeError.empty()) {
+    error = storeError;
+    return false;
+  }
+  ++saves;
+  stored = counts;
+  return true;
+}
+
 }  // namespace tessora

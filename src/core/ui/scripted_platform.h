@@ -89,6 +89,28 @@ class ScriptedPlatform : public Platform {
   std::string ClipboardText() override { return clipboard; }
   void SetClipboardText(const std::string& text) override { clipboard = text; }
 
+  // The answers to the choice questions: an item's text, its number or its
+  // text without the number ("13", "X-Wing Rectangle"); "" cancels. A
+  // question with no answer queued is cancelled.
+  std::deque<std::string> choiceAnswers;
+  std::vector<ChoiceRequest> choices;  // every choice question asked
+  int ChooseItem(const ChoiceRequest& request) override;
+  // The progress store: what a run kept, in memory. `storeSetAside` (a path)
+  // makes the next load answer that the store was broken and moved there;
+  // `storeError` makes loads and saves fail with that reason.
+  ProgressCounts stored;
+  std::string storeSetAside;
+  std::string storeError;
+  int loads = 0, saves = 0;
+  std::vector<ProgressReport> progressShown;  // every progress window shown
+  // The method the progress window is answered with (asked to practise), 0 none.
+  int progressAnswer = 0;
+  ProgressLoad LoadProgress() override;
+  bool SaveProgress(const ProgressCounts& counts, std::string& error) override;
+  int ShowProgress(const ProgressReport& report) override {
+    progressShown.push_back(report);
+    return progressAnswer;
+  }
   // The user's data lives in this folder (a test's own); empty: the user's
   // data folder as the environment names it ($XDG_DATA_HOME/tessora).
   std::string dataFolder;

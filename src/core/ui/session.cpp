@@ -17,7 +17,7 @@ namespace tessora {
 const std::vector<std::string>& SessionCommands() {
   static const std::vector<std::string> commands = {
       "click", "press", "release", "key", "keyup", "type", "move", "cellclick", "dblclick", "mousedown",
-      "pointer", "pick", "answer", "file", "tick", "clipboard", "fail", "start", "dump"};
+      "pointer", "pick", "answer", "file", "choose", "tick", "clipboard", "fail", "start", "dump"};
   return commands;
 }
 
@@ -168,6 +168,18 @@ bool RunLine(Form1& f, ScriptedPlatform& p, const std::string& raw, std::ostream
       return false;
     }
     p.fileAnswers.push_back(path == "cancel" ? std::string() : path);
+    return true;
+  }
+  if (cmd == "choose") {
+    // The answer to the next choice question: an item's text, its number or
+    // its name (the rest of the line), or cancel.
+    const std::size_t at = line.find("choose") + 6;
+    const std::string item = at < line.size() ? Trim(line.substr(at)) : std::string();
+    if (item.empty()) {
+      error = "choose: expected an item or cancel";
+      return false;
+    }
+    p.choiceAnswers.push_back(item == "cancel" ? std::string() : item);
     return true;
   }
   if (cmd == "clipboard") {
