@@ -82,6 +82,29 @@ int ArgumentError(const QCommandLineParser& parser, const QCommandLineOption& wi
   return 0;
 }
 
+// Whether an argument is one of the options QApplication takes for itself
+// (-platform, -style, -display ...); the parser meets those before it does.
+bool NamesQtOption(const QStringList& arguments) {
+  static const QStringList kQtOptions = {
+      QStringLiteral("platform"),       QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+      QStringLiteral("plugin"),         QStringLiteral("qmljsdebugger"),      QStringLiteral("qwindowgeometry"),
+      QStringLiteral("qwindowicon"),    QStringLiteral("qwindowtitle"),       QStringLiteral("reverse"),
+      QStringLiteral("session"),        QStringLiteral("display"),            QStringLiteral("geometry"),
+      QStringLiteral("style"),          QStringLiteral("stylesheet"),         QStringLiteral("widgetcount"),
+      QStringLiteral("nograb"),         QStringLiteral("dograb"),             QStringLiteral("sync"),
+      QStringLiteral("name"),           QStringLiteral("title"),              QStringLiteral("visual"),
+      QStringLiteral("ncols"),          QStringLiteral("cmap"),               QStringLiteral("im"),
+      QStringLiteral("inputstyle"),     QStringLiteral("fontengine"),         QStringLiteral("dialogs")};
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    QString name = arguments[i];
+    if (!name.startsWith(QLatin1Char('-'))) continue;
+    while (name.startsWith(QLatin1Char('-'))) name.remove(0, 1);
+    name = name.section(QLatin1Char('='), 0, 0);
+    if (kQtOptions.contains(name)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -127,6 +150,11 @@ int main(int argc, char** argv) {
         parser.process(core);  // prints the help or the version and ends with status 0
       }
       if (const int status = ArgumentError(parser, windowOption, sizeOption)) return status;
+    } else if (!NamesQtOption(arguments)) {
+      // An option neither ours nor Qt's: said here, before a missing display
+      // could end the run without a word.
+      std::cerr << "tessora: " << parser.errorText().toStdString() << "\nTry 'tessora --help'.\n";
+      return 2;
     }
   }
 

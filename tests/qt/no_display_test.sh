@@ -33,4 +33,6 @@ expect 0 "--help-all" --help-all
 expect 0 "tessora $version" some.sud --version
 expect 2 "one scheme file at a time" a.sud b.sud
 expect 2 "--window takes main, start or closing" --window side
+expect 2 "Unknown option 'bogus'" --bogus
+expect 2 "Missing value after '--size'" --size
 exit $((failures > 0))
