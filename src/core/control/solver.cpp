@@ -53,6 +53,22 @@ struct Grid {
 
   // Hidden singles, zone by zone, until none is left; false on a
   // contradiction (a value that has no cell left in a zone).
+  // The open cell with the fewest candidates; the first with two or fewer
+  // is taken at once.
+  int FewestCandidatesCell() const {
+    int best = -1, bestCount = 10;
+    for (int c = 0; c < kCells; ++c) {
+      if (value[c]) continue;
+      const int n = DigitCount(cand[c]);
+      if (n < bestCount) {
+        best = c;
+        bestCount = n;
+        if (n <= 2) break;
+      }
+    }
+    return best;
+  }
+
   bool HiddenSingles() {
     for (bool again = true; again;) {
       again = false;
@@ -95,17 +111,7 @@ struct Search {
       ++found;
       return;
     }
-    // The open cell with the fewest candidates.
-    int best = -1, bestCount = 10;
-    for (int c = 0; c < kCells; ++c) {
-      if (g.value[c]) continue;
-      const int n = DigitCount(g.cand[c]);
-      if (n < bestCount) {
-        best = c;
-        bestCount = n;
-        if (n <= 2) break;
-      }
-    }
+    const int best = g.FewestCandidatesCell();
     for (unsigned m = g.cand[best]; m && found < limit; m &= m - 1) {
       Grid next = g;
       if (next.Place(best, std::countr_zero(m))) Run(next);
@@ -125,16 +131,7 @@ struct RandomSearch {
       for (int c = 0; c < kCells; ++c) (*out)[c] = g.value[c];
       return true;
     }
-    int best = -1, bestCount = 10;
-    for (int c = 0; c < kCells; ++c) {
-      if (g.value[c]) continue;
-      const int n = DigitCount(g.cand[c]);
-      if (n < bestCount) {
-        best = c;
-        bestCount = n;
-        if (n <= 2) break;
-      }
-    }
+    const int best = g.FewestCandidatesCell();
     int digits[9], n = 0;
     for (unsigned m = g.cand[best]; m; m &= m - 1) digits[n++] = std::countr_zero(m);
     for (int i = n - 1; i > 0; --i) std::swap(digits[i], digits[pick(context, i + 1)]);

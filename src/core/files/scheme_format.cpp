@@ -287,11 +287,7 @@ bool ReadSchemeFile(const std::string& path, std::string& bytes, std::string& er
   return true;
 }
 
-namespace {
-
-// Moves the finished temporary file to the new name, never over a file that
-// is there: 0, or EEXIST when the name is taken, or another errno.
-int MoveToFreeName(const fs::path& temp, const fs::path& target) {
+int MoveToFreeName(const std::string& temp, const std::string& target) {
 #if defined(RENAME_NOREPLACE) && defined(AT_FDCWD)
   if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
   if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
@@ -311,6 +307,8 @@ int MoveToFreeName(const fs::path& temp, const fs::path& target) {
   fs::rename(temp, target, ec);
   return ec ? ec.value() : 0;
 }
+
+namespace {
 
 // Flushes a folder's entries to disk, so that a rename in it outlasts a power
 // cut. A file system that cannot do it is left as it is.

@@ -88,6 +88,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
 // replaced; `taken` then tells that the name was the reason.
 bool WriteNewFileAtomically(const std::string& path, const std::string& bytes, std::string& error, bool& taken);
 
+// Moves a finished file to a new name, never over a file that is there: 0,
+// or EEXIST when the name is taken, or another errno.
+int MoveToFreeName(const std::string& from, const std::string& to);
+
 // The name a scheme is saved under by default: the part of `schemeFile` after
 // its last "/" or "\", cut before its first ".".
 std::string SchemeBaseName(const std::string& schemeFile);

@@ -46,25 +46,6 @@ std::string Stamp() {
   return text;
 }
 
-// Moves `from` to `to` unless a file is there: 0, EEXIST or another errno.
-int RenameToFreeName(const fs::path& from, const fs::path& to) {
-#if defined(RENAME_NOREPLACE) && defined(AT_FDCWD)
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
-#endif
-#ifdef TESSORA_HAVE_UNISTD
-  if (::link(from.c_str(), to.c_str()) == 0) {
-    std::error_code ignored;
-    fs::remove(from, ignored);
-    return 0;
-  }
-  if (errno == EEXIST) return EEXIST;
-#endif
-  std::error_code ec;
-  if (fs::exists(fs::symlink_status(to, ec))) return EEXIST;
-  fs::rename(from, to, ec);
-  return ec ? ec.value() : 0;
-}
 
 }  // namespace
 
@@ -140,7 +121,7 @@ bool SetAsideUserFile(const std::string& folder, const std::string& name, std::s
   const std::string base = name + ".broken-" + Stamp();
   for (int n = 1; n <= 1000; ++n) {
     const fs::path to = In(folder, n == 1 ? base : base + "-" + std::to_string(n));
-    const int moved = RenameToFreeName(from, to);
+    const int moved = MoveToFreeName(from.string(), to.string());
     if (moved == 0) {
       aside = to.string();
       return true;
