@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace tessora {
@@ -35,6 +36,18 @@ Follow FollowOf(const Board& b) {
 // What a wave writes: per cell, the digits it puts there (bit d).
 using Wave = std::array<std::uint16_t, kCells>;
 
+// Every empty cell has a candidate and every zone a place for every digit.
+bool Consistent(const Follow& f) {
+  for (int c = 0; c < kCells; ++c)
+    if (!f.value[c] && !f.cand[c]) return false;
+  for (int z = 0; z < kZones; ++z) {
+    unsigned held = 0;
+    for (const int c : ZoneCells[z]) held |= f.cand[c] | (f.value[c] ? 1u << f.value[c] : 0u);
+    if (held != kAllDigits) return false;
+  }
+  return true;
+}
+
 // Places a wave; false when the board contradicts itself: two digits in one
 // cell, one digit twice in a zone, a digit that is not a candidate of its
 // cell, then an empty cell left without a candidate or a zone that can no
@@ -61,14 +74,7 @@ bool PlaceWave(Follow& f, const Wave& wave) {
   for (int c = 0; c < kCells; ++c)
     if (wave[c])
       for (const std::uint8_t p : kPeers[c]) f.cand[p] &= static_cast<std::uint16_t>(~wave[c]);
-  for (int c = 0; c < kCells; ++c)
-    if (!f.value[c] && !f.cand[c]) return false;
-  for (int z = 0; z < kZones; ++z) {
-    unsigned held = 0;
-    for (const int c : ZoneCells[z]) held |= f.cand[c] | (f.value[c] ? 1u << f.value[c] : 0u);
-    if (held != kAllDigits) return false;
-  }
-  return true;
+  return Consistent(f);
 }
 
 // Every single of the board: an empty cell with one candidate, a digit with
@@ -120,18 +126,6 @@ bool PlaceSingles(Follow& f) {
   return true;
 }
 
-// Every empty cell has a candidate and every zone a place for every digit.
-bool Consistent(const Follow& f) {
-  for (int c = 0; c < kCells; ++c)
-    if (!f.value[c] && !f.cand[c]) return false;
-  for (int z = 0; z < kZones; ++z) {
-    unsigned held = 0;
-    for (const int c : ZoneCells[z]) held |= f.cand[c] | (f.value[c] ? 1u << f.value[c] : 0u);
-    if (held != kAllDigits) return false;
-  }
-  return true;
-}
-
 int EmptyCount(const Follow& f) {
   int n = 0;
   for (int c = 0; c < kCells; ++c) n += !f.value[c];
@@ -140,186 +134,200 @@ int EmptyCount(const Follow& f) {
 
 
 // ---- The fast way -----------------------------------------------------------
-// The same waves, kept up to date as values are placed instead of looked for
-// on the whole board: per zone the digits its values hold and how many
-// places each other digit has. A wave's values are placed one after the
-// other; whatever they empty (a cell's last candidate, a digit's last place
-// in a zone) is a contradiction of that wave, whichever value came first,
-// so the trial stops there. The cells left with one candidate and the zones
-// left with one place for a digit are the only new singles, looked at once
-// the wave is placed.
+// The same waves on the board kept as nine sets of cells, one per digit: the
+// cells where the digit is a candidate or the value. A set is three words of
+// 27 bits, one per band of three rows (cell c is bit c % 27 of word c / 27),
+// so a row is a field of nine bits, a box three groups of three bits in
+// three fields, and a column the same bit of every field; the four words of
+// a vector hold the three bands and a word kept zero. A wave is nine such
+// sets. Placing it clears the peers of each of its cells from that digit
+// and its cells from every other digit; one pass over the nine digits then
+// counts, zone by zone, whether a digit has no place, one or more (a zone
+// with none contradicts the board, one is a single), and the cells that
+// have no candidate or one. A trial's board is 160 bytes, copied per trial.
+// Such a board stays true to itself only when no candidate shares a zone
+// with the same digit as a value; a board that breaks that is followed the
+// plain way.
 
-// The row, column and box of every cell.
-constexpr std::array<std::array<std::uint8_t, 3>, kCells> kZonesOf = [] {
-  std::array<std::array<std::uint8_t, 3>, kCells> t{};
+#if defined(__clang__)
+using Bands = std::uint32_t __attribute__((ext_vector_type(4)));
+#define TESSORA_SHUFFLE(v, a, b, c, d) __builtin_shufflevector(v, v, a, b, c, d)
+#else
+typedef std::uint32_t Bands __attribute__((vector_size(16)));
+#define TESSORA_SHUFFLE(v, a, b, c, d) __builtin_shuffle(v, Bands{a, b, c, d})
+#endif
+
+constexpr std::uint32_t kBand = (1u << 27) - 1;           // the 27 cells of a band
+constexpr std::uint32_t kFieldLow = 1u | 1u << 9 | 1u << 18;  // the first cell of each row
+constexpr std::uint32_t kThirdLow = 0x49u * kFieldLow;      // the first cell of each box's part of a row
+constexpr Bands kAllCells = {kBand, kBand, kBand, 0};
+constexpr Bands kRowFirst = {kFieldLow, kFieldLow, kFieldLow, 0};
+constexpr Bands kBoxFirst3 = {kThirdLow, kThirdLow, kThirdLow, 0};
+constexpr Bands kNine = {0x1FF, 0x1FF, 0x1FF, 0};
+constexpr Bands kBoxFirst = {0x49, 0x49, 0x49, 0};
+
+inline bool Any(Bands v) { return (v[0] | v[1] | v[2]) != 0; }
+
+// The peers of every cell as bands.
+struct PeerBands {
+  alignas(16) std::uint32_t words[kCells][4];
+};
+constexpr PeerBands kPeerBands = [] {
+  PeerBands t{};
   for (int c = 0; c < kCells; ++c)
-    t[c] = {static_cast<std::uint8_t>(RowZone(c)), static_cast<std::uint8_t>(ColZone(c)),
-            static_cast<std::uint8_t>(BoxZone(c))};
+    for (const std::uint8_t p : kPeers[c]) t.words[c][p / 27] |= 1u << (p % 27);
   return t;
 }();
 
-struct FastBoard {
-  std::array<std::uint16_t, kCells> cand;                 // none for a filled cell
-  std::array<std::uint16_t, kZones> held;                 // the digits the zone's values hold
-  std::array<std::array<std::uint8_t, 10>, kZones> places;  // candidates of digit d in the zone
-};
-
-FastBoard FastOf(const Follow& f) {
-  FastBoard b{};
-  for (int c = 0; c < kCells; ++c) {
-    b.cand[c] = f.value[c] ? 0 : f.cand[c];
-    for (const std::uint8_t z : kZonesOf[c]) {
-      if (f.value[c]) b.held[z] |= static_cast<std::uint16_t>(1u << f.value[c]);
-      for (unsigned m = b.cand[c]; m; m &= m - 1) ++b.places[z][std::countr_zero(m)];
-    }
-  }
+inline Bands PeersOf(int c) {
+  Bands b;
+  std::memcpy(&b, kPeerBands.words[c], sizeof b);
   return b;
 }
 
-class FastFollower {
+struct BitBoard {
+  Bands digit[9];  // digit d + 1: the cells where it is a candidate or the value
+  Bands filled;    // the cells with a value
+};
+
+using BitWave = Bands[9];
+
+class BitFollower {
  public:
-  // Takes the board trials are followed from; false when it contradicts
-  // itself already (every trial then fails at once).
-  bool Load(const FastBoard& b) {
-    base_ = b;
-    seedCells_.clear();
-    seedZones_.clear();
-    broken_ = false;
-    // Its singles: the second wave of every trial places them.
+  // Takes the board trials are followed from; false when a candidate shares
+  // a zone with a value of its digit (then the plain way follows them).
+  bool Load(const Follow& f) {
+    base_ = BitBoard{};
     for (int c = 0; c < kCells; ++c) {
-      const unsigned m = b.cand[c];
-      if (m && !(m & (m - 1))) seedCells_.push_back(static_cast<std::uint8_t>(c));
-    }
-    for (int z = 0; z < kZones; ++z)
-      for (int d = 1; d <= 9; ++d) {
-        if ((b.held[z] >> d) & 1u) continue;
-        if (b.places[z][d] == 0) broken_ = true;
-        if (b.places[z][d] == 1) seedZones_.push_back(static_cast<std::uint16_t>(10 * z + d));
+      const std::uint32_t bit = 1u << (c % 27);
+      if (f.value[c]) {
+        base_.digit[f.value[c] - 1][c / 27] |= bit;
+        base_.filled[c / 27] |= bit;
+      } else {
+        for (unsigned m = f.cand[c] & kAllDigits; m; m &= m - 1) base_.digit[std::countr_zero(m) - 1][c / 27] |= bit;
       }
-    return !broken_;
+    }
+    for (int c = 0; c < kCells; ++c)
+      if (f.value[c] && Any(base_.digit[f.value[c] - 1] & PeersOf(c))) return false;
+    return true;
   }
 
+  const BitBoard& Board() const { return base_; }
+
   // TrialDistance on the loaded board.
-  int Distance(int cell, int d, int limit) {
-    if (broken_) return limit >= 1 ? 1 : 0;
-    board_ = base_;
-    wave_.assign(1, Item{static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(d)});
-    cells_ = seedCells_;
-    zones_ = seedZones_;
-    return Run(board_, limit);
+  int Distance(int cell, int d, int limit) const {
+    if (limit < 1) return 0;
+    BitBoard b = base_;
+    BitWave wave = {};
+    wave[d - 1][cell / 27] = 1u << (cell % 27);
+    for (int k = 1;; ++k) {
+      if (!Place(b, wave)) return k;
+      if (k >= limit) return Scan<false>(b, wave) == kBroken ? k : 0;
+      const int found = Scan<true>(b, wave);
+      if (found == kBroken) return k;
+      if (found == kNone) return 0;
+    }
   }
 
   // Removes the digits of the trials that failed soonest from the loaded
   // board and places the singles they leave, wave after wave; false when
   // the board contradicts itself.
-  bool RemoveAndPlace(const std::vector<std::pair<int, int>>& proven, FastBoard& out) {
-    out = base_;
-    cells_ = seedCells_;
-    zones_ = seedZones_;
-    for (const auto& [c, d] : proven)
-      if (!Remove(out, c, d)) return false;
-    wave_.clear();
-    if (!NextWave(out)) return true;
-    return Run(out, kNoLimit) == 0;
+  bool RemoveAndPlace(const std::uint8_t (*proven)[2], int n) {
+    for (int i = 0; i < n; ++i) base_.digit[proven[i][1] - 1][proven[i][0] / 27] &= ~(1u << (proven[i][0] % 27));
+    BitWave wave;
+    for (;;) {
+      const int found = Scan<true>(base_, wave);
+      if (found == kBroken) return false;
+      if (found == kNone) return true;
+      if (!Place(base_, wave)) return false;
+    }
   }
 
  private:
-  struct Item {
-    std::uint8_t cell, digit;
-  };
+  enum { kBroken, kNone, kSome };
 
-  // Takes digit d from the candidates of an empty cell; false when that
-  // empties the cell or leaves a zone no place for d.
-  bool Remove(FastBoard& b, int c, int d) {
-    const auto bit = static_cast<std::uint16_t>(1u << d);
-    if (!(b.cand[c] & bit)) return true;
-    b.cand[c] = static_cast<std::uint16_t>(b.cand[c] & ~bit);
-    const unsigned left = b.cand[c];
-    if (!left) return false;
-    if (!(left & (left - 1))) cells_.push_back(static_cast<std::uint8_t>(c));
-    for (const std::uint8_t z : kZonesOf[c]) {
-      const int n = --b.places[z][d];
-      if (n <= 1 && !(b.held[z] & bit)) {
-        if (n == 0) return false;
-        zones_.push_back(static_cast<std::uint16_t>(10 * z + d));
-      }
+  // Places a wave; false when it puts two digits in one cell, a digit where
+  // it is not a candidate, or one digit twice in a zone.
+  static bool Place(BitBoard& b, const BitWave& wave) {
+    Bands cells = {}, bad = {};
+    for (int d = 0; d < 9; ++d) {
+      bad |= (cells & wave[d]) | (wave[d] & ~(b.digit[d] & ~b.filled));
+      cells |= wave[d];
     }
+    if (Any(bad)) return false;
+    for (int d = 0; d < 9; ++d)
+      for (int band = 0; band < 3; ++band)
+        for (std::uint32_t m = wave[d][band]; m; m &= m - 1) {
+          const int bit = std::countr_zero(m);
+          // Gone already: a cell of this wave in the same zone holds the digit.
+          if (!((b.digit[d][band] >> bit) & 1u)) return false;
+          b.digit[d] &= ~PeersOf(27 * band + bit);
+        }
+    for (int d = 0; d < 9; ++d) b.digit[d] = (b.digit[d] & ~cells) | wave[d];
+    b.filled |= cells;
     return true;
   }
 
-  // Places digit d in cell c; false on a contradiction.
-  bool Place(FastBoard& b, int c, int d) {
-    const auto bit = static_cast<std::uint16_t>(1u << d);
-    const unsigned others = b.cand[c] & ~bit;
-    if (!(b.cand[c] & bit)) return false;  // filled already, or d gone from it in this wave
-    b.cand[c] = 0;
-    for (const std::uint8_t z : kZonesOf[c]) {
-      b.held[z] |= bit;
-      --b.places[z][d];
-    }
-    for (unsigned m = others; m; m &= m - 1) {
-      const int e = std::countr_zero(m);
-      for (const std::uint8_t z : kZonesOf[c]) {
-        const int n = --b.places[z][e];
-        if (n <= 1 && !((b.held[z] >> e) & 1u)) {
-          if (n == 0) return false;
-          zones_.push_back(static_cast<std::uint16_t>(10 * z + e));
-        }
+  // Whether the board contradicts itself (an empty cell without candidate,
+  // a zone without a place for a digit) and, with kSingles, its singles as
+  // the next wave.
+  template <bool kSingles>
+  static int Scan(const BitBoard& b, BitWave& wave) {
+    Bands bad = {}, once = {}, twice = {};
+    const Bands empty = kAllCells & ~b.filled;
+    for (int d = 0; d < 9; ++d) {
+      const Bands x = b.digit[d];
+      // Rows: per part of three cells, then per row, whether it has the
+      // digit once or more, twice or more.
+      const Bands p0 = x & kBoxFirst3, p1 = (x >> 1) & kBoxFirst3, p2 = (x >> 2) & kBoxFirst3;
+      const Bands partOne = p0 | p1 | p2, partTwo = (p0 & p1) | ((p0 | p1) & p2);
+      const Bands s0 = partOne & kRowFirst, s1 = (partOne >> 3) & kRowFirst, s2 = (partOne >> 6) & kRowFirst;
+      const Bands rowOne = s0 | s1 | s2;
+      bad |= rowOne ^ kRowFirst;
+      // Per column within a band, then boxes (three columns) and whole columns.
+      const Bands r0 = x & kNine, r1 = (x >> 9) & kNine, r2 = (x >> 18) & kNine;
+      const Bands colOne = r0 | r1 | r2;
+      const Bands b0 = colOne & kBoxFirst, b1 = (colOne >> 1) & kBoxFirst, b2 = (colOne >> 2) & kBoxFirst;
+      const Bands boxOne = b0 | b1 | b2;
+      bad |= boxOne ^ kBoxFirst;
+      const Bands o1 = TESSORA_SHUFFLE(colOne, 1, 2, 0, 3), o2 = TESSORA_SHUFFLE(colOne, 2, 0, 1, 3);
+      const Bands allOne = colOne | o1 | o2;
+      bad |= allOne ^ kNine;
+      const Bands cand = x & empty;
+      twice |= once & cand;
+      once |= cand;
+      if constexpr (kSingles) {
+        const Bands rowTwo =
+            ((partTwo | (partTwo >> 3) | (partTwo >> 6)) & kRowFirst) | (s0 & s1) | ((s0 | s1) & s2);
+        const Bands rowSingle = rowOne & ~rowTwo;
+        const Bands colTwo = (r0 & r1) | ((r0 | r1) & r2);
+        const Bands boxTwo =
+            ((colTwo | (colTwo >> 1) | (colTwo >> 2)) & kBoxFirst) | (b0 & b1) | ((b0 | b1) & b2);
+        const Bands boxSingle = boxOne & ~boxTwo;
+        const Bands boxCols = (boxSingle << 3) - boxSingle;
+        const Bands t1 = TESSORA_SHUFFLE(colTwo, 1, 2, 0, 3), t2 = TESSORA_SHUFFLE(colTwo, 2, 0, 1, 3);
+        const Bands allTwo = colTwo | t1 | t2 | (colOne & o1) | ((colOne | o1) & o2);
+        const Bands colSingle = allOne & ~allTwo;
+        const Bands spread = boxCols | colSingle;
+        // A zone that holds the digit has that value as its one place: not a single.
+        wave[d] = x & empty & (((rowSingle << 9) - rowSingle) | spread | (spread << 9) | (spread << 18));
       }
     }
-    for (const std::uint8_t p : kPeers[c])
-      if (b.cand[p] & bit)
-        if (!Remove(b, p, d)) return false;
-    return true;
+    bad |= (once | b.filled) ^ kAllCells;
+    if (Any(bad)) return kBroken;
+    if constexpr (kSingles) {
+      const Bands one = once & ~twice;
+      Bands any = {};
+      for (int d = 0; d < 9; ++d) {
+        wave[d] |= b.digit[d] & one;
+        any |= wave[d];
+      }
+      return Any(any) ? kSome : kNone;
+    }
+    return kNone;
   }
 
-  // The next wave: the new singles that still stand. False when there is none.
-  bool NextWave(const FastBoard& b) {
-    wave_.clear();
-    auto add = [&](int c, int d) {
-      const auto bit = static_cast<std::uint16_t>(1u << d);
-      if (wanted_[c] & bit) return;
-      wanted_[c] |= bit;
-      wave_.push_back({static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d)});
-    };
-    for (const std::uint8_t c : cells_) {
-      const unsigned m = b.cand[c];
-      if (m && !(m & (m - 1))) add(c, std::countr_zero(m));
-    }
-    for (const std::uint16_t zd : zones_) {
-      const int z = zd / 10, d = zd % 10;
-      if (((b.held[z] >> d) & 1u) || b.places[z][d] != 1) continue;
-      for (const int c : ZoneCells[z])
-        if ((b.cand[c] >> d) & 1u) {
-          add(c, d);
-          break;
-        }
-    }
-    for (const Item& it : wave_) wanted_[it.cell] = 0;
-    cells_.clear();
-    zones_.clear();
-    return !wave_.empty();
-  }
-
-  // Places wave after wave from wave_: the number of the wave that
-  // contradicts itself, 0 when none does by wave `limit` or no single is left.
-  int Run(FastBoard& b, int limit) {
-    for (int k = 1; k <= limit; ++k) {
-      for (const Item& it : wave_)
-        if (!Place(b, it.cell, it.digit)) return k;
-      if (!NextWave(b)) return 0;
-    }
-    return 0;
-  }
-
-  FastBoard base_{}, board_{};
-  bool broken_ = false;
-  std::vector<std::uint8_t> seedCells_;
-  std::vector<std::uint16_t> seedZones_;
-  std::vector<Item> wave_;
-  std::vector<std::uint8_t> cells_;    // cells left with one candidate in this wave
-  std::vector<std::uint16_t> zones_;   // 10 * zone + digit: a digit left with one place in this wave
-  std::array<std::uint16_t, kCells> wanted_{};  // the digits a cell is listed with in the next wave
+  BitBoard base_{};
 };
 
 // The weights of the trial rounds, what makes a person's trials harder: more
@@ -346,46 +354,77 @@ double TrialScore(const TrialRounds& r) {
 }  // namespace
 
 int TrialDistance(const Board& board, int cell, int d, int limit, bool fast) {
-  if (!fast) return Distance(FollowOf(board), cell, d, limit);
-  FastFollower follower;
-  follower.Load(FastOf(FollowOf(board)));
+  const Follow f = FollowOf(board);
+  BitFollower follower;
+  if (!fast || !follower.Load(f)) return Distance(f, cell, d, limit);
   return follower.Distance(cell, d, limit);
 }
 
 TrialRounds FollowTrials(const TrialStart& start, bool fast) {
   TrialRounds r;
   Follow plain = FollowOf(start.board);
-  FastBoard quick = FastOf(plain);
-  FastFollower follower;
+  BitFollower follower;
+  if (fast && !follower.Load(plain)) fast = false;
   // The fast way follows the trials likely to fail soonest first, so that
   // the shortest failure found bounds how far the others are followed: in
   // the first round those of cells with two candidates, then those that
   // failed soonest in the round before (with fewer candidates a trial fails
-  // no later than it did).
+  // no later than it did). The order changes how much is followed, never
+  // what is found: every trial that fails no later than the shortest
+  // failure is counted whatever its place.
   std::array<std::uint8_t, 10 * kCells> last{};
-  std::vector<std::pair<int, int>> trials, soonest;
+  // A trial is a cell and a digit; at most nine of every cell.
+  using Trial = std::uint8_t[2];
+  Trial trials[9 * kCells], ordered[9 * kCells], soonest[9 * kCells];
+  std::array<int, kNoLimit + 2> bucket{};
   for (bool first = true;; first = false) {
-    const std::array<std::uint16_t, kCells>& cand = fast ? quick.cand : plain.cand;
-    trials.clear();
-    for (int c = 0; c < kCells; ++c)
-      for (unsigned m = cand[c]; m; m &= m - 1) {
-        const int d = std::countr_zero(m);
-        if (!((start.solution[c] >> d) & 1u)) trials.emplace_back(c, d);  // a solution holds it: it cannot fail
+    int n = 0, empty = 0;
+    for (int c = 0; c < kCells; ++c) {
+      unsigned cand = 0;
+      if (fast) {
+        const BitBoard& b = follower.Board();
+        if ((b.filled[c / 27] >> (c % 27)) & 1u) continue;
+        for (int d = 1; d <= 9; ++d) cand |= ((b.digit[d - 1][c / 27] >> (c % 27)) & 1u) << d;
+      } else {
+        if (plain.value[c]) continue;
+        cand = plain.cand[c];
       }
-    if (trials.empty()) break;
-    bool broken = false;
+      ++empty;
+      for (unsigned m = cand; m; m &= m - 1) {
+        const int d = std::countr_zero(m);
+        if ((start.solution[c] >> d) & 1u) continue;  // a solution holds it: it cannot fail
+        trials[n][0] = static_cast<std::uint8_t>(c);
+        trials[n][1] = static_cast<std::uint8_t>(d);
+        ++n;
+      }
+    }
+    if (n == 0) break;
+    const Trial* order = trials;
     if (fast) {
-      broken = !follower.Load(quick);
-      auto rank = [&](const std::pair<int, int>& t) {
-        if (first) return DigitCount(cand[t.first]) == 2 ? 0 : 1;
-        const int l = last[10 * t.first + t.second];
+      // A stable counting sort by rank.
+      auto rank = [&](const Trial& t) {
+        if (first) {
+          const unsigned bit = 1u << (t[0] % 27);
+          int count = 0;
+          for (const Bands& x : follower.Board().digit) count += (x[t[0] / 27] & bit) != 0;
+          return count == 2 ? 0 : 1;
+        }
+        const int l = last[10 * t[0] + t[1]];
         return l ? l : kNoLimit;
       };
-      std::stable_sort(trials.begin(), trials.end(), [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+      bucket.fill(0);
+      for (int i = 0; i < n; ++i) ++bucket[rank(trials[i]) + 1];
+      for (std::size_t i = 1; i < bucket.size(); ++i) bucket[i] += bucket[i - 1];
+      for (int i = 0; i < n; ++i) {
+        Trial& to = ordered[bucket[rank(trials[i])]++];
+        to[0] = trials[i][0];
+        to[1] = trials[i][1];
+      }
+      order = ordered;
     }
-    int best = kNoLimit;
-    soonest.clear();
-    for (const auto& [c, d] : trials) {
+    int best = kNoLimit, count = 0;
+    for (int i = 0; i < n; ++i) {
+      const int c = order[i][0], d = order[i][1];
       int dist;
       if (fast) {
         dist = follower.Distance(c, d, best);
@@ -396,27 +435,27 @@ TrialRounds FollowTrials(const TrialStart& start, bool fast) {
       if (!dist || dist > best) continue;
       if (dist < best) {
         best = dist;
-        soonest.clear();
+        count = 0;
       }
-      soonest.emplace_back(c, d);
+      soonest[count][0] = static_cast<std::uint8_t>(c);
+      soonest[count][1] = static_cast<std::uint8_t>(d);
+      ++count;
     }
     ++r.rounds;
-    int empty = 0;
-    for (int c = 0; c < kCells; ++c) empty += fast ? quick.cand[c] != 0 : !plain.value[c];
     // No trial fails with singles alone: as hard as following one through the board.
-    const int length = soonest.empty() ? empty : best;
+    const int length = count == 0 ? empty : best;
     if (length > r.hardest) {
       r.hardest = length;
-      r.followed = static_cast<int>(trials.size());
-      r.soonest = static_cast<int>(soonest.size());
+      r.followed = n;
+      r.soonest = count;
     }
-    if (soonest.empty()) break;
+    if (count == 0) break;
     if (fast) {
-      if (broken || !follower.RemoveAndPlace(soonest, quick)) break;
-      empty = 0;
-      for (int c = 0; c < kCells; ++c) empty += quick.cand[c] != 0;
+      if (!follower.RemoveAndPlace(soonest, count)) break;
+      const Bands& f = follower.Board().filled;
+      empty = kCells - std::popcount(f[0]) - std::popcount(f[1]) - std::popcount(f[2]);
     } else {
-      for (const auto& [c, d] : soonest) plain.cand[c] &= static_cast<std::uint16_t>(~(1u << d));
+      for (int i = 0; i < count; ++i) plain.cand[soonest[i][0]] &= static_cast<std::uint16_t>(~(1u << soonest[i][1]));
       if (!Consistent(plain) || !PlaceSingles(plain)) break;
       empty = EmptyCount(plain);
     }
