@@ -7,6 +7,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tessora {
 
 namespace {
@@ -159,14 +163,24 @@ typedef std::uint32_t Bands __attribute__((vector_size(16)));
 
 constexpr std::uint32_t kBand = (1u << 27) - 1;           // the 27 cells of a band
 constexpr std::uint32_t kFieldLow = 1u | 1u << 9 | 1u << 18;  // the first cell of each row
-constexpr std::uint32_t kThirdLow = 0x49u * kFieldLow;      // the first cell of each box's part of a row
 constexpr Bands kAllCells = {kBand, kBand, kBand, 0};
 constexpr Bands kRowFirst = {kFieldLow, kFieldLow, kFieldLow, 0};
-constexpr Bands kBoxFirst3 = {kThirdLow, kThirdLow, kThirdLow, 0};
+constexpr Bands kRowLast = kRowFirst << 8;
+constexpr Bands kRowLow8 = kRowFirst * 0xFFu;
 constexpr Bands kNine = {0x1FF, 0x1FF, 0x1FF, 0};
 constexpr Bands kBoxFirst = {0x49, 0x49, 0x49, 0};
 
-inline bool Any(Bands v) { return (v[0] | v[1] | v[2]) != 0; }
+// Per row (field of nine bits), bit 8 set when the row has a bit.
+inline Bands RowsNotEmpty(Bands v) { return (((v & kRowLow8) + kRowLow8) | v) & kRowLast; }
+
+inline bool Any(Bands v) {
+#if defined(__SSE2__)
+  const __m128i x = reinterpret_cast<__m128i>(v);
+  return _mm_movemask_epi8(_mm_cmpeq_epi32(x, _mm_setzero_si128())) != 0xFFFF;
+#else
+  return (v[0] | v[1] | v[2] | v[3]) != 0;
+#endif
+}
 
 // The peers of every cell as bands.
 struct PeerBands {
@@ -186,8 +200,14 @@ inline Bands PeersOf(int c) {
 }
 
 struct BitBoard {
-  Bands digit[9];  // digit d + 1: the cells where it is a candidate or the value
-  Bands filled;    // the cells with a value
+  Bands digit[9];   // digit d + 1: the cells where it is a candidate or the value
+  Bands filled;     // the cells with a value
+  // What the last look at the board found per digit, kept for the digits
+  // whose cells have not changed since (`dirty` lists those that have):
+  // its singles in a zone, and (bit d in `broken`) a zone without place.
+  Bands hidden[9];
+  unsigned broken;
+  unsigned dirty;
 };
 
 using BitWave = Bands[9];
@@ -209,6 +229,9 @@ class BitFollower {
     }
     for (int c = 0; c < kCells; ++c)
       if (f.value[c] && Any(base_.digit[f.value[c] - 1] & PeersOf(c))) return false;
+    base_.dirty = 0x1FF;
+    BitWave wave;
+    Scan<true>(base_, wave);
     return true;
   }
 
@@ -217,15 +240,26 @@ class BitFollower {
   // TrialDistance on the loaded board.
   int Distance(int cell, int d, int limit) const {
     if (limit < 1) return 0;
+    // The first wave: d written in the cell.
+    const int band = cell / 27;
+    const std::uint32_t bit = 1u << (cell % 27);
+    if ((base_.filled[band] & bit) || !(base_.digit[d - 1][band] & bit)) return 1;
     BitBoard b = base_;
-    BitWave wave = {};
-    wave[d - 1][cell / 27] = 1u << (cell % 27);
+    Bands at = {};
+    at[band] = bit;
+    for (int e = 0; e < 9; ++e) {
+      b.dirty |= ((base_.digit[e][band] & bit) != 0) << e;
+      b.digit[e] &= ~at;
+    }
+    b.digit[d - 1] = (b.digit[d - 1] & ~PeersOf(cell)) | at;
+    b.filled |= at;
+    BitWave wave;
     for (int k = 1;; ++k) {
-      if (!Place(b, wave)) return k;
       if (k >= limit) return Scan<false>(b, wave) == kBroken ? k : 0;
       const int found = Scan<true>(b, wave);
       if (found == kBroken) return k;
       if (found == kNone) return 0;
+      if (!Place(b, wave)) return k + 1;
     }
   }
 
@@ -233,7 +267,10 @@ class BitFollower {
   // board and places the singles they leave, wave after wave; false when
   // the board contradicts itself.
   bool RemoveAndPlace(const std::uint8_t (*proven)[2], int n) {
-    for (int i = 0; i < n; ++i) base_.digit[proven[i][1] - 1][proven[i][0] / 27] &= ~(1u << (proven[i][0] % 27));
+    for (int i = 0; i < n; ++i) {
+      base_.digit[proven[i][1] - 1][proven[i][0] / 27] &= ~(1u << (proven[i][0] % 27));
+      base_.dirty |= 1u << (proven[i][1] - 1);
+    }
     BitWave wave;
     for (;;) {
       const int found = Scan<true>(base_, wave);
@@ -250,40 +287,56 @@ class BitFollower {
   // it is not a candidate, or one digit twice in a zone.
   static bool Place(BitBoard& b, const BitWave& wave) {
     Bands cells = {}, bad = {};
+    unsigned placed = 0;  // the digits the wave writes
     for (int d = 0; d < 9; ++d) {
       bad |= (cells & wave[d]) | (wave[d] & ~(b.digit[d] & ~b.filled));
       cells |= wave[d];
+      placed |= static_cast<unsigned>(Any(wave[d])) << d;
     }
     if (Any(bad)) return false;
-    for (int d = 0; d < 9; ++d)
+    const Bands keep = ~cells;
+    for (int d = 0; d < 9; ++d) {
+      b.dirty |= static_cast<unsigned>(Any(b.digit[d] & cells)) << d;
+      b.digit[d] &= keep;
+    }
+    for (unsigned m = placed; m; m &= m - 1) {
+      const int d = std::countr_zero(m);
+      const Bands w = wave[d];
+      Bands peers = {};
       for (int band = 0; band < 3; ++band)
-        for (std::uint32_t m = wave[d][band]; m; m &= m - 1) {
-          const int bit = std::countr_zero(m);
-          // Gone already: a cell of this wave in the same zone holds the digit.
-          if (!((b.digit[d][band] >> bit) & 1u)) return false;
-          b.digit[d] &= ~PeersOf(27 * band + bit);
-        }
-    for (int d = 0; d < 9; ++d) b.digit[d] = (b.digit[d] & ~cells) | wave[d];
+        for (std::uint32_t cellBits = w[band]; cellBits; cellBits &= cellBits - 1)
+          peers |= PeersOf(27 * band + std::countr_zero(cellBits));
+      if (Any(w & peers)) return false;  // the digit twice in a zone
+      b.digit[d] = (b.digit[d] & ~peers) | w;
+    }
+    b.dirty |= placed;
     b.filled |= cells;
     return true;
   }
 
   // Whether the board contradicts itself (an empty cell without candidate,
   // a zone without a place for a digit) and, with kSingles, its singles as
-  // the next wave.
+  // the next wave (the per-digit findings then kept for the next look).
+  // Only the digits whose cells changed are looked at again: a digit's
+  // singles in a zone depend on its own cells only (a zone that holds it
+  // has the value as its one place, which is no single).
   template <bool kSingles>
-  static int Scan(const BitBoard& b, BitWave& wave) {
-    Bands bad = {}, once = {}, twice = {};
+  static int Scan(BitBoard& b, BitWave& wave) {
+    Bands once = {}, twice = {};
     const Bands empty = kAllCells & ~b.filled;
+    unsigned broken = b.broken & ~b.dirty;
     for (int d = 0; d < 9; ++d) {
+      const Bands cand = b.digit[d] & empty;
+      twice |= once & cand;
+      once |= cand;
+    }
+    for (unsigned m = b.dirty; m; m &= m - 1) {
+      const int d = std::countr_zero(m);
       const Bands x = b.digit[d];
-      // Rows: per part of three cells, then per row, whether it has the
-      // digit once or more, twice or more.
-      const Bands p0 = x & kBoxFirst3, p1 = (x >> 1) & kBoxFirst3, p2 = (x >> 2) & kBoxFirst3;
-      const Bands partOne = p0 | p1 | p2, partTwo = (p0 & p1) | ((p0 | p1) & p2);
-      const Bands s0 = partOne & kRowFirst, s1 = (partOne >> 3) & kRowFirst, s2 = (partOne >> 6) & kRowFirst;
-      const Bands rowOne = s0 | s1 | s2;
-      bad |= rowOne ^ kRowFirst;
+      Bands bad = {};
+      // Rows: whether each has a place (its last bit, 8, set).
+      const Bands rowOne = RowsNotEmpty(x);
+      bad |= rowOne ^ kRowLast;
       // Per column within a band, then boxes (three columns) and whole columns.
       const Bands r0 = x & kNine, r1 = (x >> 9) & kNine, r2 = (x >> 18) & kNine;
       const Bands colOne = r0 | r1 | r2;
@@ -293,13 +346,12 @@ class BitFollower {
       const Bands o1 = TESSORA_SHUFFLE(colOne, 1, 2, 0, 3), o2 = TESSORA_SHUFFLE(colOne, 2, 0, 1, 3);
       const Bands allOne = colOne | o1 | o2;
       bad |= allOne ^ kNine;
-      const Bands cand = x & empty;
-      twice |= once & cand;
-      once |= cand;
+      broken |= static_cast<unsigned>(Any(bad)) << d;
       if constexpr (kSingles) {
-        const Bands rowTwo =
-            ((partTwo | (partTwo >> 3) | (partTwo >> 6)) & kRowFirst) | (s0 & s1) | ((s0 | s1) & s2);
-        const Bands rowSingle = rowOne & ~rowTwo;
+        // With its lowest place taken away, a row with one place is empty.
+        // (Taking one from a row without place would borrow from the next,
+        // but such a board contradicts itself and its singles go unused.)
+        const Bands rowSingle = kRowLast & ~RowsNotEmpty(x & (x - kRowFirst));
         const Bands colTwo = (r0 & r1) | ((r0 | r1) & r2);
         const Bands boxTwo =
             ((colTwo | (colTwo >> 1) | (colTwo >> 2)) & kBoxFirst) | (b0 & b1) | ((b0 | b1) & b2);
@@ -310,16 +362,19 @@ class BitFollower {
         const Bands colSingle = allOne & ~allTwo;
         const Bands spread = boxCols | colSingle;
         // A zone that holds the digit has that value as its one place: not a single.
-        wave[d] = x & empty & (((rowSingle << 9) - rowSingle) | spread | (spread << 9) | (spread << 18));
+        b.hidden[d] = x & empty & (((rowSingle << 1) - (rowSingle >> 8)) | spread | (spread << 9) | (spread << 18));
       }
     }
-    bad |= (once | b.filled) ^ kAllCells;
-    if (Any(bad)) return kBroken;
+    if constexpr (kSingles) {
+      b.broken = broken;
+      b.dirty = 0;
+    }
+    if (broken || Any((once | b.filled) ^ kAllCells)) return kBroken;
     if constexpr (kSingles) {
       const Bands one = once & ~twice;
       Bands any = {};
       for (int d = 0; d < 9; ++d) {
-        wave[d] |= b.digit[d] & one;
+        wave[d] = b.hidden[d] | (b.digit[d] & one);
         any |= wave[d];
       }
       return Any(any) ? kSome : kNone;
