@@ -302,11 +302,24 @@ class BitFollower {
     for (unsigned m = placed; m; m &= m - 1) {
       const int d = std::countr_zero(m);
       const Bands w = wave[d];
-      Bands peers = {};
-      for (int band = 0; band < 3; ++band)
-        for (std::uint32_t cellBits = w[band]; cellBits; cellBits &= cellBits - 1)
-          peers |= PeersOf(27 * band + std::countr_zero(cellBits));
-      if (Any(w & peers)) return false;  // the digit twice in a zone
+      // The digit twice in a row: two of the low eight cells (the guard
+      // bit 8 keeps the borrow of an empty row inside it), or the last
+      // cell and one of the others.
+      const Bands low = (w & kRowLow8) | kRowLast;
+      Bands twice = (low & (low - kRowFirst) & kRowLow8) | (((w & kRowLow8) + kRowLow8) & w & kRowLast);
+      // Per column within the band, then boxes and whole columns.
+      const Bands r0 = w & kNine, r1 = (w >> 9) & kNine, r2 = (w >> 18) & kNine;
+      const Bands colOne = r0 | r1 | r2, colTwo = (r0 & r1) | ((r0 | r1) & r2);
+      const Bands b0 = colOne & kBoxFirst, b1 = (colOne >> 1) & kBoxFirst, b2 = (colOne >> 2) & kBoxFirst;
+      const Bands boxOne = b0 | b1 | b2;
+      twice |= colTwo | (b0 & b1) | ((b0 | b1) & b2);
+      const Bands o1 = TESSORA_SHUFFLE(colOne, 1, 2, 0, 3), o2 = TESSORA_SHUFFLE(colOne, 2, 0, 1, 3);
+      twice |= (colOne & o1) | ((colOne | o1) & o2);
+      if (Any(twice)) return false;
+      // Its peers: the rows, columns and boxes of its cells.
+      const Bands rows = RowsNotEmpty(w);
+      const Bands cols = ((boxOne << 3) - boxOne) | colOne | o1 | o2;
+      const Bands peers = ((rows << 1) - (rows >> 8)) | cols | (cols << 9) | (cols << 18);
       b.digit[d] = (b.digit[d] & ~peers) | w;
     }
     b.dirty |= placed;
