@@ -232,25 +232,26 @@ class BitFollower {
     base_.dirty = 0x1FF;
     BitWave wave;
     Scan<true>(base_, wave);
+    Refresh();
     return true;
   }
 
   const BitBoard& Board() const { return base_; }
+
+  // The candidates of a cell of the loaded board (bit d), none when it is filled.
+  unsigned Candidates(int c) const { return cand_[c]; }
 
   // TrialDistance on the loaded board.
   int Distance(int cell, int d, int limit) const {
     if (limit < 1) return 0;
     // The first wave: d written in the cell.
     const int band = cell / 27;
-    const std::uint32_t bit = 1u << (cell % 27);
-    if ((base_.filled[band] & bit) || !(base_.digit[d - 1][band] & bit)) return 1;
+    if (!((cand_[cell] >> d) & 1u)) return 1;
     BitBoard b = base_;
     Bands at = {};
-    at[band] = bit;
-    for (int e = 0; e < 9; ++e) {
-      b.dirty |= ((base_.digit[e][band] & bit) != 0) << e;
-      b.digit[e] &= ~at;
-    }
+    at[band] = 1u << (cell % 27);
+    b.dirty = cand_[cell] >> 1;
+    for (int e = 0; e < 9; ++e) b.digit[e] &= ~at;
     b.digit[d - 1] = (b.digit[d - 1] & ~PeersOf(cell)) | at;
     b.filled |= at;
     BitWave wave;
@@ -275,7 +276,10 @@ class BitFollower {
     for (;;) {
       const int found = Scan<true>(base_, wave);
       if (found == kBroken) return false;
-      if (found == kNone) return true;
+      if (found == kNone) {
+        Refresh();
+        return true;
+      }
       if (!Place(base_, wave)) return false;
     }
   }
@@ -395,7 +399,18 @@ class BitFollower {
     return kNone;
   }
 
+  void Refresh() {
+    for (int c = 0; c < kCells; ++c) {
+      const std::uint32_t bit = 1u << (c % 27);
+      unsigned m = 0;
+      if (!(base_.filled[c / 27] & bit))
+        for (int d = 0; d < 9; ++d) m |= ((base_.digit[d][c / 27] & bit) != 0) << (d + 1);
+      cand_[c] = static_cast<std::uint16_t>(m);
+    }
+  }
+
   BitBoard base_{};
+  std::array<std::uint16_t, kCells> cand_{};  // per cell of base_, as Candidates()
 };
 
 // The weights of the trial rounds, what makes a person's trials harder: more
@@ -450,9 +465,8 @@ TrialRounds FollowTrials(const TrialStart& start, bool fast) {
     for (int c = 0; c < kCells; ++c) {
       unsigned cand = 0;
       if (fast) {
-        const BitBoard& b = follower.Board();
-        if ((b.filled[c / 27] >> (c % 27)) & 1u) continue;
-        for (int d = 1; d <= 9; ++d) cand |= ((b.digit[d - 1][c / 27] >> (c % 27)) & 1u) << d;
+        if ((follower.Board().filled[c / 27] >> (c % 27)) & 1u) continue;
+        cand = follower.Candidates(c);
       } else {
         if (plain.value[c]) continue;
         cand = plain.cand[c];
@@ -471,12 +485,7 @@ TrialRounds FollowTrials(const TrialStart& start, bool fast) {
     if (fast) {
       // A stable counting sort by rank.
       auto rank = [&](const Trial& t) {
-        if (first) {
-          const unsigned bit = 1u << (t[0] % 27);
-          int count = 0;
-          for (const Bands& x : follower.Board().digit) count += (x[t[0] / 27] & bit) != 0;
-          return count == 2 ? 0 : 1;
-        }
+        if (first) return DigitCount(follower.Candidates(t[0])) == 2 ? 0 : 1;
         const int l = last[10 * t[0] + t[1]];
         return l ? l : kNoLimit;
       };
