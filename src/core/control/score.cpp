@@ -204,9 +204,9 @@ struct BitBoard {
   Bands filled;     // the cells with a value
   // What the last look at the board found per digit, kept for the digits
   // whose cells have not changed since (`dirty` lists those that have):
-  // its singles in a zone, and (bit d in `broken`) a zone without place.
+  // its singles in a zone; and whether a zone had no place for a digit.
   Bands hidden[9];
-  unsigned broken;
+  bool broken;
   unsigned dirty;
 };
 
@@ -339,39 +339,29 @@ class BitFollower {
   // has the value as its one place, which is no single).
   template <bool kSingles>
   static int Scan(BitBoard& b, BitWave& wave) {
-    Bands once = {}, twice = {};
     const Bands empty = kAllCells & ~b.filled;
-    unsigned broken = b.broken & ~b.dirty;
-    for (int d = 0; d < 9; ++d) {
-      const Bands cand = b.digit[d] & empty;
-      twice |= once & cand;
-      once |= cand;
-    }
+    Bands bad = {};
     for (unsigned m = b.dirty; m; m &= m - 1) {
       const int d = std::countr_zero(m);
       const Bands x = b.digit[d];
-      Bands bad = {};
       // Rows: whether each has a place (its last bit, 8, set).
-      const Bands rowOne = RowsNotEmpty(x);
-      bad |= rowOne ^ kRowLast;
-      // Per column within a band, then boxes (three columns) and whole columns.
-      const Bands r0 = x & kNine, r1 = (x >> 9) & kNine, r2 = (x >> 18) & kNine;
-      const Bands colOne = r0 | r1 | r2;
-      const Bands b0 = colOne & kBoxFirst, b1 = (colOne >> 1) & kBoxFirst, b2 = (colOne >> 2) & kBoxFirst;
-      const Bands boxOne = b0 | b1 | b2;
+      bad |= RowsNotEmpty(x) ^ kRowLast;
+      // Per column within the band, then boxes (three columns) and whole columns.
+      const Bands x1 = x >> 9, x2 = x >> 18;
+      const Bands colOne = (x | x1 | x2) & kNine;
+      const Bands c1 = colOne >> 1, c2 = colOne >> 2;
+      const Bands boxOne = (colOne | c1 | c2) & kBoxFirst;
       bad |= boxOne ^ kBoxFirst;
       const Bands o1 = TESSORA_SHUFFLE(colOne, 1, 2, 0, 3), o2 = TESSORA_SHUFFLE(colOne, 2, 0, 1, 3);
       const Bands allOne = colOne | o1 | o2;
       bad |= allOne ^ kNine;
-      broken |= static_cast<unsigned>(Any(bad)) << d;
       if constexpr (kSingles) {
         // With its lowest place taken away, a row with one place is empty.
         // (Taking one from a row without place would borrow from the next,
         // but such a board contradicts itself and its singles go unused.)
         const Bands rowSingle = kRowLast & ~RowsNotEmpty(x & (x - kRowFirst));
-        const Bands colTwo = (r0 & r1) | ((r0 | r1) & r2);
-        const Bands boxTwo =
-            ((colTwo | (colTwo >> 1) | (colTwo >> 2)) & kBoxFirst) | (b0 & b1) | ((b0 | b1) & b2);
+        const Bands colTwo = ((x & x1) | ((x | x1) & x2)) & kNine;
+        const Bands boxTwo = (colTwo | (colTwo >> 1) | (colTwo >> 2) | (colOne & c1) | ((colOne | c1) & c2)) & kBoxFirst;
         const Bands boxSingle = boxOne & ~boxTwo;
         const Bands boxCols = (boxSingle << 3) - boxSingle;
         const Bands t1 = TESSORA_SHUFFLE(colTwo, 1, 2, 0, 3), t2 = TESSORA_SHUFFLE(colTwo, 2, 0, 1, 3);
@@ -382,12 +372,23 @@ class BitFollower {
         b.hidden[d] = x & empty & (((rowSingle << 1) - (rowSingle >> 8)) | spread | (spread << 9) | (spread << 18));
       }
     }
-    if constexpr (kSingles) {
+    // A zone once without place for a digit stays so: the cells only shrink.
+    const bool broken = b.broken || Any(bad);
+    if constexpr (!kSingles) {
+      Bands all = b.filled;
+      for (int d = 0; d < 9; ++d) all |= b.digit[d];
+      return broken || Any(all ^ kAllCells) ? kBroken : kNone;
+    } else {
       b.broken = broken;
       b.dirty = 0;
-    }
-    if (broken || Any((once | b.filled) ^ kAllCells)) return kBroken;
-    if constexpr (kSingles) {
+      if (broken) return kBroken;
+      Bands once = {}, twice = {};
+      for (int d = 0; d < 9; ++d) {
+        const Bands cand = b.digit[d] & empty;
+        twice |= once & cand;
+        once |= cand;
+      }
+      if (Any((once | b.filled) ^ kAllCells)) return kBroken;
       const Bands one = once & ~twice;
       Bands any = {};
       for (int d = 0; d < 9; ++d) {
@@ -396,7 +397,6 @@ class BitFollower {
       }
       return Any(any) ? kSome : kNone;
     }
-    return kNone;
   }
 
   void Refresh() {
