@@ -244,16 +244,9 @@ class BitFollower {
   // TrialDistance on the loaded board.
   int Distance(int cell, int d, int limit) const {
     if (limit < 1) return 0;
-    // The first wave: d written in the cell.
-    const int band = cell / 27;
     if (!((cand_[cell] >> d) & 1u)) return 1;
-    BitBoard b = base_;
-    Bands at = {};
-    at[band] = 1u << (cell % 27);
-    b.dirty = cand_[cell] >> 1;
-    for (int e = 0; e < 9; ++e) b.digit[e] &= ~at;
-    b.digit[d - 1] = (b.digit[d - 1] & ~PeersOf(cell)) | at;
-    b.filled |= at;
+    BitBoard b;
+    First(b, cell, d);
     BitWave wave;
     for (int k = 1;; ++k) {
       if (k >= limit) return Scan<false>(b, wave) == kBroken ? k : 0;
@@ -261,6 +254,67 @@ class BitFollower {
       if (found == kBroken) return k;
       if (found == kNone) return 0;
       if (!Place(b, wave)) return k + 1;
+    }
+  }
+
+  // Follows the trials of a round side by side, wave by wave, until one
+  // fails: its wave is the round's shortest failure, and the others need
+  // following no further. Returns that wave (0 when no trial fails) and
+  // sets failAt[i] to it for each trial that failed then, else to 0.
+  int Round(const std::uint8_t (*trials)[2], int n, std::uint8_t* failAt) {
+    thread_local std::vector<LiveTrial> slots;
+    thread_local std::vector<int> live;
+    if (static_cast<int>(slots.size()) < n) {
+      slots.resize(n);
+      live.resize(n);
+    }
+    int m = 0, failed = 0, failedNext = 0;
+    for (int i = 0; i < n; ++i) {
+      failAt[i] = 0;
+      const int c = trials[i][0], d = trials[i][1];
+      if (!((cand_[c] >> d) & 1u)) {
+        failAt[i] = 1;
+        ++failed;
+        continue;
+      }
+      First(slots[i].board, c, d);
+      live[m++] = i;
+    }
+    for (int k = 1;; ++k) {
+      if (m == 0) return failed ? k : 0;
+      int kept = 0;
+      for (int j = 0; j < m; ++j) {
+        const int i = live[j];
+        LiveTrial& t = slots[i];
+        if (failed) {  // a trial failed at this wave: only whether the others do counts
+          if (Scan<false>(t.board, t.wave) == kBroken) {
+            failAt[i] = static_cast<std::uint8_t>(k);
+            ++failed;
+          }
+          continue;
+        }
+        const int found = Scan<true>(t.board, t.wave);
+        if (found == kBroken) {
+          failAt[i] = static_cast<std::uint8_t>(k);
+          ++failed;
+        } else if (found == kSome) {
+          if (Place(t.board, t.wave)) {
+            live[kept++] = i;
+          } else {
+            failAt[i] = static_cast<std::uint8_t>(k + 1);
+            ++failedNext;
+          }
+        }
+      }
+      if (failed) {
+        if (failedNext)
+          for (int i = 0; i < n; ++i)
+            if (failAt[i] == k + 1) failAt[i] = 0;
+        return k;
+      }
+      m = kept;
+      failed = failedNext;
+      failedNext = 0;
     }
   }
 
@@ -286,6 +340,23 @@ class BitFollower {
 
  private:
   enum { kBroken, kNone, kSome };
+
+  struct LiveTrial {
+    BitBoard board;
+    BitWave wave;
+  };
+
+  // The loaded board with the first wave of a trial placed: d in the empty
+  // cell, where it is a candidate.
+  void First(BitBoard& b, int cell, int d) const {
+    b = base_;
+    Bands at = {};
+    at[cell / 27] = 1u << (cell % 27);
+    b.dirty = cand_[cell] >> 1;
+    for (int e = 0; e < 9; ++e) b.digit[e] &= ~at;
+    b.digit[d - 1] = (b.digit[d - 1] & ~PeersOf(cell)) | at;
+    b.filled |= at;
+  }
 
   // Places a wave; false when it puts two digits in one cell, a digit where
   // it is not a candidate, or one digit twice in a zone.
@@ -459,6 +530,7 @@ TrialRounds FollowTrials(const TrialStart& start, bool fast) {
   // A trial is a cell and a digit; at most nine of every cell.
   using Trial = std::uint8_t[2];
   Trial trials[9 * kCells], ordered[9 * kCells], soonest[9 * kCells];
+  std::uint8_t failAt[9 * kCells];
   std::array<int, kNoLimit + 2> bucket{};
   for (bool first = true;; first = false) {
     int n = 0, empty = 0;
@@ -500,23 +572,28 @@ TrialRounds FollowTrials(const TrialStart& start, bool fast) {
       order = ordered;
     }
     int best = kNoLimit, count = 0;
-    for (int i = 0; i < n; ++i) {
-      const int c = order[i][0], d = order[i][1];
-      int dist;
-      if (fast) {
-        dist = follower.Distance(c, d, best);
-        last[10 * c + d] = static_cast<std::uint8_t>(dist);
-      } else {
-        dist = Distance(plain, c, d, kNoLimit);
-      }
-      if (!dist || dist > best) continue;
-      if (dist < best) {
-        best = dist;
-        count = 0;
-      }
+    auto prove = [&](int c, int d) {
       soonest[count][0] = static_cast<std::uint8_t>(c);
       soonest[count][1] = static_cast<std::uint8_t>(d);
       ++count;
+    };
+    if (fast) {
+      const int wave = follower.Round(order, n, failAt);
+      for (int i = 0; i < n; ++i) {
+        last[10 * order[i][0] + order[i][1]] = failAt[i];
+        if (failAt[i]) prove(order[i][0], order[i][1]);
+      }
+      if (wave) best = wave;
+    } else {
+      for (int i = 0; i < n; ++i) {
+        const int dist = Distance(plain, trials[i][0], trials[i][1], kNoLimit);
+        if (!dist || dist > best) continue;
+        if (dist < best) {
+          best = dist;
+          count = 0;
+        }
+        prove(trials[i][0], trials[i][1]);
+      }
     }
     ++r.rounds;
     // No trial fails with singles alone: as hard as following one through the board.
