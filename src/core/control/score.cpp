@@ -210,7 +210,14 @@ struct BitBoard {
   unsigned dirty;
 };
 
-using BitWave = Bands[9];
+// The singles a look found, as the next wave: per digit its cells, all its
+// cells, the digits it writes, and whether it writes two digits in a cell.
+struct BitWave {
+  Bands digit[9];
+  Bands cells;
+  unsigned placed;
+  bool clash;
+};
 
 class BitFollower {
  public:
@@ -361,22 +368,16 @@ class BitFollower {
   // Places a wave; false when it puts two digits in one cell, a digit where
   // it is not a candidate, or one digit twice in a zone.
   static bool Place(BitBoard& b, const BitWave& wave) {
-    Bands cells = {}, bad = {};
-    unsigned placed = 0;  // the digits the wave writes
-    for (int d = 0; d < 9; ++d) {
-      bad |= (cells & wave[d]) | (wave[d] & ~(b.digit[d] & ~b.filled));
-      cells |= wave[d];
-      placed |= static_cast<unsigned>(Any(wave[d])) << d;
-    }
-    if (Any(bad)) return false;
+    if (wave.clash) return false;
+    const Bands cells = wave.cells;
     const Bands keep = ~cells;
     for (int d = 0; d < 9; ++d) {
       b.dirty |= static_cast<unsigned>(Any(b.digit[d] & cells)) << d;
       b.digit[d] &= keep;
     }
-    for (unsigned m = placed; m; m &= m - 1) {
+    for (unsigned m = wave.placed; m; m &= m - 1) {
       const int d = std::countr_zero(m);
-      const Bands w = wave[d];
+      const Bands w = wave.digit[d];
       // The digit twice in a row: two of the low eight cells (the guard
       // bit 8 keeps the borrow of an empty row inside it), or the last
       // cell and one of the others.
@@ -397,7 +398,7 @@ class BitFollower {
       const Bands peers = ((rows << 1) - (rows >> 8)) | cols | (cols << 9) | (cols << 18);
       b.digit[d] = (b.digit[d] & ~peers) | w;
     }
-    b.dirty |= placed;
+    b.dirty |= wave.placed;
     b.filled |= cells;
     return true;
   }
@@ -460,13 +461,22 @@ class BitFollower {
         once |= cand;
       }
       if (Any((once | b.filled) ^ kAllCells)) return kBroken;
+      // The cells of a wave are candidates of empty cells by their making:
+      // it can only clash by two digits in one cell.
       const Bands one = once & ~twice;
-      Bands any = {};
+      Bands cells = {}, clash = {};
+      unsigned placed = 0;
       for (int d = 0; d < 9; ++d) {
-        wave[d] = b.hidden[d] | (b.digit[d] & one);
-        any |= wave[d];
+        const Bands w = b.hidden[d] | (b.digit[d] & one);
+        wave.digit[d] = w;
+        clash |= cells & w;
+        cells |= w;
+        placed |= static_cast<unsigned>(Any(w)) << d;
       }
-      return Any(any) ? kSome : kNone;
+      wave.cells = cells;
+      wave.placed = placed;
+      wave.clash = Any(clash);
+      return placed ? kSome : kNone;
     }
   }
 
