@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -223,14 +224,71 @@ TEST(FollowTrials, TheFastWayGivesThePlainWaysRounds) {
   EXPECT_GT(severalRounds, 10);  // the rounds after the first are compared too
 }
 
+// Schemes with how their trials go (tests/fixtures/trials/rounds.txt): every
+// length of shortest failure seen in two public collections, the most
+// rounds, rounds where no trial fails, schemes the control failed.
+struct RoundsRow {
+  std::string grid, why;
+  TrialStart start;
+  TrialRounds rounds;
+};
+
+std::vector<RoundsRow> RoundsTable() {
+  std::vector<RoundsRow> rows;
+  std::ifstream in(std::string(TESSORA_FIXTURES) + "/trials/rounds.txt");
+  EXPECT_TRUE(in) << "cannot read rounds.txt";
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    RoundsRow r;
+    fields >> r.grid >> r.rounds.rounds >> r.rounds.hardest >> r.rounds.followed >> r.rounds.soonest;
+    std::getline(fields, r.why);
+    Board givens;
+    for (int c = 0; c < kCells; ++c)
+      if (r.grid[c] >= '1' && r.grid[c] <= '9') givens.Place(c, r.grid[c] - '0', Origin::Given);
+    const ControlOutcome o = ControlScheme(givens);
+    EXPECT_TRUE(o.loop.trialStarted) << r.grid;
+    if (!o.loop.trialStarted) continue;
+    r.start = o.loop.firstTrial;
+    rows.push_back(r);
+  }
+  return rows;
+}
+
+std::string Text(const TrialRounds& r) {
+  return std::to_string(r.rounds) + " " + std::to_string(r.hardest) + " " + std::to_string(r.followed) + " " +
+         std::to_string(r.soonest);
+}
+
+// Both ways give the table's rounds: the fast one (the trials of a round
+// followed side by side on per-digit cell sets) and the plain one.
+TEST(FollowTrials, BothWaysGiveTheTablesRounds) {
+  const std::vector<RoundsRow> table = RoundsTable();
+  ASSERT_GE(table.size(), 30u);
+  bool noneFails = false, manyRounds = false, failed = false;
+  for (const RoundsRow& row : table) {
+    SCOPED_TRACE(row.grid + row.why);
+    EXPECT_EQ(Text(FollowTrials(row.start, true)), Text(row.rounds));
+    EXPECT_EQ(Text(FollowTrials(row.start, false)), Text(row.rounds));
+    noneFails |= row.rounds.soonest == 0;
+    manyRounds |= row.rounds.rounds >= 30;
+    failed |= row.why.find("failed") != std::string::npos;
+  }
+  EXPECT_TRUE(noneFails && manyRounds && failed);
+}
+
 // Trial by trial, and for every limit up to the distance, the fast follower
-// counts the same waves as the plain one.
+// counts the same waves as the plain one: on the golden sample's boards and
+// on the table's.
 TEST(TrialDistance, TheFastWayCountsThePlainWaysWaves) {
+  std::vector<Board> boards;
   const std::vector<TrialStart> starts = SampleTrialStarts();
-  ASSERT_FALSE(starts.empty());
-  int failing = 0;
-  for (std::size_t k = 0; k < starts.size(); k += 8) {
-    const Board& board = starts[k].board;
+  for (std::size_t k = 0; k < starts.size(); k += 8) boards.push_back(starts[k].board);
+  for (const RoundsRow& row : RoundsTable()) boards.push_back(row.start.board);
+  ASSERT_GT(boards.size(), 40u);
+  int failing = 0, longer = 0;
+  for (std::size_t k = 0; k < boards.size(); ++k) {
+    const Board& board = boards[k];
     for (int c = 0; c < kCells; ++c) {
       if (board.Filled(c)) continue;
       for (int d = 1; d <= 9; ++d) {
@@ -238,12 +296,71 @@ TEST(TrialDistance, TheFastWayCountsThePlainWaysWaves) {
         const int plain = TrialDistance(board, c, d, kCells + 1, false);
         ASSERT_EQ(TrialDistance(board, c, d, kCells + 1, true), plain) << k << " " << c << " " << d;
         failing += plain > 0;
+        longer += plain > 3;
         for (int limit = 1; limit < plain; ++limit) ASSERT_EQ(TrialDistance(board, c, d, limit, true), 0);
-        if (plain) ASSERT_EQ(TrialDistance(board, c, d, plain, true), plain);
+        if (plain) {
+          ASSERT_EQ(TrialDistance(board, c, d, plain, true), plain);
+        }
       }
     }
   }
   EXPECT_GT(failing, 100);
+  EXPECT_GT(longer, 10);
+}
+
+// Boards the methods never leave, where the fast way must still agree: a
+// filled cell or a digit that is not a candidate tried (it fails at once), a
+// candidate beside a value of its digit (the fast way hands such a board to
+// the plain one), a zone with no place for a digit (every trial fails at
+// once), an empty cell without candidate.
+TEST(TrialDistance, OddBoardsAsThePlainWay) {
+  const std::vector<RoundsRow> table = RoundsTable();
+  ASSERT_FALSE(table.empty());
+  const Board base = table[0].start.board;
+  int firstEmpty = -1;
+  for (int c = 0; c < kCells && firstEmpty < 0; ++c)
+    if (!base.Filled(c)) firstEmpty = c;
+  ASSERT_GE(firstEmpty, 0);
+  std::vector<std::pair<std::string, Board>> boards;
+  boards.emplace_back("as left", base);
+  {
+    Board b = base;  // a candidate its row's value holds
+    for (const std::uint8_t p : kPeers[firstEmpty])
+      if (b.Filled(p)) {
+        b.Can[firstEmpty] = CandText::FromMask(b.Can[firstEmpty].Mask() | 1u << b.Value(p));
+        break;
+      }
+    boards.emplace_back("candidate beside its value", b);
+  }
+  {
+    Board b = base;  // a digit without place in the first empty cell's row
+    const int row = RowZone(firstEmpty);
+    const int d = std::countr_zero(static_cast<unsigned>(b.Can[firstEmpty].Mask()));
+    for (const int c : ZoneCells[row])
+      if (!b.Filled(c)) b.Can[c] = CandText::FromMask(b.Can[c].Mask() & ~(1u << d));
+    boards.emplace_back("a zone without place", b);
+  }
+  {
+    Board b = base;
+    b.Can[firstEmpty] = CandText::FromMask(0);
+    boards.emplace_back("a cell without candidate", b);
+  }
+  for (const auto& [why, board] : boards) {
+    SCOPED_TRACE(why);
+    for (int c = 0; c < kCells; ++c)
+      for (int d = 1; d <= 9; ++d)
+        ASSERT_EQ(TrialDistance(board, c, d, kCells + 1, true), TrialDistance(board, c, d, kCells + 1, false))
+            << c << " " << d;
+    TrialStart start = table[0].start;
+    start.board = board;
+    EXPECT_EQ(Text(FollowTrials(start, true)), Text(FollowTrials(start, false)));
+  }
+  // Tried where it cannot go: the first wave contradicts itself.
+  for (int c = 0; c < kCells; ++c)
+    if (base.Filled(c)) {
+      EXPECT_EQ(TrialDistance(base, c, base.Value(c), kCells + 1, true), 1);
+      break;
+    }
 }
 
 }  // namespace
