@@ -275,7 +275,7 @@ class BitFollower {
       slots.resize(n);
       live.resize(n);
     }
-    int m = 0, failed = 0, failedNext = 0;
+    int m = 0, failed = 0;
     for (int i = 0; i < n; ++i) {
       failAt[i] = 0;
       const int c = trials[i][0], d = trials[i][1];
@@ -305,23 +305,21 @@ class BitFollower {
           failAt[i] = static_cast<std::uint8_t>(k);
           ++failed;
         } else if (found == kSome) {
-          if (Place(t.board, t.wave)) {
-            live[kept++] = i;
-          } else {
-            failAt[i] = static_cast<std::uint8_t>(k + 1);
-            ++failedNext;
-          }
+          live[kept++] = i;
         }
       }
-      if (failed) {
-        if (failedNext)
-          for (int i = 0; i < n; ++i)
-            if (failAt[i] == k + 1) failAt[i] = 0;
-        return k;
+      if (failed) return k;
+      // No trial failed at this wave: the next one of each is placed.
+      m = 0;
+      for (int j = 0; j < kept; ++j) {
+        const int i = live[j];
+        if (Place(slots[i].board, slots[i].wave)) {
+          live[m++] = i;
+        } else {
+          failAt[i] = static_cast<std::uint8_t>(k + 1);
+          ++failed;
+        }
       }
-      m = kept;
-      failed = failedNext;
-      failedNext = 0;
     }
   }
 
