@@ -527,20 +527,14 @@ TrialRounds FollowTrials(const TrialStart& start, bool fast) {
   Follow plain = FollowOf(start.board);
   BitFollower follower;
   if (fast && !follower.Load(plain)) fast = false;
-  // The fast way follows the trials likely to fail soonest first, so that
-  // the shortest failure found bounds how far the others are followed: in
-  // the first round those of cells with two candidates, then those that
-  // failed soonest in the round before (with fewer candidates a trial fails
-  // no later than it did). The order changes how much is followed, never
-  // what is found: every trial that fails no later than the shortest
-  // failure is counted whatever its place.
-  std::array<std::uint8_t, 10 * kCells> last{};
+  // The fast way follows the trials of a round side by side (Round), so
+  // none is followed past the wave where the first fails; the plain way
+  // follows each to its end and keeps those that failed soonest.
   // A trial is a cell and a digit; at most nine of every cell.
   using Trial = std::uint8_t[2];
-  Trial trials[9 * kCells], ordered[9 * kCells], soonest[9 * kCells];
+  Trial trials[9 * kCells], soonest[9 * kCells];
   std::uint8_t failAt[9 * kCells];
-  std::array<int, kNoLimit + 2> bucket{};
-  for (bool first = true;; first = false) {
+  for (;;) {
     int n = 0, empty = 0;
     for (int c = 0; c < kCells; ++c) {
       unsigned cand = 0;
@@ -561,24 +555,6 @@ TrialRounds FollowTrials(const TrialStart& start, bool fast) {
       }
     }
     if (n == 0) break;
-    const Trial* order = trials;
-    if (fast) {
-      // A stable counting sort by rank.
-      auto rank = [&](const Trial& t) {
-        if (first) return DigitCount(follower.Candidates(t[0])) == 2 ? 0 : 1;
-        const int l = last[10 * t[0] + t[1]];
-        return l ? l : kNoLimit;
-      };
-      bucket.fill(0);
-      for (int i = 0; i < n; ++i) ++bucket[rank(trials[i]) + 1];
-      for (std::size_t i = 1; i < bucket.size(); ++i) bucket[i] += bucket[i - 1];
-      for (int i = 0; i < n; ++i) {
-        Trial& to = ordered[bucket[rank(trials[i])]++];
-        to[0] = trials[i][0];
-        to[1] = trials[i][1];
-      }
-      order = ordered;
-    }
     int best = kNoLimit, count = 0;
     auto prove = [&](int c, int d) {
       soonest[count][0] = static_cast<std::uint8_t>(c);
@@ -586,11 +562,9 @@ TrialRounds FollowTrials(const TrialStart& start, bool fast) {
       ++count;
     };
     if (fast) {
-      const int wave = follower.Round(order, n, failAt);
-      for (int i = 0; i < n; ++i) {
-        last[10 * order[i][0] + order[i][1]] = failAt[i];
-        if (failAt[i]) prove(order[i][0], order[i][1]);
-      }
+      const int wave = follower.Round(trials, n, failAt);
+      for (int i = 0; i < n; ++i)
+        if (failAt[i]) prove(trials[i][0], trials[i][1]);
       if (wave) best = wave;
     } else {
       for (int i = 0; i < n; ++i) {
