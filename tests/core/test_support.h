@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "board_support.h"
 #include "ui/detector_run.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
@@ -101,6 +102,14 @@ inline void LoadPicture(Form1& f, const std::string& picture) {
   }
   if (cell != kCells) throw std::runtime_error("picture has fewer than 81 cells");
   f.board.FilledCount = f.CountFilled();
+  f.DrawCells();
+}
+
+// Puts a board model on the window: its values (all shown as givens) and
+// every cell's candidates, without going through the key handler.
+inline void ShowBoard(Form1& f, const Board& b) {
+  PlaceGivens(f, AllValues(b));
+  f.board.Can = b.Can;
   f.DrawCells();
 }
 
