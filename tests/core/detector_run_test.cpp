@@ -8,9 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <array>
 #include <string>
+#include <vector>
 
 #include "methods/methods.h"
+#include "methods_fish_cases.h"
 #include "methods_hidden_set_cases.h"
 #include "methods_locks_cases.h"
 #include "methods_naked_set_cases.h"
@@ -244,6 +247,153 @@ TEST(HiddenRun, LetsTheWindowBreatheWhileWorkingThroughTheLists) {
     EXPECT_FALSE(f.methods.Progress);
     EXPECT_EQ(h.platform.doEventsCalls - before, k == 1 ? 0 : kZones) << k;
   }
+}
+
+
+// ---- X-Wing and Swordfish ----------------------------------------------------
+
+using test::fish::Case;
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
+class FishRun : public ::testing::TestWithParam<Case> {};
+
+TEST_P(FishRun, RecordsTheStepAndLeavesTheBoard) {
+  const Case& k = GetParam();
+  const Board board = test::fish::Lay(k.pictures);
+  ExpectRecorded(board, k.detector, 0);
+  // Recording leaves the target unmarked.
+  if (k.found) {
+    Harness h;
+    Form1& f = h.form;
+    test::ShowBoard(f, board);
+    f.methods.Checking = f.methods.RecordOnly = true;
+    RunDetector(f, k.detector, 0);
+    EXPECT_NE(f.w.caN[k.step.cell].back, colour::LightBlue);
+  }
+}
+
+// Applied, the target loses the fish's digit and, while Checking, turns light
+// blue and counts.
+TEST_P(FishRun, AppliesTheStepToOneCell) {
+  const Case& k = GetParam();
+  for (bool checking : {true, false}) {
+    SCOPED_TRACE(checking ? "Checking" : "not Checking");
+    Harness h;
+    Form1& f = h.form;
+    test::ShowBoard(f, test::fish::Lay(k.pictures));
+    std::array<CandText, kCells> expected = f.board.Can;
+    if (k.found) expected[k.step.cell].Remove(k.step.removed[0] - '0');
+    f.methods.Checking = checking;
+    f.methods.RecordOnly = false;
+    f.methods.Progress = false;
+    f.methods.SuggestionCount = 7;
+
+    RunDetector(f, k.detector, 0);
+
+    EXPECT_EQ(f.methods.Progress, k.found);
+    EXPECT_EQ(f.methods.AdviceStep.code, "");
+    EXPECT_EQ(f.methods.SuggestionCount, 7 + (k.found && checking ? 1 : 0));
+    for (int c = 0; c < kCells; ++c) EXPECT_EQ(f.board.Can[c], expected[c]) << "cell " << c;
+    if (k.found) EXPECT_EQ(f.w.caN[k.step.cell].back == colour::LightBlue, checking);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, FishRun, ::testing::ValuesIn(test::fish::Cases()),
+                         [](const ::testing::TestParamInfo<Case>& i) { return std::string(i.param.name); });
+
+// The cells not white, as "cell" and a letter each (p pink, g grey, b light blue).
+std::string Backs(const Form1& f) {
+  std::string s;
+  for (int c = 0; c < kCells; ++c) {
+    Colour b = f.w.caN[c].back;
+    if (b == colour::White) continue;
+    s += std::to_string(c) + (b == colour::Pink ? "p" : b == colour::Grey ? "g" : b == colour::LightBlue ? "b" : "?") + " ";
+  }
+  return s;
+}
+
+// Each step a detector applies in the control's way, painted as the window
+// paints it; the cells go white between calls.
+std::vector<int> ApplyUntilNothing(Form1& f, Finder detector) {
+  std::vector<int> removed;
+  f.methods.Checking = true;
+  f.methods.RecordOnly = false;
+  for (int guard = 0; guard < 81; ++guard) {
+    const std::array<CandText, kCells> before = f.board.Can;
+    const int count = f.methods.SuggestionCount;
+    f.methods.Progress = false;
+    RunDetector(f, detector, 0);
+    if (!f.methods.Progress) {
+      EXPECT_EQ(f.methods.SuggestionCount, count);
+      break;
+    }
+    EXPECT_EQ(f.methods.SuggestionCount, count + 1);
+    for (int c = 0; c < kCells; ++c)
+      if (!(f.board.Can[c] == before[c])) removed.push_back(c);
+    f.PaintAllWhite();
+  }
+  return removed;
+}
+
+TEST(XWingRun, EachCallRemovesTheDigitFromTheNextTargetAndCounts) {
+  Harness h;
+  Form1& f = h.form;
+  test::ShowBoard(f, test::fish::Lay(test::fish::Named("XWingInRows").pictures));
+  EXPECT_EQ(ApplyUntilNothing(f, FindXWing), (std::vector<int>{73, 59}));
+  EXPECT_EQ(f.methods.SuggestionCount, 2);
+}
+
+TEST(SwordfishRun, EachCallRemovesTheDigitOutsideTheThreeLinesAndCounts) {
+  Harness h;
+  Form1& f = h.form;
+  test::ShowBoard(f, test::fish::Lay({{4, {"x.....x..", "x..x..x..", ".........", "...x.....", "x.....x..", ".........",
+                                           ".........", "...x..x..", "........."}}}));
+  EXPECT_EQ(ApplyUntilNothing(f, FindSwordfish), (std::vector<int>{0, 30, 6}));
+  EXPECT_EQ(f.methods.SuggestionCount, 3);
+}
+
+TEST(XWingRun, PaintsNothingWhenRecording) {
+  Harness h;
+  Form1& f = h.form;
+  test::ShowBoard(f, test::fish::Lay(test::fish::Named("XWingInRows").pictures));
+  f.methods.Checking = f.methods.RecordOnly = true;
+  RunDetector(f, FindXWing);
+  ASSERT_TRUE(f.methods.Progress);
+  EXPECT_EQ(Backs(f), "");
+}
+
+TEST(SwordfishRun, PaintsTheGapPinkTheFishGreyAndTheAppliedTargetBlue) {
+  struct Case {
+    bool checking, record;
+    const char* backs;
+  };
+  // Gap 39 pink; M at L and R (36, 42), P (9, 12) and T (66, 69) grey; the
+  // target (72) light blue only when applied while checking.
+  for (const Case& run : {Case{true, true, "9g 12g 36g 39p 42g 66g 69g "},
+                          Case{true, false, "9g 12g 36g 39p 42g 66g 69g 72b "},
+                          Case{false, false, "9g 12g 36g 39p 42g 66g 69g "}}) {
+    Harness h;
+    Form1& f = h.form;
+    test::ShowBoard(f, test::fish::Lay(test::fish::Named("SwordfishInRows").pictures));
+    f.methods.Checking = run.checking;
+    f.methods.RecordOnly = run.record;
+    RunDetector(f, FindSwordfish);
+    ASSERT_TRUE(f.methods.Progress);
+    EXPECT_EQ(Backs(f), run.backs) << run.checking << run.record;
+  }
+}
+
+// A search that finds nothing still paints its tints, whatever the flags.
+TEST(SwordfishRun, PaintsTheTintsOfAFailedSearch) {
+  Harness h;
+  Form1& f = h.form;
+  test::ShowBoard(f, test::fish::Lay({{4, {".........", "x..x.....", "x.......x", ".........", "x.....x..",
+                                           "...x..x.x", ".........", "...x..x..", "........."}}}));
+  f.methods.Checking = true;
+  f.methods.RecordOnly = false;
+  RunDetector(f, FindSwordfish);
+  EXPECT_FALSE(f.methods.Progress);
+  EXPECT_EQ(Backs(f), "9g 12g 18g 24p 26g 36g 42g 48g 51g 53g ");
 }
 
 }  // namespace
