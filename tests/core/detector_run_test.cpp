@@ -9,6 +9,7 @@
 
 #include <ostream>
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "methods_fish_cases.h"
 #include "methods_hidden_set_cases.h"
 #include "methods_locks_cases.h"
+#include "methods_singles_cases.h"
 #include "methods_naked_set_cases.h"
 #include "test_support.h"
 
@@ -394,6 +396,326 @@ TEST(SwordfishRun, PaintsTheTintsOfAFailedSearch) {
   RunDetector(f, FindSwordfish);
   EXPECT_FALSE(f.methods.Progress);
   EXPECT_EQ(Backs(f), "9g 12g 18g 24p 26g 36g 42g 48g 51g 53g ");
+}
+
+// ---- at a glance and the cross view -------------------------------------------
+
+using test::singles::Digits;
+using test::singles::GlanceCase;
+using test::singles::kEmpty;
+using test::singles::kFiveInEightBoxes;
+using test::singles::kFiveInSevenBoxes;
+using test::singles::kSolved;
+using test::singles::LoneCase;
+using test::singles::WithHoles;
+void PrintTo(const GlanceCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LoneCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const test::singles::NakedCase& c, std::ostream* os) { *os << c.name; }
+
+// Every cell's background: 'g' grey, '.' white, '?' any other.
+std::string Greys(const Form1& f) {
+  std::string s;
+  for (const CellLabel& c : f.w.caN) s += c.back == colour::Grey ? 'g' : c.back == colour::White ? '.' : '?';
+  return s;
+}
+
+// Shows a grid with plain candidates.
+void ShowGrid(Form1& f, const std::string& grid) {
+  Board b = test::Givens(grid);
+  test::PlainCandidates(b);
+  test::ShowBoard(f, b);
+}
+
+void StartWalk(Form1& f) {
+  f.methods.Checking = true;
+  f.methods.RecordOnly = true;
+  f.methods.Progress = false;
+  f.methods.AdviceStep = Sentinel();
+}
+
+class GlanceRun : public testing::TestWithParam<GlanceCase> {};
+
+TEST_P(GlanceRun, RecordsTheFirstZoneWithOneFreeCell) {
+  Harness h;
+  Form1& f = h.form;
+  ShowGrid(f, GetParam().grid);
+  const std::string before = test::AllCan(f);
+  StartWalk(f);
+  f.methods.GlanceFrom = 1;
+  f.methods.GlanceTo = 9;
+  RunDetector(f, FindAtGlance);
+  EXPECT_TRUE(f.methods.Progress);
+  ExpectSameStep(f.methods.AdviceStep, RecordOf(FindAtGlance(f.board)));
+  EXPECT_EQ(f.methods.AdviceStep.code, CodeText(GetParam().step.code));
+  // Recording never writes a value nor touches the candidates; with a range of
+  // values every cell ends white.
+  EXPECT_EQ(test::AllCan(f), before);
+  EXPECT_EQ(f.CountFilled(), f.board.FilledCount);
+  EXPECT_EQ(Greys(f), std::string(81, '.'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GlanceRun, testing::ValuesIn(test::singles::GlanceCases()),
+                         [](const testing::TestParamInfo<GlanceCase>& i) { return std::string(i.param.name); });
+
+TEST(GlanceRun, NothingToFindLeavesTheRecordAlone) {
+  Harness h;
+  Form1& f = h.form;
+  test::PlaceGivens(f, kEmpty);
+  StartWalk(f);
+  f.methods.GlanceFrom = 1;
+  f.methods.GlanceTo = 9;
+  RunDetector(f, FindAtGlance);
+  EXPECT_FALSE(f.methods.Progress);
+  ExpectSameStep(f.methods.AdviceStep, Sentinel());
+}
+
+TEST(GlanceRun, WithoutCheckingTheLastValueFoundStays) {
+  // Value 5 leaves cell 80 alone in box 26, value 9 leaves cell 78 alone in it.
+  Harness h;
+  Form1& f = h.form;
+  test::PlaceGivens(f, Digits(kFiveInEightBoxes, '9', {1, 13, 25, 29, 41, 53, 54, 66}));
+  StartWalk(f);
+  f.methods.GlanceFrom = 1;
+  f.methods.GlanceTo = 9;
+  RunDetector(f, FindAtGlance);
+  EXPECT_EQ(f.methods.AdviceStep.cell, "80");
+  EXPECT_EQ(f.methods.AdviceStep.value, " 5 ");
+
+  StartWalk(f);
+  f.methods.Checking = false;
+  RunDetector(f, FindAtGlance);
+  EXPECT_TRUE(f.methods.Progress);
+  EXPECT_EQ(f.methods.AdviceStep.code, "ZOB");
+  EXPECT_EQ(f.methods.AdviceStep.cell, "78");
+  EXPECT_EQ(f.methods.AdviceStep.value, " 9 ");
+  EXPECT_EQ(f.methods.AdviceStep.zone, "26");
+}
+
+TEST(GlanceRun, OneValueLeavesItsHatchingAndGreysTheFilledCells) {
+  Harness h;
+  Form1& f = h.form;
+  ShowGrid(f, Digits(kFiveInSevenBoxes, '3', {44}));
+  f.methods.RecordOnly = false;
+  f.methods.Checking = true;
+  f.methods.GlanceFrom = 5;
+  f.methods.GlanceTo = 5;
+  const std::string before = test::AllCan(f);
+  RunDetector(f, FindAtGlance);
+  // Without RecordOnly nothing is recorded, only painted.
+  EXPECT_FALSE(f.methods.Progress);
+  EXPECT_EQ(f.methods.AdviceStep.code, "");
+  EXPECT_EQ(test::AllCan(f), before);
+  // Only the free cells for 5 stay white: 20 alone in box 18, 80 alone in
+  // box 26. The rows, columns and boxes of the 5s are grey, and so is the 3
+  // in cell 44, which lies outside them.
+  std::string expected(81, 'g');
+  expected[20] = expected[80] = '.';
+  EXPECT_EQ(Greys(f), expected);
+  // The examined zones end with zone 0, whose cells are all hatched.
+  for (const std::string& s : f.methods.GlanceCells) EXPECT_EQ(s, "");
+
+  f.methods.GlanceTo = 6;
+  RunDetector(f, FindAtGlance);
+  EXPECT_EQ(Greys(f), std::string(81, '.'));
+}
+
+TEST(GlanceRun, NoRangeDoesNothing) {
+  Harness h;
+  Form1& f = h.form;
+  test::PlaceGivens(f, kFiveInEightBoxes);
+  StartWalk(f);
+  f.w.caN[4].back = colour::Pink;
+  f.methods.GlanceFrom = 0;
+  f.methods.GlanceTo = 9;
+  RunDetector(f, FindAtGlance);
+  EXPECT_FALSE(f.methods.Progress);
+  EXPECT_EQ(f.w.caN[4].back, colour::Pink);
+}
+
+TEST(CrossBoxesRun, GreysTheCellsWhoseCandidatesLackTheValue) {
+  Harness h;
+  Form1& f = h.form;
+  ShowGrid(f, kFiveInSevenBoxes);
+  test::SetCan(f, 30, "12");  // a correction removed 5 from cell 30
+  const std::string before = test::AllCan(f);
+  f.methods.RecordOnly = false;
+  f.methods.GlanceFrom = 5;
+  f.methods.GlanceTo = 5;
+  RunCrossBoxes(f);
+  const std::string backs = Greys(f);
+  for (int c = 0; c < kCells; ++c) EXPECT_EQ(backs[c], f.board.Can[c].Has(5) ? '.' : 'g') << c;
+  EXPECT_EQ(backs[30], 'g');
+  EXPECT_FALSE(f.methods.Progress);
+  EXPECT_EQ(test::AllCan(f), before);
+  // The boxes were examined up to box 26, whose one free cell is 80.
+  EXPECT_EQ(f.methods.GlanceCells[0], "80");
+  EXPECT_EQ(f.methods.GlanceCells[1], "");
+
+  // With a range of values the view is wiped at the end.
+  f.methods.GlanceTo = 9;
+  RunCrossBoxes(f);
+  EXPECT_EQ(Greys(f), std::string(81, '.'));
+}
+
+// ---- Single Cell and Single Number ---------------------------------------------
+
+class LoneRun : public testing::TestWithParam<LoneCase> {};
+
+TEST_P(LoneRun, RecordsTheFirstZoneWithOneEmptyCell) {
+  Board board = test::Givens(GetParam().grid);
+  test::PlainCandidates(board);
+  ExpectRecorded(board, FillLoneCells, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LoneRun, testing::ValuesIn(test::singles::LoneCases()),
+                         [](const testing::TestParamInfo<LoneCase>& i) { return std::string(i.param.name); });
+
+class LoneApply : public testing::Test {
+ protected:
+  Harness h;
+  Form1& f = h.form;
+  void SetUp() override {
+    f.control.ValueOrigin = Origin::Solver;
+    f.methods.Checking = true;
+    f.methods.RecordOnly = false;
+    f.methods.Progress = false;
+    f.methods.SuggestionCount = 10;
+  }
+  void ExpectPlaced(std::initializer_list<int> cells) {
+    for (int c : cells) {
+      EXPECT_TRUE(f.Filled(c)) << c;
+      EXPECT_EQ(f.w.caN[c].caption, std::string(1, kSolved[c])) << c;
+      EXPECT_EQ(f.w.caN[c].ink, colour::White) << c;
+      EXPECT_EQ(f.w.caN[c].font, font::Sans) << c;
+      EXPECT_EQ(f.board.Can[c].Text(), "  ") << c;
+    }
+  }
+};
+
+TEST_F(LoneApply, FillsACascadeInOneCall) {
+  // Row 1 has one empty cell (9); once it is filled column 9 has one (0),
+  // then row 0 (1).
+  ShowGrid(f, WithHoles({0, 1, 9}));
+  RunDetector(f, FillLoneCells);
+  ExpectPlaced({0, 1, 9});
+  EXPECT_TRUE(f.methods.Progress);
+  EXPECT_EQ(f.board.FilledCount, 81);
+  EXPECT_EQ(f.methods.SuggestionCount, 13);
+  EXPECT_EQ(f.methods.AdviceStep.code, "");
+}
+
+TEST_F(LoneApply, CountsSuggestionsOnlyWhileChecking) {
+  ShowGrid(f, WithHoles({0, 1, 9}));
+  f.methods.Checking = false;
+  RunDetector(f, FillLoneCells);
+  ExpectPlaced({0, 1, 9});
+  EXPECT_EQ(f.methods.SuggestionCount, 10);
+}
+
+TEST_F(LoneApply, PropagatesTheValueAndStopsWhenNoZoneIsLeft) {
+  // Cell 36 is alone in column 9; after it the empty cells 37, 38, 46, 47
+  // form a square, two in every zone.
+  ShowGrid(f, WithHoles({36, 37, 38, 46, 47}));
+  test::SetCan(f, 37, "24");
+  RunDetector(f, FillLoneCells);
+  ExpectPlaced({36});
+  EXPECT_EQ(f.board.Can[37].Text(), " 2 ");
+  for (int c : {37, 38, 46, 47}) EXPECT_FALSE(f.Filled(c)) << c;
+  EXPECT_EQ(f.board.FilledCount, 77);
+  EXPECT_EQ(f.methods.SuggestionCount, 11);
+}
+
+// Empty cells 36, 41, 50, 51, 59, 60, filled one after the other in one call
+// (methods_singles_test checks the order); none of them breaks the trial.
+TEST_F(LoneApply, StartsAgainFromZoneZeroAfterEachFill) {
+  ShowGrid(f, WithHoles({36, 41, 50, 51, 59, 60}));
+  test::SetCan(f, 50, "8");
+  f.control.TrialMode = true;
+  RunDetector(f, FillLoneCells);
+  EXPECT_TRUE(f.board.Consistent);
+  ExpectPlaced({36, 41, 50, 51, 59, 60});
+  EXPECT_EQ(f.methods.SuggestionCount, 16);
+}
+
+struct TrialCase {
+  const char* name;
+  bool trialMode;
+  bool secondFilled;
+};
+void PrintTo(const TrialCase& c, std::ostream* os) { *os << c.name; }
+
+class LoneTrial : public LoneApply, public testing::WithParamInterface<TrialCase> {};
+
+// Cell 36 is alone in column 9; cell 37, which shares row 4 with it, holds
+// only 4, the digit of 36.
+TEST_P(LoneTrial, AFillThatBreaksATrialEndsTheCall) {
+  ShowGrid(f, WithHoles({36, 37}));
+  test::SetCan(f, 37, "4");
+  f.control.TrialMode = GetParam().trialMode;
+  RunDetector(f, FillLoneCells);
+  ExpectPlaced({36});
+  EXPECT_TRUE(f.methods.Progress);
+  EXPECT_EQ(f.Filled(37), GetParam().secondFilled);
+  EXPECT_EQ(f.board.FilledCount, GetParam().secondFilled ? 81 : 80);
+  EXPECT_EQ(f.board.Consistent, GetParam().secondFilled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LoneTrial,
+                         testing::Values(TrialCase{"InTrial", true, false}, TrialCase{"OutsideTrial", false, true}),
+                         [](const testing::TestParamInfo<TrialCase>& i) { return std::string(i.param.name); });
+
+class NakedSingleRun : public testing::TestWithParam<test::singles::NakedCase> {};
+
+TEST_P(NakedSingleRun, RecordsTheFirstCellWithOneCandidate) {
+  ExpectRecorded(test::singles::NakedBoard(GetParam()), NakedSingle, 0);
+}
+
+TEST_P(NakedSingleRun, PlacesTheFirstCellWithOneCandidate) {
+  const test::singles::NakedCase& c = GetParam();
+  Harness h;
+  Form1& f = h.form;
+  test::ShowBoard(f, test::singles::NakedBoard(c));
+  f.control.ValueOrigin = Origin::Solver;
+  f.methods.Checking = true;
+  f.methods.RecordOnly = false;
+  f.methods.SuggestionCount = 3;
+  const int filled = f.board.FilledCount;
+  const std::string before = test::AllCan(f);
+  RunDetector(f, NakedSingle);
+  if (c.cell < 0) {
+    EXPECT_FALSE(f.methods.Progress);
+    EXPECT_EQ(test::AllCan(f), before);
+    EXPECT_EQ(f.methods.SuggestionCount, 3);
+    return;
+  }
+  EXPECT_TRUE(f.methods.Progress);
+  EXPECT_TRUE(f.Filled(c.cell));
+  EXPECT_EQ(f.Value(c.cell), c.digit);
+  EXPECT_EQ(f.w.caN[c.cell].ink, colour::White);
+  EXPECT_EQ(f.board.Can[c.cell].Text(), "  ");
+  EXPECT_EQ(f.board.FilledCount, filled + 1);
+  EXPECT_EQ(f.methods.SuggestionCount, 4);
+  // One cell per scan; the other single is still waiting.
+  EXPECT_EQ(f.CountFilled(), filled + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NakedSingleRun, testing::ValuesIn(test::singles::NakedCases()),
+                         [](const testing::TestParamInfo<test::singles::NakedCase>& i) {
+                           return std::string(i.param.name);
+                         });
+
+TEST(NakedSingleRun, PlacedValueIsPropagated) {
+  Harness h;
+  Form1& f = h.form;
+  ShowGrid(f, WithHoles({0, 1, 9}));
+  test::SetCan(f, 0, "5");
+  test::SetCan(f, 1, "35");
+  test::SetCan(f, 9, "56");
+  f.methods.Checking = true;
+  RunDetector(f, NakedSingle);
+  EXPECT_EQ(f.Value(0), 5);
+  EXPECT_EQ(f.board.Can[1].Text(), " 3 ");
+  EXPECT_EQ(f.board.Can[9].Text(), " 6 ");
 }
 
 }  // namespace
