@@ -108,8 +108,6 @@ void ExpectNothing(const Board& board, Finder detector, int k) {
 
 using test::locks::LockCase;
 using test::locks::NoLockCase;
-void PrintTo(const LockCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const NoLockCase& c, std::ostream* os) { *os << c.name; }
 
 class LockRun : public ::testing::TestWithParam<LockCase> {};
 
@@ -138,8 +136,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoLockRun, ::testing::ValuesIn(test::locks::NoLo
 
 using test::naked::NakedCase;
 using test::naked::NoNakedCase;
-void PrintTo(const NakedCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const NoNakedCase& c, std::ostream* os) { *os << c.name; }
 
 class NakedSetRun : public ::testing::TestWithParam<NakedCase> {};
 
@@ -169,8 +165,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoNakedSetRun, ::testing::ValuesIn(test::naked::
 
 using test::hidden::FindCase;
 using test::hidden::ReduceCase;
-void PrintTo(const FindCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const ReduceCase& c, std::ostream* os) { *os << c.name; }
 
 // The cells painted light green, the colour of a reduced cell.
 std::string Tinted(const Form1& f) {
@@ -255,7 +249,6 @@ TEST(HiddenRun, LetsTheWindowBreatheWhileWorkingThroughTheLists) {
 // ---- X-Wing and Swordfish ----------------------------------------------------
 
 using test::fish::Case;
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class FishRun : public ::testing::TestWithParam<Case> {};
 
@@ -296,7 +289,9 @@ TEST_P(FishRun, AppliesTheStepToOneCell) {
     EXPECT_EQ(f.methods.AdviceStep.code, "");
     EXPECT_EQ(f.methods.SuggestionCount, 7 + (k.found && checking ? 1 : 0));
     for (int c = 0; c < kCells; ++c) EXPECT_EQ(f.board.Can[c], expected[c]) << "cell " << c;
-    if (k.found) EXPECT_EQ(f.w.caN[k.step.cell].back == colour::LightBlue, checking);
+    if (k.found) {
+      EXPECT_EQ(f.w.caN[k.step.cell].back == colour::LightBlue, checking);
+    }
   }
 }
 
@@ -408,9 +403,6 @@ using test::singles::kFiveInSevenBoxes;
 using test::singles::kSolved;
 using test::singles::LoneCase;
 using test::singles::WithHoles;
-void PrintTo(const GlanceCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const LoneCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const test::singles::NakedCase& c, std::ostream* os) { *os << c.name; }
 
 // Every cell's background: 'g' grey, '.' white, '?' any other.
 std::string Greys(const Form1& f) {

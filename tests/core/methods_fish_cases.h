@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <stdexcept>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -186,5 +187,8 @@ inline const Case& Named(const std::string& name) {
     if (name == k.name) return k;
   throw std::invalid_argument(name);
 }
+
+// Failures and test lists name the case instead of dumping its bytes.
+inline void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace tessora::test::fish

@@ -21,9 +21,6 @@ using test::fish::Case;
 using test::fish::Lay;
 using test::fish::Named;
 
-// Failures and test lists name the case instead of dumping its bytes.
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
 // The tints a detector gives while it finds (or fails to find) its step, as
 // "cell" and a letter each (p pink, g grey, b light blue), white ones left out.
 std::string TintList(const Tints& tints) {
@@ -55,7 +52,9 @@ TEST_P(FishCase, FindsTheStep) {
   const Found r = Search(k.detector, Lay(k.pictures));
   EXPECT_EQ(test::PartsOf(r.step), k.Expected());
   // The search never tints its target.
-  if (k.found) EXPECT_NE(r.tints.cell[k.step.cell], Tint::LightBlue);
+  if (k.found) {
+    EXPECT_NE(r.tints.cell[k.step.cell], Tint::LightBlue);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, FishCase, ::testing::ValuesIn(test::fish::Cases()),

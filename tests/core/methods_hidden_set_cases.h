@@ -6,6 +6,7 @@
 // one-detector run checks its record, counts and paint on the same positions.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -146,5 +147,9 @@ inline const std::vector<ReduceCase>& ReduceCases() {
   };
   return cases;
 }
+
+// Failures and test lists name the case instead of dumping its bytes.
+inline void PrintTo(const FindCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const ReduceCase& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace tessora::test::hidden

@@ -16,8 +16,6 @@ namespace {
 using test::hidden::FindCase;
 using test::hidden::ReduceCase;
 
-void PrintTo(const FindCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const ReduceCase& c, std::ostream* os) { *os << c.name; }
 
 // The cells tinted light green, the colour of a reduced cell.
 std::vector<int> Reduced(const Tints& tints) {

@@ -5,6 +5,7 @@
 // record and what it applies on the same positions.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -126,5 +127,9 @@ inline const std::vector<NoLockCase>& NoLockCases() {
   };
   return cases;
 }
+
+// Failures and test lists name the case instead of dumping its bytes.
+inline void PrintTo(const LockCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const NoLockCase& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace tessora::test::locks

@@ -15,10 +15,6 @@ namespace {
 using test::locks::LockCase;
 using test::locks::NoLockCase;
 
-// Failures name the case instead of dumping its bytes.
-void PrintTo(const LockCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const NoLockCase& c, std::ostream* os) { *os << c.name; }
-
 class LockStepTest : public ::testing::TestWithParam<LockCase> {};
 
 TEST_P(LockStepTest, FindsTheStep) {

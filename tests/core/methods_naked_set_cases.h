@@ -6,6 +6,7 @@
 // on the same positions.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -163,5 +164,9 @@ inline const std::vector<NoNakedCase>& NoNakedCases() {
   };
   return cases;
 }
+
+// Failures and test lists name the case instead of dumping its bytes.
+inline void PrintTo(const NakedCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const NoNakedCase& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace tessora::test::naked

@@ -16,10 +16,6 @@ namespace {
 using test::naked::NakedCase;
 using test::naked::NoNakedCase;
 
-// Failures name the case instead of dumping its bytes.
-void PrintTo(const NakedCase& c, std::ostream* os) { *os << c.name; }
-void PrintTo(const NoNakedCase& c, std::ostream* os) { *os << c.name; }
-
 class NakedSetStepTest : public ::testing::TestWithParam<NakedCase> {};
 
 TEST_P(NakedSetStepTest, FindsThePattern) {

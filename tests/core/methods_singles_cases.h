@@ -6,6 +6,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -145,5 +146,10 @@ inline Board NakedBoard(const NakedCase& c) {
   }
   return b;
 }
+
+// Failures and test lists name the case instead of dumping its bytes.
+inline void PrintTo(const GlanceCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const LoneCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const NakedCase& c, std::ostream* os) { *os << c.name; }
 
 }  // namespace tessora::test::singles

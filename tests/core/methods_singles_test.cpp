@@ -33,7 +33,6 @@ std::vector<int> FreeCells(const std::array<std::uint16_t, 9>& rows) {
 
 // ---- At a glance ----------------------------------------------------------
 
-void PrintTo(const GlanceCase& c, std::ostream* os) { *os << c.name; }
 
 class GlanceFind : public testing::TestWithParam<GlanceCase> {};
 
@@ -101,7 +100,6 @@ TEST(CrossBoxes, HatchesTheCellsWhoseCandidatesLackTheValue) {
 
 // ---- Single Cell: a zone with one empty cell -------------------------------
 
-void PrintTo(const LoneCase& c, std::ostream* os) { *os << c.name; }
 
 class LoneFind : public testing::TestWithParam<LoneCase> {};
 
@@ -135,7 +133,6 @@ TEST(LoneCells, EachStepLooksAgainFromZoneZero) {
 
 // ---- Single Number: a cell with one candidate -------------------------------
 
-void PrintTo(const NakedCase& c, std::ostream* os) { *os << c.name; }
 
 class NakedSingleFind : public testing::TestWithParam<NakedCase> {};
 
