@@ -30,7 +30,7 @@ message(STATUS "${n} engine files, none includes ui/")
 if(DEFINED TEST_DIR)
   file(GLOB detector_tests
     ${TEST_DIR}/methods_*_test.cpp ${TEST_DIR}/methods_*_cases.h ${TEST_DIR}/detector_memory_test.cpp
-    ${TEST_DIR}/candidates_test.cpp ${TEST_DIR}/board_support.h)
+    ${TEST_DIR}/candidates_test.cpp ${TEST_DIR}/board_support.h ${TEST_DIR}/control_schemes.h)
   list(LENGTH detector_tests n)
   if(n LESS 12)
     message(FATAL_ERROR "only ${n} detector test files found under ${TEST_DIR}")

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "board_support.h"
+#include "control_schemes.h"
 #include "control/report.h"
 #include "control/solver.h"
 #include "control/solving.h"
@@ -19,31 +19,6 @@
 
 namespace tessora {
 namespace {
-
-// Schemes from easy to ones that need several trials. The last one once
-// showed that hidden twins reduced while the scan goes on open new findings
-// in the zones of the reduced cells.
-std::vector<std::string> Schemes() {
-  std::vector<std::string> schemes = {
-      "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79",
-      "..9.....5..6.78.9.4.....3....1..74...7.....1...52..8....8.....6.2.39.1..1.....3..",
-      "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..",
-      "85.....7.....41...3..........1...4.6.7.5...........2..742.6.......8...3..........",
-      "4...7......15.6...82691.....62...49......415...........5.2.....7.3.9.5........68.",
-  };
-  std::ifstream in(std::string(TESSORA_FIXTURES) + "/control/trial_schemes.txt");
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty() && line[0] != '#') schemes.push_back(line.substr(0, 81));
-  return schemes;
-}
-
-// Where two outcomes part, with a little context (the whole dump is long).
-std::string FirstDifference(const std::string& a, const std::string& b) {
-  std::size_t i = 0;
-  while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
-  const std::size_t from = i < 60 ? 0 : i - 60;
-  return "at " + std::to_string(i) + ": ..." + a.substr(from, 120) + "\nversus ..." + b.substr(from, 120);
-}
 
 // Everything the control of a scheme returns, as one text.
 std::string Outcome(const ControlOutcome& o) {
@@ -63,7 +38,7 @@ std::string Outcome(const ControlOutcome& o) {
 
 void ExpectSameWithAndWithoutMemory(const PriorityOrder& order) {
   int schemes = 0;
-  for (const std::string& grid : Schemes()) {
+  for (const std::string& grid : test::Schemes()) {
     std::string outcomes[2];
     for (int memory = 0; memory < 2; ++memory) {
       SchemeControl options;
@@ -71,7 +46,7 @@ void ExpectSameWithAndWithoutMemory(const PriorityOrder& order) {
       options.order = order;
       outcomes[memory] = Outcome(ControlScheme(test::Givens(grid), options));
     }
-    EXPECT_TRUE(outcomes[0] == outcomes[1]) << grid << "\n" << FirstDifference(outcomes[0], outcomes[1]);
+    EXPECT_TRUE(outcomes[0] == outcomes[1]) << grid << "\n" << test::FirstDifference(outcomes[0], outcomes[1]);
     ++schemes;
   }
   EXPECT_GE(schemes, 20);
