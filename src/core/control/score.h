@@ -46,10 +46,12 @@ struct TrialRounds {
 };
 
 // Follows the trials from the board where the methods stopped (above).
-// `fast` keeps the board's counts up to date as values are placed, follows
-// the trials likely to fail soonest first and no further than the shortest
-// failure found; without it every trial is followed to its end on the whole
-// board (the plain way, to check that the fast one changes nothing).
+// `fast` keeps the board as nine per-digit sets of cells (a wave checked,
+// placed and its singles found with word operations, only the digits whose
+// cells changed looked at again) and follows the trials of a round side by
+// side, wave by wave, none past the wave where the first fails; without it
+// every trial is followed to its end on the whole board, cell by cell (the
+// plain way, to check that the fast one changes nothing).
 TrialRounds FollowTrials(const TrialStart& start, bool fast = true);
 
 // How far a trial goes: digit d written in `cell` is the first wave; every
