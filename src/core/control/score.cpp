@@ -354,13 +354,16 @@ class BitFollower {
   // The loaded board with the first wave of a trial placed: d in the empty
   // cell, where it is a candidate.
   void First(BitBoard& b, int cell, int d) const {
-    b = base_;
     Bands at = {};
     at[cell / 27] = 1u << (cell % 27);
-    b.dirty = cand_[cell] >> 1;
-    for (int e = 0; e < 9; ++e) b.digit[e] &= ~at;
+    for (int e = 0; e < 9; ++e) {
+      b.digit[e] = base_.digit[e] & ~at;
+      b.hidden[e] = base_.hidden[e];
+    }
     b.digit[d - 1] = (b.digit[d - 1] & ~PeersOf(cell)) | at;
-    b.filled |= at;
+    b.filled = base_.filled | at;
+    b.broken = base_.broken;
+    b.dirty = cand_[cell] >> 1;
   }
 
   // Places a wave; false when it puts two digits in one cell, a digit where
