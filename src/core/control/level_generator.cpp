@@ -61,6 +61,14 @@ class Thinning {
   bool TryRemove(const Orbit& o, bool& singles) {
     grid_[o.a] = 0;
     if (o.b >= 0) grid_[o.b] = 0;
+    if (options_.uniqueByDifference && options_.uniqueBySingles) {
+      // One propagation for both questions.
+      const Removal r = CheckRemoval(grid_, solution_, o.a, o.b);
+      singles = r == Removal::Singles;
+      if (r != Removal::Several) return true;
+      PutBack(o);
+      return false;
+    }
     singles = (options_.uniqueBySingles || options_.singlesFirst) && SinglesSolve(grid_);
     if ((singles && options_.uniqueBySingles) || Unique(o)) return true;
     PutBack(o);
@@ -97,7 +105,7 @@ class Thinning {
 };
 
 // The control of a scheme as Play runs it, with the generator's switches.
-ControlOutcome ControlOf(const std::array<int, 81>& g, const LevelOptions& options) {
+ControlOutcome ControlOf(const std::array<int, 81>& g, const LevelOptions& options, SchemeLevel level) {
   Board board;
   for (int c = 0; c < kCells; ++c)
     if (g[c]) board.Place(c, g[c], Origin::Given);
@@ -105,6 +113,9 @@ ControlOutcome ControlOf(const std::array<int, 81>& g, const LevelOptions& optio
   control.control.useTrialPlan = options.useTrialPlan;
   control.control.useDetectorMemory = options.useDetectorMemory;
   control.control.pause = options.pause;
+  // Below the trials level a scheme that needs a trial is above the level,
+  // whatever the trials would give: the control stops there.
+  control.control.stopAtTrial = options.stopAtTrial && level < SchemeLevel::DiabolicWithTrials;
   control.order = options.order;
   return ControlScheme(board, control);
 }
@@ -126,7 +137,7 @@ bool BackOff(Thinning& thinning, const Orbit& o, std::vector<Orbit>& gone, Schem
     const bool below = singlesFirst && level >= SchemeLevel::Difficult && SinglesSolve(thinning.Scheme());
     if (!below) {
       controls += 1;
-      ControlOutcome tried = ControlOf(thinning.Scheme(), options);
+      ControlOutcome tried = ControlOf(thinning.Scheme(), options, level);
       if (LevelOf(tried) == level) {
         outcome = std::move(tried);
         gone[t] = o;
@@ -176,7 +187,7 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
         continue;
       }
       s.controls += 1;
-      ControlOutcome outcome = ControlOf(thinning.Scheme(), options);
+      ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
       const std::optional<SchemeLevel> l = LevelOf(outcome);
       const bool passed = !l || *l > level;
       if (passed && !reached && BackOff(thinning, o, gone, level, singlesFirst, random, options, s.controls, outcome)) {
@@ -199,7 +210,7 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
     }
     if (!rated && level == SchemeLevel::Medium) {
       s.controls += 1;
-      ControlOutcome outcome = ControlOf(thinning.Scheme(), options);
+      ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
       if (LevelOf(outcome) == level) {
         reached = true;
         best = thinning.Scheme();

@@ -52,6 +52,9 @@ struct LevelOptions {
   // A removal is known to keep one solution when the singles finish the
   // scheme without the cells removed (off: the search decides).
   bool uniqueBySingles = true;
+  // Below the trials level, a control stops where its first trial would
+  // begin: the scheme is above the level (off: the trials are played).
+  bool stopAtTrial = true;
   // The control's own switches.
   bool useTrialPlan = true;
   bool useDetectorMemory = true;

@@ -161,19 +161,41 @@ std::array<int, 81> RandomSolvedGrid(int (*pick)(void* context, int n), void* co
 namespace {
 
 // The grid's givens placed, with `digit` kept out of `cell` first when given;
-// false when they contradict each other.
+// false when they contradict each other. The candidates of the open cells
+// come from the digits their zones hold, and the cells left one are placed
+// with every single that follows.
 bool Start(Grid& g, const std::array<int, 81>& grid, int cell = -1, int digit = 0) {
-  for (int c = 0; c < kCells; ++c) {
-    g.cand[c] = 0x3FE;
-    g.value[c] = 0;
-  }
+  unsigned used[kZones] = {};
   g.open = kCells;
-  if (cell >= 0) g.cand[cell] = static_cast<std::uint16_t>(g.cand[cell] & ~(1u << digit));
   for (int c = 0; c < kCells; ++c) {
     const int d = grid[c];
+    g.value[c] = 0;
     if (!d) continue;
     if (d < 1 || d > 9) return false;
-    if (!g.Place(c, d)) return false;
+    const unsigned bit = 1u << d;
+    const int r = RowZone(c), k = ColZone(c), b = BoxZone(c);
+    if ((used[r] | used[k] | used[b]) & bit) return false;
+    used[r] |= bit;
+    used[k] |= bit;
+    used[b] |= bit;
+    g.value[c] = static_cast<std::uint8_t>(d);
+    g.cand[c] = static_cast<std::uint16_t>(bit);
+    --g.open;
+  }
+  int singles[kCells], n = 0;
+  for (int c = 0; c < kCells; ++c) {
+    if (g.value[c]) continue;
+    unsigned m = 0x3FEu & ~(used[RowZone(c)] | used[ColZone(c)] | used[BoxZone(c)]);
+    if (c == cell) m &= ~(1u << digit);
+    if (!m) return false;
+    g.cand[c] = static_cast<std::uint16_t>(m);
+    if (Single(m)) singles[n++] = c;
+  }
+  // A single placed by an earlier one's propagation is passed over; one
+  // whose last candidate went is a contradiction, found by Place.
+  for (int i = 0; i < n; ++i) {
+    const int c = singles[i];
+    if (!g.value[c] && !g.Place(c, g.cand[c] ? std::countr_zero(g.cand[c]) : 0)) return false;
   }
   return true;
 }
@@ -196,6 +218,30 @@ int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 8
 int CountSolutionsWithout(const std::array<int, 81>& grid, int cell, int digit, int limit) {
   Grid g;
   return Start(g, grid, cell, digit) ? Count(g, limit, nullptr) : 0;
+}
+
+Removal CheckRemoval(const std::array<int, 81>& grid, const std::array<int, 81>& solution, int a, int b) {
+  // The singles keep every solution: the searches start where they stop.
+  Grid g;
+  if (!Start(g, grid) || !g.HiddenSingles()) return Removal::Several;  // not a subset of `solution`
+  if (g.open == 0) return Removal::Singles;
+  // A solution with another digit in a.
+  if (!g.value[a]) {
+    Grid other = g;
+    other.cand[a] = static_cast<std::uint16_t>(other.cand[a] & ~(1u << solution[a]));
+    if (other.cand[a] && Count(other, 1, nullptr) > 0) return Removal::Several;
+  }
+  // One with the solution's digit in a and another in b.
+  if (b >= 0 && !g.value[b]) {
+    Grid other = g;
+    if (other.Place(a, solution[a])) {
+      if (!other.value[b]) {
+        other.cand[b] = static_cast<std::uint16_t>(other.cand[b] & ~(1u << solution[b]));
+        if (other.cand[b] && Count(other, 1, nullptr) > 0) return Removal::Several;
+      }
+    }
+  }
+  return Removal::Unique;
 }
 
 bool SinglesSolve(const std::array<int, 81>& grid) {
