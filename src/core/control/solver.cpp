@@ -17,6 +17,9 @@ struct Grid {
   std::uint16_t cand[kCells];
   std::uint8_t value[kCells];  // 0: not placed yet
   int open;                    // cells not placed yet
+  // The zones where a cell lost a candidate or took a value since the
+  // hidden singles last looked (bit per zone): only they can hold a new one.
+  std::uint32_t dirty = (1u << kZones) - 1;
 
   // Places d in the cell and every single it leaves, removing each value
   // from the peers; false on a contradiction.
@@ -39,11 +42,13 @@ struct Grid {
       value[c] = static_cast<std::uint8_t>(v);
       cand[c] = bit;
       --open;
+      dirty |= kCellZones[c];
       for (const std::uint8_t p : kPeers[c]) {
         if (!(cand[p] & bit)) continue;
         if (value[p]) return false;  // a peer already holds v
         const auto left = static_cast<std::uint16_t>(cand[p] & ~bit);
         cand[p] = left;
+        dirty |= kCellZones[p];
         if (!left) return false;
         if (Single(left)) stack[sp++] = {p, static_cast<std::uint8_t>(std::countr_zero(left))};
       }
@@ -51,8 +56,6 @@ struct Grid {
     return true;
   }
 
-  // Hidden singles, zone by zone, until none is left; false on a
-  // contradiction (a value that has no cell left in a zone).
   // The open cell with the fewest candidates; the first with two or fewer
   // is taken at once.
   int FewestCandidatesCell() const {
@@ -69,10 +72,15 @@ struct Grid {
     return best;
   }
 
+  // Hidden singles, zone by zone, until none is left; false on a
+  // contradiction (a value that has no cell left in a zone). The singles
+  // reach the same board in any order, so only the zones that changed are
+  // looked at again.
   bool HiddenSingles() {
-    for (bool again = true; again;) {
-      again = false;
-      for (int z = 0; z < kZones; ++z) {
+    while (dirty) {
+      const int z = std::countr_zero(dirty);
+      dirty &= dirty - 1;
+      {
         unsigned once = 0, many = 0, placed = 0;
         for (int c : ZoneCells[z]) {
           const unsigned m = cand[c];
@@ -91,7 +99,6 @@ struct Grid {
         for (int c : ZoneCells[z])
           if (!value[c] && ((cand[c] >> d) & 1u)) cell = c;
         if (!Place(cell, d)) return false;
-        again = true;
       }
     }
     return true;
@@ -167,6 +174,7 @@ namespace {
 bool Start(Grid& g, const std::array<int, 81>& grid, int cell = -1, int digit = 0) {
   unsigned used[kZones] = {};
   g.open = kCells;
+  g.dirty = (1u << kZones) - 1;
   for (int c = 0; c < kCells; ++c) {
     const int d = grid[c];
     g.value[c] = 0;
@@ -229,6 +237,7 @@ Removal CheckRemoval(const std::array<int, 81>& grid, const std::array<int, 81>&
   if (!g.value[a]) {
     Grid other = g;
     other.cand[a] = static_cast<std::uint16_t>(other.cand[a] & ~(1u << solution[a]));
+    other.dirty |= kCellZones[a];
     if (other.cand[a] && Count(other, 1, nullptr) > 0) return Removal::Several;
   }
   // One with the solution's digit in a and another in b.
@@ -237,6 +246,7 @@ Removal CheckRemoval(const std::array<int, 81>& grid, const std::array<int, 81>&
     if (other.Place(a, solution[a])) {
       if (!other.value[b]) {
         other.cand[b] = static_cast<std::uint16_t>(other.cand[b] & ~(1u << solution[b]));
+        other.dirty |= kCellZones[b];
         if (other.cand[b] && Count(other, 1, nullptr) > 0) return Removal::Several;
       }
     }
