@@ -59,34 +59,68 @@ class Thinning {
   // `singles` tells whether the singles alone finish the scheme left (looked
   // at only when a switch uses it).
   bool TryRemove(const Orbit& o, bool& singles) {
-    grid_[o.a] = 0;
-    if (o.b >= 0) grid_[o.b] = 0;
+    TakeOut(o);
     if (options_.uniqueByDifference && options_.uniqueBySingles) {
-      // One propagation for both questions.
+      // The singles finished the scheme and the cells taken away are each
+      // left one digit by their peers: the singles put them back first and
+      // finish it again. Otherwise one propagation answers both questions.
+      if (singlesBefore_ && LeftOneDigit(o)) {
+        singles = true;
+        return true;
+      }
       const Removal r = CheckRemoval(grid_, solution_, o.a, o.b);
       singles = r == Removal::Singles;
-      if (r != Removal::Several) return true;
-      PutBack(o);
+      if (r != Removal::Several) {
+        singlesBefore_ = singles;
+        return true;
+      }
+      Restore(o);
       return false;
     }
     singles = (options_.uniqueBySingles || options_.singlesFirst) && SinglesSolve(grid_);
     if ((singles && options_.uniqueBySingles) || Unique(o)) return true;
-    PutBack(o);
+    Restore(o);
     return false;
   }
 
   // Takes the orbit away again after PutBack, with no check.
   void TakeAway(const Orbit& o) {
+    TakeOut(o);
+    singlesBefore_ = false;
+  }
+
+  void PutBack(const Orbit& o) {
+    Restore(o);
+    singlesBefore_ = false;
+  }
+
+ private:
+  void TakeOut(const Orbit& o) {
     grid_[o.a] = 0;
     if (o.b >= 0) grid_[o.b] = 0;
   }
 
-  void PutBack(const Orbit& o) {
+  void Restore(const Orbit& o) {
     grid_[o.a] = solution_[o.a];
     if (o.b >= 0) grid_[o.b] = solution_[o.b];
   }
 
- private:
+  // The digits the peers of `cell` hold, with `also` (a cell placed before
+  // it) counted when it is a peer.
+  unsigned PeerDigits(int cell, int also) const {
+    unsigned m = 0;
+    for (const std::uint8_t p : kPeers[cell]) m |= 1u << grid_[p];
+    if (also >= 0 && (kPeerSets[cell] & CellBit(also))) m |= 1u << solution_[also];
+    return m & 0x3FEu;
+  }
+
+  // Every cell of the orbit, taken away, is left one digit by its peers (b
+  // once a holds its digit again).
+  bool LeftOneDigit(const Orbit& o) const {
+    if (DigitCount(PeerDigits(o.a, -1)) != 8) return false;
+    return o.b < 0 || DigitCount(PeerDigits(o.b, o.a)) == 8;
+  }
+
   // The scheme had one solution, the grid; without the orbit's cells any
   // other solution differs from the grid in one of them.
   bool Unique(const Orbit& o) {
@@ -102,6 +136,8 @@ class Thinning {
   const LevelOptions& options_;
   std::array<int, 81> solution_{};
   std::array<int, 81> grid_{};
+  // The singles finish the scheme as it stands (false: not known).
+  bool singlesBefore_ = true;
 };
 
 // The control of a scheme as Play runs it, with the generator's switches.
