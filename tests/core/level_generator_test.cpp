@@ -109,9 +109,25 @@ TEST(LevelGenerator, SwitchesOffGiveTheSameSchemes) {
       ASSERT_TRUE(slow.found);
       EXPECT_EQ(Line(fast.givens), Line(slow.givens));
       EXPECT_EQ(fast.grids, slow.grids);
+      EXPECT_EQ(fast.thinnings, slow.thinnings);
       EXPECT_EQ(fast.outcome.rating, slow.outcome.rating);
       EXPECT_EQ(fast.outcome.trials, slow.outcome.trials);
       if (level != static_cast<int>(SchemeLevel::Medium)) EXPECT_LE(fast.controls, slow.controls);
+    }
+  // The unavoidable sets found by earlier thinnings of a grid only say
+  // early what the search would say.
+  for (int level = 0; level < kSchemeLevels; ++level)
+    for (std::uint64_t seed : {8u, 9u}) {
+      SCOPED_TRACE("level " + std::to_string(level) + " seed " + std::to_string(seed));
+      LevelOptions noSets;
+      noSets.uniqueByUnavoidable = false;
+      const LevelScheme fast = Make(static_cast<SchemeLevel>(level), seed);
+      const LevelScheme slow = Make(static_cast<SchemeLevel>(level), seed, noSets);
+      ASSERT_TRUE(fast.found);
+      ASSERT_TRUE(slow.found);
+      EXPECT_EQ(Line(fast.givens), Line(slow.givens));
+      EXPECT_EQ(fast.thinnings, slow.thinnings);
+      EXPECT_EQ(fast.controls, slow.controls);
     }
   // At Medium the singles' shortcut alone: the level holds either way.
   for (std::uint64_t seed : {6u, 7u}) {
@@ -184,18 +200,25 @@ TEST(LevelGenerator, ControlStoppingAtTheTrialChangesNothingElse) {
   }
 }
 
-// A grid limit that no grid meets: nothing is found, and it says how many
-// grids it drew.
-TEST(LevelGenerator, GivesUpAfterItsGrids) {
-  LevelOptions options;
-  options.maxGrids = 1;
-  int found = 0;
-  for (std::uint64_t seed = 1; seed <= 8; ++seed) {
-    const LevelScheme s = Make(SchemeLevel::Diabolic, seed, options);
-    EXPECT_EQ(s.grids, 1);
-    found += s.found;
+// A limit of thinnings that they do not meet: nothing is found, and it says
+// how many grids it drew and thinned.
+TEST(LevelGenerator, GivesUpAfterItsThinnings) {
+  for (const int limit : {1, 3}) {
+    LevelOptions options;
+    options.maxThinnings = limit;
+    options.thinningsPerGrid = 2;
+    int found = 0;
+    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+      const LevelScheme s = Make(SchemeLevel::Diabolic, seed, options);
+      if (!s.found) {
+        EXPECT_EQ(s.thinnings, limit);
+        EXPECT_EQ(s.grids, (limit + 1) / 2);
+      }
+      EXPECT_LE(s.thinnings, limit);
+      found += s.found;
+    }
+    EXPECT_LT(found, 8) << limit;
   }
-  EXPECT_LT(found, 8);
 }
 
 TEST(LevelGenerator, SeededRandomRepeatsAndStaysInRange) {

@@ -49,8 +49,14 @@ std::vector<Orbit> Orbits(int kind) {
 // always has one solution, the grid.
 class Thinning {
  public:
-  Thinning(const Grid& solution, const LevelOptions& options) : options_(options) {
-    for (int c = 0; c < kCells; ++c) solution_[c] = grid_[c] = solution[c];
+  // `unavoidable`: sets of cells of the grid that every scheme with one
+  // solution keeps a digit of, gathered from earlier thinnings of the grid.
+  Thinning(const Grid& solution, const LevelOptions& options, std::vector<CellSet>& unavoidable)
+      : options_(options), unavoidable_(unavoidable) {
+    for (int c = 0; c < kCells; ++c) {
+      solution_[c] = grid_[c] = solution[c];
+      digitCells_[solution[c]] |= CellBit(c);
+    }
   }
 
   const std::array<int, 81>& Scheme() const { return grid_; }
@@ -61,19 +67,30 @@ class Thinning {
   bool TryRemove(const Orbit& o, bool& singles) {
     TakeOut(o);
     if (options_.uniqueByDifference && options_.uniqueBySingles) {
-      // The singles finished the scheme and the cells taken away are each
-      // left one digit by their peers: the singles put them back first and
-      // finish it again. Otherwise one propagation answers both questions.
+      // The singles finished the scheme and put the cells taken away back
+      // at once: they finish it again. Otherwise one propagation answers
+      // both questions.
       if (singlesBefore_ && LeftOneDigit(o)) {
         singles = true;
         return true;
       }
-      const Removal r = CheckRemoval(grid_, solution_, o.a, o.b);
+      // A set every scheme with one solution keeps a digit of, left
+      // without one: another solution differs from the grid there.
+      if (options_.uniqueByUnavoidable)
+        for (const CellSet u : unavoidable_)
+          if (!(u & kept_)) {
+            Restore(o);
+            return false;
+          }
+      CellSet other = 0;
+      const Removal r = CheckRemoval(grid_, solution_, o.a, o.b, &other);
       singles = r == Removal::Singles;
       if (r != Removal::Several) {
         singlesBefore_ = singles;
         return true;
       }
+      // The cells where that other solution differs from the grid make such a set.
+      if (options_.uniqueByUnavoidable) unavoidable_.push_back(other);
       Restore(o);
       return false;
     }
@@ -95,30 +112,46 @@ class Thinning {
   }
 
  private:
+  static CellSet Cells(const Orbit& o) { return CellBit(o.a) | (o.b >= 0 ? CellBit(o.b) : CellSet{0}); }
+
   void TakeOut(const Orbit& o) {
     grid_[o.a] = 0;
     if (o.b >= 0) grid_[o.b] = 0;
+    kept_ &= ~Cells(o);
   }
 
   void Restore(const Orbit& o) {
     grid_[o.a] = solution_[o.a];
     if (o.b >= 0) grid_[o.b] = solution_[o.b];
+    kept_ |= Cells(o);
   }
 
-  // The digits the peers of `cell` hold, with `also` (a cell placed before
-  // it) counted when it is a peer.
-  unsigned PeerDigits(int cell, int also) const {
-    unsigned m = 0;
-    for (const std::uint8_t p : kPeers[cell]) m |= 1u << grid_[p];
-    if (also >= 0 && (kPeerSets[cell] & CellBit(also))) m |= 1u << solution_[also];
-    return m & 0x3FEu;
+  // The singles place `cell` at once in a scheme that holds the grid's
+  // digits in `kept`: its peers hold every other digit, or every other
+  // empty cell of one of its zones sees its digit.
+  bool Forced(int cell, CellSet kept) const {
+    unsigned seen = 0;
+    for (const std::uint8_t p : kPeers[cell])
+      if (kept & CellBit(p)) seen |= 1u << solution_[p];
+    if (DigitCount(seen) == 8) return true;
+    const int v = solution_[cell];
+    CellSet covered = 0;
+    for (CellSet m = kept & digitCells_[v]; m; m &= m - 1) covered |= kPeerSets[Lowest(m)];
+    const CellSet open = kAllCells & ~kept & ~CellBit(cell) & ~covered;
+    return !(open & kZoneSets[RowZone(cell)]) || !(open & kZoneSets[ColZone(cell)]) ||
+           !(open & kZoneSets[BoxZone(cell)]);
   }
 
-  // Every cell of the orbit, taken away, is left one digit by its peers (b
-  // once a holds its digit again).
+  static int Lowest(CellSet m) {
+    const auto low = static_cast<std::uint64_t>(m);
+    return low ? std::countr_zero(low) : 64 + std::countr_zero(static_cast<std::uint64_t>(m >> 64));
+  }
+
+  // The singles put the orbit's cells back at once, one after the other.
   bool LeftOneDigit(const Orbit& o) const {
-    if (DigitCount(PeerDigits(o.a, -1)) != 8) return false;
-    return o.b < 0 || DigitCount(PeerDigits(o.b, o.a)) == 8;
+    if (o.b < 0) return Forced(o.a, kept_);
+    return (Forced(o.a, kept_) && Forced(o.b, kept_ | CellBit(o.a))) ||
+           (Forced(o.b, kept_) && Forced(o.a, kept_ | CellBit(o.b)));
   }
 
   // The scheme had one solution, the grid; without the orbit's cells any
@@ -138,6 +171,9 @@ class Thinning {
   std::array<int, 81> grid_{};
   // The singles finish the scheme as it stands (false: not known).
   bool singlesBefore_ = true;
+  std::vector<CellSet>& unavoidable_;
+  CellSet kept_ = kAllCells;  // the cells that hold a digit
+  std::array<CellSet, 10> digitCells_{};  // the grid's cells of each digit
 };
 
 // The control of a scheme as Play runs it, with the generator's switches.
@@ -191,75 +227,81 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
   LevelScheme s;
   // In the standard order the singles come before every other method.
   const bool singlesFirst = options.singlesFirst && (options.order.empty() || options.order == StandardPriorityOrder());
-  while (s.grids < options.maxGrids) {
+  while (s.thinnings < options.maxThinnings) {
     s.grids += 1;
-    options.pause();
-    // A complete grid, a symmetry, and the orbits in a random order.
+    // A complete grid, thinned several times, each with a symmetry and an
+    // order of the orbits of its own; what one thinning learns of the
+    // grid's unavoidable sets speeds up the next.
     std::array<int, 81> grid = RandomSolvedGrid(
         [](void* r, int n) { return Pick(*static_cast<Random*>(r), n); }, &random);
     Grid solution{};
     for (int c = 0; c < kCells; ++c) solution[c] = static_cast<std::uint8_t>(grid[c]);
-    const int kind = Pick(random, 3);
-    std::vector<Orbit> orbits = Orbits(kind);
-    for (int i = static_cast<int>(orbits.size()) - 1; i > 0; --i) std::swap(orbits[i], orbits[Pick(random, i + 1)]);
-    // The orbits taken away in turn while the scheme keeps one solution,
-    // rated as it goes: a removal that takes the scheme above the level is
-    // backed off, and once the level is reached only removals that keep it
-    // there stay. The scheme is the last one rated at the level.
-    Thinning thinning(solution, options);
-    bool reached = false, rated = true;
-    std::array<int, 81> best{};
-    ControlOutcome atLevel;
-    std::vector<Orbit> gone;  // the orbits taken away and kept so far
-    for (const Orbit& o : orbits) {
-      bool singles = false;
-      if (!thinning.TryRemove(o, singles)) continue;
-      // The singles alone finish it: Easy or Medium, whatever the control
-      // says. Above Medium that is below the level; at Medium it is rated
-      // once the singles stop finishing it, or at the end.
-      if (singles && singlesFirst && level >= SchemeLevel::Medium) {
-        rated = false;
+    std::vector<CellSet> unavoidable;
+    for (int t = 0; t < options.thinningsPerGrid && s.thinnings < options.maxThinnings; ++t) {
+      s.thinnings += 1;
+      options.pause();
+      const int kind = Pick(random, 3);
+      std::vector<Orbit> orbits = Orbits(kind);
+      for (int i = static_cast<int>(orbits.size()) - 1; i > 0; --i) std::swap(orbits[i], orbits[Pick(random, i + 1)]);
+      // The orbits taken away in turn while the scheme keeps one solution,
+      // rated as it goes: a removal that takes the scheme above the level is
+      // backed off, and once the level is reached only removals that keep it
+      // there stay. The scheme is the last one rated at the level.
+      Thinning thinning(solution, options, unavoidable);
+      bool reached = false, rated = true;
+      std::array<int, 81> best{};
+      ControlOutcome atLevel;
+      std::vector<Orbit> gone;  // the orbits taken away and kept so far
+      for (const Orbit& o : orbits) {
+        bool singles = false;
+        if (!thinning.TryRemove(o, singles)) continue;
+        // The singles alone finish it: Easy or Medium, whatever the control
+        // says. Above Medium that is below the level; at Medium it is rated
+        // once the singles stop finishing it, or at the end.
+        if (singles && singlesFirst && level >= SchemeLevel::Medium) {
+          rated = false;
+          gone.push_back(o);
+          continue;
+        }
+        s.controls += 1;
+        ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
+        const std::optional<SchemeLevel> l = LevelOf(outcome);
+        const bool passed = !l || *l > level;
+        if (passed && !reached && BackOff(thinning, o, gone, level, singlesFirst, random, options, s.controls, outcome)) {
+          reached = rated = true;
+          best = thinning.Scheme();
+          atLevel = std::move(outcome);
+          continue;
+        }
+        if (passed || (reached && *l < level)) {
+          thinning.PutBack(o);
+          continue;
+        }
+        rated = true;
         gone.push_back(o);
-        continue;
+        if (*l == level) {
+          reached = true;
+          best = thinning.Scheme();
+          atLevel = std::move(outcome);
+        }
       }
-      s.controls += 1;
-      ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
-      const std::optional<SchemeLevel> l = LevelOf(outcome);
-      const bool passed = !l || *l > level;
-      if (passed && !reached && BackOff(thinning, o, gone, level, singlesFirst, random, options, s.controls, outcome)) {
-        reached = rated = true;
-        best = thinning.Scheme();
-        atLevel = std::move(outcome);
-        continue;
+      if (!rated && level == SchemeLevel::Medium) {
+        s.controls += 1;
+        ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
+        if (LevelOf(outcome) == level) {
+          reached = true;
+          best = thinning.Scheme();
+          atLevel = std::move(outcome);
+        }
       }
-      if (passed || (reached && *l < level)) {
-        thinning.PutBack(o);
-        continue;
-      }
-      rated = true;
-      gone.push_back(o);
-      if (*l == level) {
-        reached = true;
-        best = thinning.Scheme();
-        atLevel = std::move(outcome);
-      }
+      if (!reached) continue;
+      s.found = true;
+      s.solution = solution;
+      for (int c = 0; c < kCells; ++c) s.givens[c] = static_cast<std::uint8_t>(best[c]);
+      s.symmetry = kind;
+      s.outcome = std::move(atLevel);
+      return s;
     }
-    if (!rated && level == SchemeLevel::Medium) {
-      s.controls += 1;
-      ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
-      if (LevelOf(outcome) == level) {
-        reached = true;
-        best = thinning.Scheme();
-        atLevel = std::move(outcome);
-      }
-    }
-    if (!reached) continue;
-    s.found = true;
-    s.solution = solution;
-    for (int c = 0; c < kCells; ++c) s.givens[c] = static_cast<std::uint8_t>(best[c]);
-    s.symmetry = kind;
-    s.outcome = std::move(atLevel);
-    return s;
   }
   return s;
 }

@@ -228,30 +228,37 @@ int CountSolutionsWithout(const std::array<int, 81>& grid, int cell, int digit, 
   return Start(g, grid, cell, digit) ? Count(g, limit, nullptr) : 0;
 }
 
-Removal CheckRemoval(const std::array<int, 81>& grid, const std::array<int, 81>& solution, int a, int b) {
+Removal CheckRemoval(const std::array<int, 81>& grid, const std::array<int, 81>& solution, int a, int b,
+                     CellSet* other) {
   // The singles keep every solution: the searches start where they stop.
   Grid g;
   if (!Start(g, grid) || !g.HiddenSingles()) return Removal::Several;  // not a subset of `solution`
   if (g.open == 0) return Removal::Singles;
-  // A solution with another digit in a.
+  std::array<int, 81> found{};
+  // A solution with another digit in a, or one with the solution's digit in
+  // a and another in b.
+  bool several = false;
   if (!g.value[a]) {
-    Grid other = g;
-    other.cand[a] = static_cast<std::uint16_t>(other.cand[a] & ~(1u << solution[a]));
-    other.dirty |= kCellZones[a];
-    if (other.cand[a] && Count(other, 1, nullptr) > 0) return Removal::Several;
+    Grid next = g;
+    next.cand[a] = static_cast<std::uint16_t>(next.cand[a] & ~(1u << solution[a]));
+    next.dirty |= kCellZones[a];
+    several = next.cand[a] && Count(next, 1, &found) > 0;
   }
-  // One with the solution's digit in a and another in b.
-  if (b >= 0 && !g.value[b]) {
-    Grid other = g;
-    if (other.Place(a, solution[a])) {
-      if (!other.value[b]) {
-        other.cand[b] = static_cast<std::uint16_t>(other.cand[b] & ~(1u << solution[b]));
-        other.dirty |= kCellZones[b];
-        if (other.cand[b] && Count(other, 1, nullptr) > 0) return Removal::Several;
-      }
+  if (!several && b >= 0 && !g.value[b]) {
+    Grid next = g;
+    if (next.Place(a, solution[a]) && !next.value[b]) {
+      next.cand[b] = static_cast<std::uint16_t>(next.cand[b] & ~(1u << solution[b]));
+      next.dirty |= kCellZones[b];
+      several = next.cand[b] && Count(next, 1, &found) > 0;
     }
   }
-  return Removal::Unique;
+  if (!several) return Removal::Unique;
+  if (other) {
+    *other = 0;
+    for (int c = 0; c < kCells; ++c)
+      if (found[c] != solution[c]) *other |= CellBit(c);
+  }
+  return Removal::Several;
 }
 
 bool SinglesSolve(const std::array<int, 81>& grid) {
