@@ -89,8 +89,10 @@ class Thinning {
         singlesBefore_ = singles;
         return true;
       }
-      // The cells where that other solution differs from the grid make such a set.
-      if (options_.uniqueByUnavoidable) unavoidable_.push_back(other);
+      // The cells where that other solution differs from the grid make such
+      // a set; only the smallest are kept (a set holding another is emptied
+      // only with it).
+      if (options_.uniqueByUnavoidable) Learn(other);
       Restore(o);
       return false;
     }
@@ -112,6 +114,13 @@ class Thinning {
   }
 
  private:
+  void Learn(CellSet set) {
+    for (const CellSet u : unavoidable_)
+      if ((u & set) == u) return;
+    std::erase_if(unavoidable_, [set](CellSet u) { return (u & set) == set; });
+    unavoidable_.push_back(set);
+  }
+
   static CellSet Cells(const Orbit& o) { return CellBit(o.a) | (o.b >= 0 ? CellBit(o.b) : CellSet{0}); }
 
   void TakeOut(const Orbit& o) {
