@@ -45,6 +45,38 @@ std::vector<Orbit> Orbits(int kind) {
   return v;
 }
 
+// The unavoidable sets of two digits in a complete grid: in each zone the
+// cell of one digit is tied to the cell of the other, and the digits can be
+// swapped in any closed group of tied cells to give another complete grid.
+// A scheme without a digit in such a group has several solutions.
+std::vector<CellSet> TwoDigitSets(const Grid& solution) {
+  std::vector<CellSet> sets;
+  for (int a = 1; a <= 9; ++a)
+    for (int b = a + 1; b <= 9; ++b) {
+      // The 18 cells of the two digits, grouped by the zones that tie them.
+      int group[kCells];
+      for (int c = 0; c < kCells; ++c) group[c] = c;
+      const auto root = [&group](int c) {
+        while (group[c] != c) c = group[c] = group[group[c]];
+        return c;
+      };
+      for (int z = 0; z < kZones; ++z) {
+        int ca = -1, cb = -1;
+        for (int c : ZoneCells[z]) {
+          if (solution[c] == a) ca = c;
+          if (solution[c] == b) cb = c;
+        }
+        group[root(ca)] = root(cb);
+      }
+      CellSet byRoot[kCells] = {};
+      for (int c = 0; c < kCells; ++c)
+        if (solution[c] == a || solution[c] == b) byRoot[root(c)] |= CellBit(c);
+      for (const CellSet set : byRoot)
+        if (set) sets.push_back(set);
+    }
+  return sets;
+}
+
 // The scheme and its complete grid, while cells are taken away; the scheme
 // always has one solution, the grid.
 class Thinning {
@@ -246,6 +278,7 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
     Grid solution{};
     for (int c = 0; c < kCells; ++c) solution[c] = static_cast<std::uint8_t>(grid[c]);
     std::vector<CellSet> unavoidable;
+    if (options.uniqueByUnavoidable) unavoidable = TwoDigitSets(solution);
     for (int t = 0; t < options.thinningsPerGrid && s.thinnings < options.maxThinnings; ++t) {
       s.thinnings += 1;
       options.pause();
