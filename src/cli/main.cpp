@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/form1.h"
@@ -51,36 +52,79 @@ std::string SessionCommandList() {
   return text + line + "\n";
 }
 
+// What each command does, as the help lists it under the usage.
+struct CommandHelp {
+  const char* name;
+  std::string text;
+};
+
+std::vector<CommandHelp> CommandHelps() {
+  return {
+      {"session",
+       "  session   plays the window headless from a script (standard input when no\n"
+       "            SCRIPT is given), one command a line:\n" +
+           SessionCommandList()},
+      {"rate",
+       "  rate      runs each puzzle of the files (or standard input) through Play and\n"
+       "            prints its rating; --json gives one object a line, with the fine\n"
+       "            score; -j N rates on N threads (default: one per core); exit\n"
+       "            status 1 when no puzzle was read\n"},
+      {"generate",
+       "  generate  creates N schemes with \"New (create)\"; with --difficulty\n"
+       "            easy|medium|difficult|diabolic N schemes aimed at that level (one\n"
+       "            solution each, rated so by Play); --trials (diabolic only): schemes\n"
+       "            that need a trial; --seed S: the same schemes every run; --plain:\n"
+       "            the generator's speed-ups off; --batch DIR writes the ten schemes\n"
+       "            of the F11 batch into DIR\n"},
+      {"print",
+       "  print     writes the print arrangement document of a scheme beside it, or\n"
+       "            with --pdf the same sheet as a PDF into FILE, named exactly so;\n"
+       "            when the solvability control does not finish it writes nothing\n"
+       "            and exits with status 1\n"},
+      {"practice",
+       "  practice  prints K positions (default 1) where method N (1-16, the numbers of\n"
+       "            the priority dialog) gives the next step in the standard order;\n"
+       "            --json gives one object a line (--stats adds its time); the same\n"
+       "            --seed gives the same positions\n"},
+  };
+}
+
+const char kExitStatus[] =
+    "\nExit status: 0 done; 1 when a command failed (a session line, no puzzle\n"
+    "read, no document written) or its output could not be written (a full\n"
+    "disk); 2 for bad arguments.\n"
+    "See tessora-cli(1) for the details.\n";
+
 int Help() {
-  std::cout << "tessora-cli: the Tessora Sudoku tutor without its window.\n\n"
-            << kUsage
-            << "\n"
-               "  session   plays the window headless from a script (standard input when no\n"
-               "            SCRIPT is given), one command a line:\n"
-            << SessionCommandList()
-            << "  rate      runs each puzzle of the files (or standard input) through Play and\n"
-               "            prints its rating; --json gives one object a line, with the fine\n"
-               "            score; -j N rates on N threads (default: one per core); exit\n"
-               "            status 1 when no puzzle was read\n"
-               "  generate  creates N schemes with \"New (create)\"; with --difficulty\n"
-               "            easy|medium|difficult|diabolic N schemes aimed at that level (one\n"
-               "            solution each, rated so by Play); --trials (diabolic only): schemes\n"
-               "            that need a trial; --seed S: the same schemes every run; --plain:\n"
-               "            the generator's speed-ups off; --batch DIR writes the ten schemes\n"
-               "            of the F11 batch into DIR\n"
-               "  print     writes the print arrangement document of a scheme beside it, or\n"
-               "            with --pdf the same sheet as a PDF into FILE, named exactly so;\n"
-               "            when the solvability control does not finish it writes nothing\n"
-               "            and exits with status 1\n"
-               "  practice  prints K positions (default 1) where method N (1-16, the numbers of\n"
-               "            the priority dialog) gives the next step in the standard order;\n"
-               "            --json gives one object a line (--stats adds its time); the same\n"
-               "            --seed gives the same positions\n"
-               "\nExit status: 0 done; 1 when a command failed (a session line, no puzzle\n"
-               "read, no document written) or its output could not be written (a full\n"
-               "disk); 2 for bad arguments.\n"
-               "See tessora-cli(1) for the details.\n";
+  std::cout << "tessora-cli: the Tessora Sudoku tutor without its window.\n\n" << kUsage << "\n";
+  for (const CommandHelp& c : CommandHelps()) std::cout << c.text;
+  std::cout << kExitStatus;
   return 0;
+}
+
+// "tessora-cli rate --help": the usage lines and the description of that
+// command alone.
+int HelpOf(const std::string& cmd) {
+  std::string usage;
+  const std::string own = std::string("tessora-cli ") + cmd + " ";
+  for (std::size_t at = 0; at < sizeof kUsage - 1;) {
+    const std::size_t end = std::string_view(kUsage).find('\n', at);
+    const std::string line(kUsage + at, kUsage + end + 1);
+    if (line.find(own) != std::string::npos) usage += (usage.empty() ? "usage: " : "       ") + line.substr(7);
+    at = end + 1;
+  }
+  std::cout << usage << "\n";
+  for (const CommandHelp& c : CommandHelps())
+    if (cmd == c.name) std::cout << c.text;
+  std::cout << kExitStatus;
+  return 0;
+}
+
+// A command's arguments ask for its help: --help or -h among them.
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (a == "--help" || a == "-h") return true;
+  return false;
 }
 
 int Session(const std::vector<std::string>& all) {
@@ -122,6 +166,8 @@ int Run(const std::string& cmd, const std::vector<std::string>& args) {
     std::cout << "tessora-cli " << kVersion << "\n";
     return 0;
   }
+  const bool known = cmd == "session" || cmd == "rate" || cmd == "generate" || cmd == "print" || cmd == "practice";
+  if (known && AsksForHelp(args)) return HelpOf(cmd);
   if (cmd == "session") return Session(args);
   if (cmd == "rate") return cli::Rate(args);
   if (cmd == "generate") return cli::Generate(args);

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <nlohmann/json.hpp>
@@ -122,8 +121,26 @@ void AppendJson(std::string& out, const std::vector<std::string>& texts) {
   out += ']';
 }
 
+// What became of a puzzle, as the table and the JSON name it.
+enum class Verdict { Solved, Failed, Invalid };
+constexpr Verdict kVerdicts[] = {Verdict::Solved, Verdict::Failed, Verdict::Invalid};
+
+const char* VerdictWord(Verdict v) {
+  switch (v) {
+    case Verdict::Solved:
+      return "solved";
+    case Verdict::Failed:
+      return "failed";
+    case Verdict::Invalid:
+      break;
+  }
+  return "invalid";
+}
+
 struct Outcome {
-  std::string result, difficulty, solution;
+  Verdict result = Verdict::Invalid;
+  std::optional<Rating> difficulty;  // the rating of a solved puzzle
+  std::string solution;
   std::optional<double> score;  // the fine score, none unless the scheme has exactly one solution
   bool unique = false;  // the givens have exactly one solution
   int suggestions = 0, trials = 0;
@@ -170,10 +187,10 @@ Outcome RunOne(const std::string& grid) {
   switch (c.result) {
     case ControlResult::RepeatedValues:
     case ControlResult::Contradiction:
-      o.result = "invalid";  // no solution
+      o.result = Verdict::Invalid;  // no solution
       break;
     case ControlResult::Failed:
-      o.result = "failed";
+      o.result = Verdict::Failed;
       // The window is back in the data phase after a failure, its trial
       // count with it: the line reports none.
       o.trials = 0;
@@ -185,10 +202,10 @@ Outcome RunOne(const std::string& grid) {
       if (withScore) o.score = SchemeScore(c.replay.methodUse, c.loop.trialStarted ? &c.loop.firstTrial : nullptr);
       break;
     case ControlResult::Solved:
-      o.result = "solved";
+      o.result = Verdict::Solved;
       o.unique = c.unique;
       withScore = withScore && o.unique;
-      o.difficulty = RatingWord(c.rating);
+      o.difficulty = c.rating;
       if (withScore) o.score = SchemeScore(c.replay.methodUse, c.FirstTrial());
       o.suggestions = c.suggestions;
       o.solution.reserve(kCells);
@@ -273,7 +290,8 @@ int Rate(const std::vector<std::string>& args) {
   jobs = static_cast<unsigned>(std::min<std::size_t>(jobs, std::max<std::size_t>(puzzles.size(), 1)));
   struct Rated {
     std::string line;
-    std::string result, difficulty;
+    Verdict result = Verdict::Invalid;
+    std::optional<Rating> difficulty;
     int trials = 0;
   };
   auto rate = [&](std::size_t index) {
@@ -281,14 +299,15 @@ int Rate(const std::vector<std::string>& args) {
     const Outcome o = RunOne(p.grid);
     Rated r{std::string(), o.result, o.difficulty, o.trials};
     const int n = static_cast<int>(index) + 1;
+    const std::string difficulty = o.difficulty ? RatingWord(*o.difficulty) : std::string();
     if (json) {
       std::string& line = r.line;
       line = "{\"n\":" + std::to_string(n) + ",\"puzzle\":";
       AppendJson(line, p.grid);
       line += ",\"result\":";
-      AppendJson(line, o.result);
+      AppendJson(line, VerdictWord(o.result));
       line += ",\"difficulty\":";
-      AppendJson(line, o.difficulty);
+      AppendJson(line, difficulty);
       line += ",\"score\":" + ScoreJson(o.score);
       line += o.unique ? ",\"unique\":true" : ",\"unique\":false";
       line += ",\"suggestions\":" + std::to_string(o.suggestions) + ",\"trials\":" + std::to_string(o.trials);
@@ -301,15 +320,16 @@ int Rate(const std::vector<std::string>& args) {
       line += ",\"micros\":" + std::to_string(o.micros) + "}\n";
     } else {
       char line[160];
-      std::snprintf(line, sizeof line, "%4d  %-7s  %-10s  %6s  %4d  %6d  %8lld  %s\n", n, o.result.c_str(),
-                    o.difficulty.c_str(), ScoreText(o.score).c_str(), o.suggestions, o.trials, o.micros,
+      std::snprintf(line, sizeof line, "%4d  %-7s  %-10s  %6s  %4d  %6d  %8lld  %s\n", n, VerdictWord(o.result),
+                    difficulty.c_str(), ScoreText(o.score).c_str(), o.suggestions, o.trials, o.micros,
                     p.grid.c_str());
       r.line = line;
     }
     return r;
   };
 
-  std::map<std::string, int> byResult, byDifficulty;
+  std::array<int, std::size(kVerdicts)> byResult{};
+  std::array<int, std::size(kRatings)> byDifficulty{};
   int withTrials = 0;
   auto start = std::chrono::steady_clock::now();
   if (!json) std::cout << "   n  result   difficulty   score  sugg  trials    micros  puzzle\n";
@@ -331,8 +351,8 @@ int Rate(const std::vector<std::string>& args) {
     }
     for (const Rated& r : done) {
       std::cout << r.line;
-      byResult[r.result] += 1;
-      if (!r.difficulty.empty()) byDifficulty[r.difficulty] += 1;
+      byResult[static_cast<std::size_t>(r.result)] += 1;
+      if (r.difficulty) byDifficulty[static_cast<std::size_t>(*r.difficulty)] += 1;
       if (r.trials > 0) ++withTrials;
     }
     if (!std::cout) return 1;  // the output cannot be written (reported by the caller): no use going on
@@ -342,9 +362,9 @@ int Rate(const std::vector<std::string>& args) {
   if (!json) {
     std::ostringstream s;
     s << n << " puzzles:";
-    for (const char* r : {"solved", "failed", "invalid"}) s << " " << byResult[r] << " " << r << ",";
+    for (Verdict v : kVerdicts) s << " " << byResult[static_cast<std::size_t>(v)] << " " << VerdictWord(v) << ",";
     s << " " << withTrials << " with trials;";
-    for (Rating r : kRatings) s << " " << byDifficulty[RatingWord(r)] << " " << RatingWord(r);
+    for (Rating r : kRatings) s << " " << byDifficulty[static_cast<std::size_t>(r)] << " " << RatingWord(r);
     char rate[64];
     std::snprintf(rate, sizeof rate, "; %.1f puzzles/s", seconds > 0 ? n / seconds : 0.0);
     std::cout << s.str() << rate << "\n";

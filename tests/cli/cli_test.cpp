@@ -75,6 +75,33 @@ TEST(CliOptions, HelpAndVersion) {
   EXPECT_EQ(Cli("--nonsense", "").status, 2);
 }
 
+// A command's own --help (or -h, wherever it stands among its arguments)
+// gives that command's usage and description, not an error, and runs nothing.
+TEST(CliOptions, EachCommandHasItsHelp) {
+  struct Case {
+    const char* args;
+    const char* usage;
+    const char* description;
+  };
+  const Case cases[] = {
+      {"rate --help", "usage: tessora-cli rate [--json]", "  rate      runs each puzzle"},
+      {"generate -n 3 -h", "       tessora-cli generate --batch DIR", "  generate  creates N schemes"},
+      {"print --help", "usage: tessora-cli print SCHEME", "  print     writes the print"},
+      {"practice --method 99 --help", "usage: tessora-cli practice --method N", "  practice  prints K"},
+      {"session -h", "usage: tessora-cli session [SCRIPT]", "  session   plays the window"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args);
+    const CliRun r = Cli(c.args, "dump\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("usage: tessora-cli ", 0), 0u) << r.out;
+    EXPECT_TRUE(Has(r.out, c.usage)) << r.out;
+    EXPECT_TRUE(Has(r.out, c.description)) << r.out;
+    EXPECT_FALSE(Has(r.out, "  rate      ") && std::string(c.args).rfind("rate", 0) != 0) << r.out;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+  }
+}
+
 TEST(CliSession, GuideThatCannotBeOpenedSendsTheUserToF1) {
   CliRun r = Cli("session", "click mGuida\ndump\nfail guide\nclick mGuida\ndump\n");
   ASSERT_EQ(r.status, 0) << r.out;

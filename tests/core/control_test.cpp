@@ -28,12 +28,6 @@ std::string Joined(const SolutionDigits& solution) {
   return s;
 }
 
-std::string Joined(const std::array<std::string, kCells>& a) {
-  std::string s;
-  for (const auto& x : a) s += x.empty() ? "_" : x;
-  return s;
-}
-
 TEST(Control, RepeatedValueMarksTheFirstPairAndStops) {
   Harness h;
   Form1& f = h.form;

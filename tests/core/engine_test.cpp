@@ -50,14 +50,18 @@ TEST(Engine, ControlOfSchemes) {
   for (const Case& c : cases) {
     const ControlOutcome o = ControlScheme(Givens(c.grid));
     EXPECT_EQ(o.result, c.result) << c.name;
-    if (c.trials >= 0) EXPECT_EQ(o.trials, c.trials) << c.name;
+    if (c.trials >= 0) {
+      EXPECT_EQ(o.trials, c.trials) << c.name;
+    }
     if (o.result != ControlResult::Solved) continue;
     EXPECT_EQ(o.rating, c.rating) << c.name;
     EXPECT_EQ(o.unique, c.unique) << c.name;
     // The solution keeps the givens and breaks no zone.
     Board solved;
     for (int i = 0; i < kCells; ++i) {
-      if (c.grid[i] != '.') EXPECT_EQ(o.solution[i], c.grid[i] - '0') << c.name << " " << i;
+      if (c.grid[i] != '.') {
+        EXPECT_EQ(o.solution[i], c.grid[i] - '0') << c.name << " " << i;
+      }
       solved.Place(i, o.solution[i], Origin::Given);
     }
     EXPECT_TRUE(IsSolvedBoard(solved)) << c.name;

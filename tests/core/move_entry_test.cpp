@@ -38,7 +38,9 @@ TEST(Judging, JudgeMoveTable) {
   };
   for (const Case& c : cases) {
     CandText can = CandText::Filled();
-    if (*c.can) ASSERT_TRUE(CandText::Parse(c.can, can));
+    if (*c.can) {
+      ASSERT_TRUE(CandText::Parse(c.can, can));
+    }
     EXPECT_EQ(JudgeMove(c.digit, c.solution, can), c.verdict) << c.digit << " " << c.solution << " " << c.can;
   }
 }

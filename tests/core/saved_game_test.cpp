@@ -338,6 +338,31 @@ TEST(KeepGame, ClearedByClearAllNewAndAFinishedGame) {
   }
 }
 
+// Practice positions are not kept: the game the user had before them comes
+// back at the next start, whatever was played in the practice.
+TEST(KeepGame, APracticePositionLeavesTheUsersGameKept) {
+  const std::string folder = test::TestDataFolder();
+  std::string game;
+  {
+    ProgramRun run(folder, "click DatIniz\ntype " + kEasy + "\nclick Gioca\ncellclick 2\nkey 52");
+    game = GameOf(run.f());
+    const std::string kept = Read(SavedFile(folder));
+    run.Line("answer yes");
+    run.Line("choose 4");
+    run.Line("click mPratica");
+    ASSERT_TRUE(run.f().PracticeOn());
+    const PracticeMove& m = run.f().practice.position.moves.front();
+    run.Line("cellclick " + std::to_string(m.cell));
+    run.Line("key " + std::to_string('0' + m.digit));
+    run.Line("click mProssima");
+    ASSERT_TRUE(run.f().PracticeOn());
+    EXPECT_EQ(Read(SavedFile(folder)), kept);
+  }
+  ProgramRun next(folder);
+  EXPECT_FALSE(next.f().PracticeOn());
+  EXPECT_EQ(GameOf(next.f()), game);
+}
+
 // A data folder that cannot be written: the user is told once, the game
 // goes on as it was.
 TEST(KeepGame, AFolderThatCannotBeWrittenIsToldOnce) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "board_support.h"
 #include "ui/detector_run.h"
 #include "ui/form1.h"
 #include "ui/scripted_platform.h"
@@ -54,55 +55,24 @@ inline void PlaceGivens(Form1& f, const std::string& grid) {
 }
 
 // Sets the candidate text of a cell from its digits ("137"; "" gives two blanks).
-inline void SetCan(Form1& f, int cell, const std::string& digits) {
-  CandText t;
-  bool ok = CandText::Parse(digits, t);
-  if (!ok) throw std::runtime_error("bad candidate digits " + digits);
-  f.board.Can[cell] = digits.empty() ? CandText::Filled() : t;
-}
+inline void SetCan(Form1& f, int cell, const std::string& digits) { SetCan(f.board, cell, digits); }
 
 // Candidates for every empty cell computed from the placed values (no
-// recount quirks, no option handlers): each empty cell gets the digits that
-// no value of its row, column and box excludes.
-inline void PlainCandidates(Form1& f) {
-  for (int c = 0; c < kCells; ++c) {
-    if (f.Filled(c)) {
-      f.board.Can[c] = CandText::Filled();
-      continue;
-    }
-    std::uint16_t mask = 0x3FE;
-    for (int z : {RowZone(c), ColZone(c), BoxZone(c)})
-      for (int p : ZoneCells[z])
-        if (f.Filled(p)) mask &= static_cast<std::uint16_t>(~(1u << f.Value(p)));
-    f.board.Can[c] = CandText::FromMask(mask);
-  }
-}
+// recount quirks, no option handlers).
+inline void PlainCandidates(Form1& f) { PlainCandidates(f.board); }
 
-// Lays out a position from a picture of 81 tokens separated by blanks, row by
-// row: "." an empty cell without candidates (two blanks), "=5" the given 5,
-// "137" an empty cell with those candidates. Small detector fixtures mention
-// only the cells that matter and leave the rest ".".
-inline void LoadPicture(Form1& f, const std::string& picture) {
-  PlaceGivens(f, std::string(kCells, '.'));
-  std::istringstream in(picture);
-  std::string token;
-  int cell = 0;
-  while (in >> token) {
-    if (cell >= kCells) throw std::runtime_error("picture has more than 81 cells");
-    if (token == ".") {
-      f.board.Can[cell] = CandText::Filled();
-    } else if (token.size() == 2 && token[0] == '=' && token[1] >= '1' && token[1] <= '9') {
-      f.ShowValue(cell, token[1] - '0', Origin::Given);
-      f.board.Can[cell] = CandText::Filled();
-    } else {
-      SetCan(f, cell, token);
-    }
-    ++cell;
-  }
-  if (cell != kCells) throw std::runtime_error("picture has fewer than 81 cells");
-  f.board.FilledCount = f.CountFilled();
+// Puts a board model on the window: its values (all shown as givens) and
+// every cell's candidates, without going through the key handler.
+inline void ShowBoard(Form1& f, const Board& b) {
+  PlaceGivens(f, AllValues(b));
+  f.board.Can = b.Can;
   f.DrawCells();
 }
+
+// Lays out a position from a picture of 81 tokens (test::Picture: "." an
+// empty cell without candidates, "=5" the given 5, "137" an empty cell with
+// those candidates) on the window.
+inline void LoadPicture(Form1& f, const std::string& picture) { ShowBoard(f, Picture(picture)); }
 
 // "Initial Data" and the givens keyed in row by row, as a user does.
 inline void KeyScheme(Form1& f, const std::string& grid) {

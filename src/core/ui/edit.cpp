@@ -1,11 +1,10 @@
 // The Edit menu: a scheme copied to and pasted from the desktop's clipboard,
 // and the values the user played taken back one at a time, latest first.
-#include <memory>
 
 #include "control/solver.h"
+#include "control/solving.h"
 #include "files/puzzle_text.h"
 #include "ui/form1.h"
-#include "ui/scripted_platform.h"
 
 namespace tessora {
 
@@ -18,19 +17,16 @@ void Form1::mCopia_Click() {
   platform.SetClipboardText(line);
 }
 
-// Whether Play finishes the scheme: the control runs on a window of its own
-// that nobody sees, so nothing on show changes when it cannot.
+// Whether Play finishes the scheme: the engine's control of its givens, with
+// the window's switches, so nothing on show changes when it cannot.
 bool Form1::ControlFinishes(const std::string& grid) const {
-  ScriptedPlatform unseen;
-  const auto trial = std::make_unique<Form1>(unseen);
-  trial->Form_Load();
-  trial->control.UseTrialPlan = control.UseTrialPlan;
-  trial->control.UseDetectorMemory = control.UseDetectorMemory;
-  trial->Azzera_Click();
-  trial->DatIniz_Click();
-  trial->EnterGivens(grid);
-  trial->Gioca_Click();
-  return trial->board.PlayPhase && !trial->control.ControlFailed;
+  Board givens;
+  for (int c = 0; c < kCells && c < static_cast<int>(grid.size()); ++c)
+    if (grid[c] >= '1' && grid[c] <= '9') givens.Place(c, grid[c] - '0', Origin::Given);
+  SchemeControl options;
+  options.control.useTrialPlan = control.UseTrialPlan;
+  options.control.useDetectorMemory = control.UseDetectorMemory;
+  return ControlScheme(givens, options).result == ControlResult::Solved;
 }
 
 bool Form1::HasUserWork() const {

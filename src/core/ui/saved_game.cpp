@@ -128,6 +128,10 @@ void Form1::KeepGame() {
   if (!keep.enabled || unloaded || methods.Checking || control.Replaying || control.Creating ||
       control.LoadingScheme)
     return;
+  // A practice position is no game of the user's: the game kept before it
+  // stays for the next run, which would otherwise bring the position back
+  // as an ordinary game without its method.
+  if (PracticeOn()) return;
   SavedGame g;
   std::string text, game;
   if (CaptureGame(g)) {
