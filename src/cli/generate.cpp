@@ -242,6 +242,8 @@ int Generate(const std::vector<std::string>& args) {
     if (parsed.Has("--plain")) {
       options.singlesFirst = false;
       options.uniqueByDifference = false;
+      options.uniqueByUnavoidable = false;
+      options.stopAtTrial = false;
     }
     const SchemeLevel asked = trials ? SchemeLevel::DiabolicWithTrials : static_cast<SchemeLevel>(static_cast<int>(*level));
     if (seed >= 0) {
