@@ -5,7 +5,8 @@
 # (`generate --difficulty`, LEVEL_N schemes each, default N/4), Diabolic with
 # trials included, against the same qqwing expert time. Elapsed time and
 # processor time (user + system) are both given: on a shared machine the
-# processor time is the steadier figure.
+# processor time is the steadier figure. Each level's line adds the complete
+# grids, the thinnings of them and the controls per scheme.
 #   bench/compare_generate.sh [N]   (default 200)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -36,14 +37,16 @@ awk -v n="$n" -v te="$te" -v tc="$tc" -v qe="$qe" -v qc="$qc" -v ne="$nonEasy" '
 # New (create) of level: the time per scheme of each level, against the same
 # qqwing expert time (ratio below 1: faster than qqwing).
 m="${LEVEL_N:-$(( n / 4 > 10 ? n / 4 : 10 ))}"
-printf '%-16s %8s %12s %12s %8s %9s %8s %8s\n' level schemes "ms elapsed" "ms cpu" grids controls "ratio" "ratio cpu"
+printf '%-16s %8s %12s %12s %8s %9s %9s %8s %8s\n' level schemes "ms elapsed" "ms cpu" grids thinnings controls \
+  "ratio" "ratio cpu"
 for level in easy medium difficult diabolic "diabolic --trials"; do
   # shellcheck disable=SC2086
   read -r le lc < <(timed "$tmp/level.json" "$cli" generate --difficulty $level -n "$m" --json)
   grids=$(grep -o '"grids":[0-9]*' "$tmp/level.json" | awk -F: '{ s += $2 } END { print s }')
   controls=$(grep -o '"controls":[0-9]*' "$tmp/level.json" | awk -F: '{ s += $2 } END { print s }')
+  thinnings=$(grep -o '"thinnings":[0-9]*' "$tmp/level.json" | awk -F: '{ s += $2 } END { print s }')
   awk -v level="$level" -v m="$m" -v le="$le" -v lc="$lc" -v qe="$qe" -v qc="$qc" -v n="$n" -v g="$grids" \
-      -v c="$controls" 'BEGIN {
-    printf "%-16s %8d %12.2f %12.2f %8.1f %9.1f %8.2f %8.2f\n", level, m, 1000*le/m, 1000*lc/m, g/m, c/m,
+      -v c="$controls" -v t="$thinnings" 'BEGIN {
+    printf "%-16s %8d %12.2f %12.2f %8.1f %9.1f %9.1f %8.2f %8.2f\n", level, m, 1000*le/m, 1000*lc/m, g/m, t/m, c/m,
       (le/m)/(qe/n), (lc/m)/(qc/n) }'
 done

@@ -58,6 +58,46 @@ Created CreateAndRate(Random& random) {
   return c;
 }
 
+// A count the scheme's line ends with: "12 grids", "1 control".
+struct Count {
+  const char* key;  // its name in the JSON object
+  const char* one;  // its word after 1 in the text line
+  const char* many;
+  long value;
+  bool whenZero;  // the text line shows it at 0 too (the JSON object always does)
+};
+
+// One generated scheme: its text line, or with --json one object a line.
+// False when the output cannot be written.
+bool PrintScheme(const std::string& name, const Grid& givens, const std::string& difficulty, int seed, int symmetry,
+                 long long micros, std::initializer_list<Count> counts, bool json) {
+  std::string puzzle;
+  int n = 0;
+  for (std::uint8_t v : givens) {
+    puzzle += v ? static_cast<char>('0' + v) : '.';
+    n += v != 0;
+  }
+  if (json) {
+    nlohmann::ordered_json j;
+    j["name"] = name;
+    j["puzzle"] = puzzle;
+    j["givens"] = n;
+    j["difficulty"] = difficulty;
+    j["seed"] = seed;
+    j["symmetry"] = symmetry;
+    j["micros"] = micros;
+    for (const Count& c : counts) j[c.key] = c.value;
+    std::cout << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  } else {
+    std::cout << name << "  " << puzzle << "  " << n << " givens  " << difficulty << "  seed " << seed
+              << "  symmetry " << symmetry << "  " << micros << " us";
+    for (const Count& c : counts)
+      if (c.value || c.whenZero) std::cout << "  " << c.value << " " << (c.value == 1 ? c.one : c.many);
+    std::cout << "\n";
+  }
+  return static_cast<bool>(std::cout);
+}
+
 // The F11 batch into a folder: ten schemes rated above Easy, each written to
 // a new file under the next free name; 1 when it stopped early.
 int Batch(Random& random, const std::string& folder) {
@@ -110,40 +150,19 @@ int OfLevel(Random& random, SchemeLevel level, const LevelOptions& options, long
     const auto micros =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count();
     if (!s.found) {
-      std::cerr << "tessora-cli generate: no scheme of that level came out of " << s.grids << " complete grids\n";
+      std::cerr << "tessora-cli generate: no scheme of that level came out of " << s.thinnings
+                << " thinned grids\n";
       return 1;
     }
-    std::string puzzle;
-    int givens = 0;
-    for (std::uint8_t v : s.givens) {
-      puzzle += v ? static_cast<char>('0' + v) : '.';
-      givens += v != 0;
-    }
-    const std::string ratingText = RatingText(s.outcome.rating);
     // A random complete grid, not one of the seed grids: seed 0 in the name.
     const std::string name = CreatedSchemeName(s.outcome.rating, static_cast<int>(number), 0, s.symmetry);
-    const std::string difficulty = Trim(ratingText);
-    if (json) {
-      nlohmann::ordered_json j;
-      j["name"] = name;
-      j["puzzle"] = puzzle;
-      j["givens"] = givens;
-      j["difficulty"] = difficulty;
-      j["seed"] = 0;
-      j["symmetry"] = s.symmetry;
-      j["micros"] = micros;
-      j["grids"] = s.grids;
-      j["controls"] = s.controls;
-      j["trials"] = s.outcome.trials;
-      std::cout << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-    } else {
-      std::cout << name << "  " << puzzle << "  " << givens << " givens  " << difficulty << "  seed 0  symmetry "
-                << s.symmetry << "  " << micros << " us  " << s.grids << (s.grids == 1 ? " grid  " : " grids  ")
-                << s.controls << (s.controls == 1 ? " control" : " controls");
-      if (s.outcome.trials) std::cout << "  " << s.outcome.trials << (s.outcome.trials == 1 ? " trial" : " trials");
-      std::cout << "\n";
-    }
-    if (!std::cout) return 1;
+    if (!PrintScheme(name, s.givens, RatingWord(s.outcome.rating), 0, s.symmetry, micros,
+                     {{"grids", "grid", "grids", s.grids, true},
+                      {"thinnings", "thinning", "thinnings", s.thinnings, true},
+                      {"controls", "control", "controls", s.controls, true},
+                      {"trials", "trial", "trials", s.outcome.trials, false}},
+                     json))
+      return 1;
   }
   return 0;
 }
@@ -223,6 +242,8 @@ int Generate(const std::vector<std::string>& args) {
     if (parsed.Has("--plain")) {
       options.singlesFirst = false;
       options.uniqueByDifference = false;
+      options.uniqueByUnavoidable = false;
+      options.stopAtTrial = false;
     }
     const SchemeLevel asked = trials ? SchemeLevel::DiabolicWithTrials : static_cast<SchemeLevel>(static_cast<int>(*level));
     if (seed >= 0) {
@@ -232,51 +253,16 @@ int Generate(const std::vector<std::string>& args) {
     return OfLevel(random, asked, options, count, json);
   }
 
-  int number = 0;  // the schemes are numbered as the window numbers them, from 1
-  for (int i = 0; i < count; ++i) {
-    auto t0 = std::chrono::steady_clock::now();
-    // "New (create) of level" repeats "New (create)" until the rating is the one asked for.
-    int attempts = 0;
-    Created c;
-    do {
-      if (attempts == kMaxLevelAttempts) {
-        std::cerr << "tessora-cli generate: no scheme of that level came out of " << kMaxLevelAttempts
-                  << " creations\n";
-        return 1;
-      }
-      ++attempts;
-      c = CreateAndRate(random);
-    } while (level && c.rating != level);
-    ++number;
-    auto micros =
+  // "New (create)": the schemes are numbered as the window numbers them, from 1.
+  for (int number = 1; number <= count; ++number) {
+    const auto t0 = std::chrono::steady_clock::now();
+    const Created c = CreateAndRate(random);
+    const auto micros =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0).count();
-    std::string puzzle;
-    int givens = 0;
-    for (std::uint8_t v : c.scheme.givens) {
-      puzzle += v ? static_cast<char>('0' + v) : '.';
-      givens += v != 0;
-    }
-    const std::string name = c.Name(number);
-    const std::string difficulty = c.rating ? RatingWord(*c.rating) : "??";
-    const int seed = c.scheme.solution.seedIndex, symmetry = c.scheme.solution.symmetry;
-    if (json) {
-      nlohmann::ordered_json j;
-      j["name"] = name;
-      j["puzzle"] = puzzle;
-      j["givens"] = givens;
-      j["difficulty"] = difficulty;
-      j["seed"] = seed;
-      j["symmetry"] = symmetry;
-      j["micros"] = micros;
-      if (level) j["creations"] = attempts;
-      std::cout << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-    } else {
-      std::cout << name << "  " << puzzle << "  " << givens << " givens  " << difficulty << "  seed " << seed
-                << "  symmetry " << symmetry << "  " << micros << " us";
-      if (level) std::cout << "  " << attempts << (attempts == 1 ? " creation" : " creations");
-      std::cout << "\n";
-    }
-    if (!std::cout) return 1;  // the output cannot be written (reported by the caller): no use going on
+    // The output cannot be written (reported by the caller): no use going on.
+    if (!PrintScheme(c.Name(number), c.scheme.givens, c.rating ? RatingWord(*c.rating) : "??",
+                     c.scheme.solution.seedIndex, c.scheme.solution.symmetry, micros, {}, json))
+      return 1;
   }
   return 0;
 }

@@ -518,6 +518,10 @@ TEST(CliGenerate, TrialsSeedAndPlain) {
   EXPECT_EQ(puzzles(Cli("generate --difficulty diabolic --trials -n 3 --seed 7 --json", "").out), withTrials);
   EXPECT_EQ(puzzles(Cli("generate --difficulty diabolic --trials -n 3 --seed 7 --json --plain", "").out),
             withTrials);
+  // Plain Diabolic, whose speed-ups include the control stopping at its first trial.
+  const auto diabolic = puzzles(Cli("generate --difficulty diabolic -n 2 --seed 7 --json", "").out);
+  ASSERT_EQ(diabolic.size(), 2u);
+  EXPECT_EQ(puzzles(Cli("generate --difficulty diabolic -n 2 --seed 7 --json --plain", "").out), diabolic);
   const CliRun text = Cli("generate --difficulty diabolic --trials --seed 7", "");
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_TRUE(Has(text.out, "Dia001Cr0")) << text.out;

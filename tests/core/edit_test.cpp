@@ -325,7 +325,7 @@ TEST(CreateOfLevel, GivingUpSaysSo) {
     gaveUp = true;
     ASSERT_EQ(h.platform.messages.size(), 1u);
     EXPECT_EQ(h.platform.messages[0].title, "New (create) of level");
-    EXPECT_EQ(h.platform.messages[0].text, "No scheme rated Diabolic came out of 1 complete grids.");
+    EXPECT_EQ(h.platform.messages[0].text, "No scheme rated Diabolic came out of 1 thinned grids.");
     EXPECT_FALSE(f.board.PlayPhase);
     for (int c = 0; c < kCells; ++c) EXPECT_FALSE(f.Filled(c)) << c;
   }

@@ -103,14 +103,31 @@ TEST(LevelGenerator, SwitchesOffGiveTheSameSchemes) {
       plain.singlesFirst = level == static_cast<int>(SchemeLevel::Medium);
       plain.useTrialPlan = false;
       plain.useDetectorMemory = false;
+      plain.stopAtTrial = false;
       const LevelScheme slow = Make(static_cast<SchemeLevel>(level), seed, plain);
       ASSERT_TRUE(fast.found);
       ASSERT_TRUE(slow.found);
       EXPECT_EQ(Line(fast.givens), Line(slow.givens));
       EXPECT_EQ(fast.grids, slow.grids);
+      EXPECT_EQ(fast.thinnings, slow.thinnings);
       EXPECT_EQ(fast.outcome.rating, slow.outcome.rating);
       EXPECT_EQ(fast.outcome.trials, slow.outcome.trials);
       if (level != static_cast<int>(SchemeLevel::Medium)) EXPECT_LE(fast.controls, slow.controls);
+    }
+  // The unavoidable sets found by earlier thinnings of a grid only say
+  // early what the search would say.
+  for (int level = 0; level < kSchemeLevels; ++level)
+    for (std::uint64_t seed : {8u, 9u}) {
+      SCOPED_TRACE("level " + std::to_string(level) + " seed " + std::to_string(seed));
+      LevelOptions noSets;
+      noSets.uniqueByUnavoidable = false;
+      const LevelScheme fast = Make(static_cast<SchemeLevel>(level), seed);
+      const LevelScheme slow = Make(static_cast<SchemeLevel>(level), seed, noSets);
+      ASSERT_TRUE(fast.found);
+      ASSERT_TRUE(slow.found);
+      EXPECT_EQ(Line(fast.givens), Line(slow.givens));
+      EXPECT_EQ(fast.thinnings, slow.thinnings);
+      EXPECT_EQ(fast.controls, slow.controls);
     }
   // At Medium the singles' shortcut alone: the level holds either way.
   for (std::uint64_t seed : {6u, 7u}) {
@@ -122,18 +139,86 @@ TEST(LevelGenerator, SwitchesOffGiveTheSameSchemes) {
   }
 }
 
-// A grid limit that no grid meets: nothing is found, and it says how many
-// grids it drew.
-TEST(LevelGenerator, GivesUpAfterItsGrids) {
-  LevelOptions options;
-  options.maxGrids = 1;
-  int found = 0;
-  for (std::uint64_t seed = 1; seed <= 8; ++seed) {
-    const LevelScheme s = Make(SchemeLevel::Diabolic, seed, options);
-    EXPECT_EQ(s.grids, 1);
-    found += s.found;
+// The one propagation that answers both questions of a removal gives what
+// the singles and a count of the solutions give, for every cell of a few
+// schemes taken away alone and with its partner under each symmetry.
+TEST(LevelGenerator, RemovalCheckAgreesWithTheSinglesAndACount) {
+  int seen[3] = {};
+  for (std::uint64_t seed : {21u, 22u, 23u}) {
+    const LevelScheme s = Make(seed == 21 ? SchemeLevel::Easy : SchemeLevel::Difficult, seed);
+    ASSERT_TRUE(s.found);
+    std::array<int, 81> givens{}, solution{};
+    for (int c = 0; c < kCells; ++c) {
+      givens[c] = s.givens[c];
+      solution[c] = s.solution[c];
+    }
+    for (int kind = -1; kind < 3; ++kind)
+      for (int a = 0; a < kCells; ++a) {
+        const int b = kind < 0 ? -1 : SymmetricPartner(a, kind);
+        if (!givens[a] || (b >= 0 && !givens[b])) continue;
+        std::array<int, 81> g = givens;
+        g[a] = 0;
+        if (b >= 0) g[b] = 0;
+        const Removal expected = SinglesSolve(g)            ? Removal::Singles
+                                 : CountSolutions(g, 2) == 1 ? Removal::Unique
+                                                             : Removal::Several;
+        EXPECT_EQ(CheckRemoval(g, solution, a, b), expected) << "seed " << seed << " cells " << a << " " << b;
+        seen[static_cast<int>(expected)] += 1;
+      }
   }
-  EXPECT_LT(found, 8);
+  // Each answer came up, so each was checked.
+  for (int n : seen) EXPECT_GT(n, 0);
+}
+
+// A control that stops where its first trial would begin: a scheme that
+// needs one is not solved and no trial is counted; one the methods finish is
+// controlled exactly as without the stop.
+TEST(LevelGenerator, ControlStoppingAtTheTrialChangesNothingElse) {
+  for (std::uint64_t seed : {31u, 32u}) {
+    for (SchemeLevel level : {SchemeLevel::DiabolicWithTrials, SchemeLevel::Diabolic, SchemeLevel::Difficult}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + " level " + std::to_string(static_cast<int>(level)));
+      const LevelScheme s = Make(level, seed);
+      ASSERT_TRUE(s.found);
+      Board board;
+      for (int c = 0; c < kCells; ++c)
+        if (s.givens[c]) board.Place(c, s.givens[c], Origin::Given);
+      SchemeControl stop;
+      stop.control.stopAtTrial = true;
+      const ControlOutcome full = ControlScheme(board), stopped = ControlScheme(board, stop);
+      if (level == SchemeLevel::DiabolicWithTrials) {
+        EXPECT_NE(stopped.result, ControlResult::Solved);
+        EXPECT_EQ(stopped.trials, 0);
+        EXPECT_FALSE(LevelOf(stopped).has_value());
+        continue;
+      }
+      EXPECT_EQ(stopped.result, full.result);
+      EXPECT_EQ(stopped.rating, full.rating);
+      EXPECT_EQ(stopped.suggestions, full.suggestions);
+      EXPECT_EQ(stopped.solution, full.solution);
+      EXPECT_EQ(stopped.replay.methodUse, full.replay.methodUse);
+    }
+  }
+}
+
+// A limit of thinnings that they do not meet: nothing is found, and it says
+// how many grids it drew and thinned.
+TEST(LevelGenerator, GivesUpAfterItsThinnings) {
+  for (const int limit : {1, 3}) {
+    LevelOptions options;
+    options.maxThinnings = limit;
+    options.thinningsPerGrid = 2;
+    int found = 0;
+    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+      const LevelScheme s = Make(SchemeLevel::Diabolic, seed, options);
+      if (!s.found) {
+        EXPECT_EQ(s.thinnings, limit);
+        EXPECT_EQ(s.grids, (limit + 1) / 2);
+      }
+      EXPECT_LE(s.thinnings, limit);
+      found += s.found;
+    }
+    EXPECT_LT(found, 8) << limit;
+  }
 }
 
 TEST(LevelGenerator, SeededRandomRepeatsAndStaysInRange) {

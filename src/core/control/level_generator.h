@@ -52,14 +52,24 @@ struct LevelOptions {
   // A removal is known to keep one solution when the singles finish the
   // scheme without the cells removed (off: the search decides).
   bool uniqueBySingles = true;
+  // Below the trials level, a control stops where its first trial would
+  // begin: the scheme is above the level (off: the trials are played).
+  bool stopAtTrial = true;
+  // A removal is known to leave several solutions when it empties a set of
+  // cells that another solution of the grid, found by an earlier check,
+  // differs in (off: the search decides).
+  bool uniqueByUnavoidable = true;
+  // The complete grid is thinned this many times (a symmetry and an order
+  // each) before another one is drawn.
+  int thinningsPerGrid = 64;
   // The control's own switches.
   bool useTrialPlan = true;
   bool useDetectorMemory = true;
   // When a removal passes the level, the orbits taken away before that are
   // put back in its place, one at a time, at most this many.
   int backOffs = 12;
-  // Complete grids drawn before the generator gives up.
-  int maxGrids = 100000;
+  // Thinnings (of the complete grids drawn) before the generator gives up.
+  int maxThinnings = 100000;
   // Once per grid drawn, and where the control's scans pause.
   Pause pause;
 };
@@ -70,6 +80,7 @@ struct LevelScheme {
   Grid givens{};        // the scheme: the grid's digits left, 0 where taken away
   int symmetry = 0;     // 0 central, 1 left-right, 2 top-bottom
   int grids = 0;        // complete grids drawn
+  int thinnings = 0;    // thinnings of them
   int controls = 0;     // controls run
   ControlOutcome outcome;  // the scheme's control, as Play runs it
 };

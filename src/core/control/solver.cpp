@@ -17,6 +17,9 @@ struct Grid {
   std::uint16_t cand[kCells];
   std::uint8_t value[kCells];  // 0: not placed yet
   int open;                    // cells not placed yet
+  // The zones where a cell lost a candidate or took a value since the
+  // hidden singles last looked (bit per zone): only they can hold a new one.
+  std::uint32_t dirty = (1u << kZones) - 1;
 
   // Places d in the cell and every single it leaves, removing each value
   // from the peers; false on a contradiction.
@@ -39,11 +42,13 @@ struct Grid {
       value[c] = static_cast<std::uint8_t>(v);
       cand[c] = bit;
       --open;
+      dirty |= kCellZones[c];
       for (const std::uint8_t p : kPeers[c]) {
         if (!(cand[p] & bit)) continue;
         if (value[p]) return false;  // a peer already holds v
         const auto left = static_cast<std::uint16_t>(cand[p] & ~bit);
         cand[p] = left;
+        dirty |= kCellZones[p];
         if (!left) return false;
         if (Single(left)) stack[sp++] = {p, static_cast<std::uint8_t>(std::countr_zero(left))};
       }
@@ -51,8 +56,6 @@ struct Grid {
     return true;
   }
 
-  // Hidden singles, zone by zone, until none is left; false on a
-  // contradiction (a value that has no cell left in a zone).
   // The open cell with the fewest candidates; the first with two or fewer
   // is taken at once.
   int FewestCandidatesCell() const {
@@ -69,10 +72,15 @@ struct Grid {
     return best;
   }
 
+  // Hidden singles, zone by zone, until none is left; false on a
+  // contradiction (a value that has no cell left in a zone). The singles
+  // reach the same board in any order, so only the zones that changed are
+  // looked at again.
   bool HiddenSingles() {
-    for (bool again = true; again;) {
-      again = false;
-      for (int z = 0; z < kZones; ++z) {
+    while (dirty) {
+      const int z = std::countr_zero(dirty);
+      dirty &= dirty - 1;
+      {
         unsigned once = 0, many = 0, placed = 0;
         for (int c : ZoneCells[z]) {
           const unsigned m = cand[c];
@@ -91,7 +99,6 @@ struct Grid {
         for (int c : ZoneCells[z])
           if (!value[c] && ((cand[c] >> d) & 1u)) cell = c;
         if (!Place(cell, d)) return false;
-        again = true;
       }
     }
     return true;
@@ -161,19 +168,42 @@ std::array<int, 81> RandomSolvedGrid(int (*pick)(void* context, int n), void* co
 namespace {
 
 // The grid's givens placed, with `digit` kept out of `cell` first when given;
-// false when they contradict each other.
+// false when they contradict each other. The candidates of the open cells
+// come from the digits their zones hold, and the cells left one are placed
+// with every single that follows.
 bool Start(Grid& g, const std::array<int, 81>& grid, int cell = -1, int digit = 0) {
-  for (int c = 0; c < kCells; ++c) {
-    g.cand[c] = 0x3FE;
-    g.value[c] = 0;
-  }
+  unsigned used[kZones] = {};
   g.open = kCells;
-  if (cell >= 0) g.cand[cell] = static_cast<std::uint16_t>(g.cand[cell] & ~(1u << digit));
+  g.dirty = (1u << kZones) - 1;
   for (int c = 0; c < kCells; ++c) {
     const int d = grid[c];
+    g.value[c] = 0;
     if (!d) continue;
     if (d < 1 || d > 9) return false;
-    if (!g.Place(c, d)) return false;
+    const unsigned bit = 1u << d;
+    const int r = RowZone(c), k = ColZone(c), b = BoxZone(c);
+    if ((used[r] | used[k] | used[b]) & bit) return false;
+    used[r] |= bit;
+    used[k] |= bit;
+    used[b] |= bit;
+    g.value[c] = static_cast<std::uint8_t>(d);
+    g.cand[c] = static_cast<std::uint16_t>(bit);
+    --g.open;
+  }
+  int singles[kCells], n = 0;
+  for (int c = 0; c < kCells; ++c) {
+    if (g.value[c]) continue;
+    unsigned m = 0x3FEu & ~(used[RowZone(c)] | used[ColZone(c)] | used[BoxZone(c)]);
+    if (c == cell) m &= ~(1u << digit);
+    if (!m) return false;
+    g.cand[c] = static_cast<std::uint16_t>(m);
+    if (Single(m)) singles[n++] = c;
+  }
+  // A single placed by an earlier one's propagation is passed over; one
+  // whose last candidate went is a contradiction, found by Place.
+  for (int i = 0; i < n; ++i) {
+    const int c = singles[i];
+    if (!g.value[c] && !g.Place(c, g.cand[c] ? std::countr_zero(g.cand[c]) : 0)) return false;
   }
   return true;
 }
@@ -196,6 +226,39 @@ int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 8
 int CountSolutionsWithout(const std::array<int, 81>& grid, int cell, int digit, int limit) {
   Grid g;
   return Start(g, grid, cell, digit) ? Count(g, limit, nullptr) : 0;
+}
+
+Removal CheckRemoval(const std::array<int, 81>& grid, const std::array<int, 81>& solution, int a, int b,
+                     CellSet* other) {
+  // The singles keep every solution: the searches start where they stop.
+  Grid g;
+  if (!Start(g, grid) || !g.HiddenSingles()) return Removal::Several;  // not a subset of `solution`
+  if (g.open == 0) return Removal::Singles;
+  std::array<int, 81> found{};
+  // A solution with another digit in a, or one with the solution's digit in
+  // a and another in b.
+  bool several = false;
+  if (!g.value[a]) {
+    Grid next = g;
+    next.cand[a] = static_cast<std::uint16_t>(next.cand[a] & ~(1u << solution[a]));
+    next.dirty |= kCellZones[a];
+    several = next.cand[a] && Count(next, 1, &found) > 0;
+  }
+  if (!several && b >= 0 && !g.value[b]) {
+    Grid next = g;
+    if (next.Place(a, solution[a]) && !next.value[b]) {
+      next.cand[b] = static_cast<std::uint16_t>(next.cand[b] & ~(1u << solution[b]));
+      next.dirty |= kCellZones[b];
+      several = next.cand[b] && Count(next, 1, &found) > 0;
+    }
+  }
+  if (!several) return Removal::Unique;
+  if (other) {
+    *other = 0;
+    for (int c = 0; c < kCells; ++c)
+      if (found[c] != solution[c]) *other |= CellBit(c);
+  }
+  return Removal::Several;
 }
 
 bool SinglesSolve(const std::array<int, 81>& grid) {

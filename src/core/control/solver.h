@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "board/cells.h"
+
 namespace tessora {
 
 class Board;
@@ -19,6 +21,15 @@ int CountSolutions(const std::array<int, 81>& grid, int limit, std::array<int, 8
 
 // CountSolutions with `digit` kept out of `cell` (an empty cell of the grid).
 int CountSolutionsWithout(const std::array<int, 81>& grid, int cell, int digit, int limit);
+
+// What taking the cells `a` and `b` (b < 0: `a` alone) away from a scheme
+// with one solution, `solution`, leaves (`grid`: the scheme without them):
+// a scheme the singles finish, one with one solution that they do not
+// finish, or one with several (a solution differs from `solution` in a or b;
+// `other`, when given, gets the cells where the one found differs).
+enum class Removal { Singles, Unique, Several };
+Removal CheckRemoval(const std::array<int, 81>& grid, const std::array<int, 81>& solution, int a, int b,
+                     CellSet* other = nullptr);
 
 // The singles alone (a cell with one candidate, a digit with one place in a
 // zone) fill the grid.

@@ -220,6 +220,7 @@ class SolvingLoop {
     bool needTrial = false;
     for (;;) {
       if (needTrial) {
+        if (options_.stopAtTrial) return;
         memory_.Forget();
         if (!StartTrial()) return;
         needTrial = false;

@@ -59,6 +59,9 @@ struct ControlOptions {
   // Let the loop remember where each detector found nothing
   // (methods/detector_memory.h; off only to check that this changes nothing).
   bool useDetectorMemory = true;
+  // The loop stops where it would begin its first trial (the generator's
+  // runs that only need to know whether the methods finish the scheme).
+  bool stopAtTrial = false;
   // The origin of the values the loop writes.
   Origin valueOrigin = Origin::Solver;
   // Where the long scans let the window process its events.

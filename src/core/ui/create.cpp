@@ -179,7 +179,7 @@ int Form1::CreateOfLevel(int level) {
   options.order = UserPriorityOrder();
   options.useTrialPlan = control.UseTrialPlan;
   options.useDetectorMemory = control.UseDetectorMemory;
-  options.maxGrids = creationLimit;
+  options.maxThinnings = creationLimit;
   options.pause = WindowPause(*this);
   // The generator rates as Play does with every candidate hidden; the
   // window's own Play decides, and a scheme it rates otherwise (another
@@ -218,7 +218,7 @@ int Form1::CreateOfLevel(int level) {
   const std::string rated = "No scheme rated" + std::string(RatingText(kLevels[level])) + (level == 4 ? ", with trials," : "");
   MsgBox(shown ? rated + " came out of " + std::to_string(creationLimit) +
                      " creations;\r\nthe last one created is on the board."
-               : rated + " came out of " + std::to_string(creationLimit) + " complete grids.",
+               : rated + " came out of " + std::to_string(creationLimit) + " thinned grids.",
          MsgButtons::Ok, "New (create) of level");
   return 0;
 }
