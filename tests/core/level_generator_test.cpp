@@ -42,9 +42,13 @@ TEST(LevelGenerator, SchemesOfEachLevelAreUniqueSymmetricAndPlayRatesThemAsAsked
       for (int c = 0; c < kCells; ++c) {
         grid[c] = s.givens[c];
         givens += s.givens[c] != 0;
-        if (s.givens[c]) EXPECT_EQ(s.givens[c], s.solution[c]) << c;
+        if (s.givens[c]) {
+          EXPECT_EQ(s.givens[c], s.solution[c]) << c;
+        }
         const int partner = SymmetricPartner(c, s.symmetry);
-        if (partner >= 0) EXPECT_EQ(s.givens[c] != 0, s.givens[partner] != 0) << c;
+        if (partner >= 0) {
+          EXPECT_EQ(s.givens[c] != 0, s.givens[partner] != 0) << c;
+        }
       }
       EXPECT_EQ(CountSolutions(grid, 2, &solution), 1);
       for (int c = 0; c < kCells; ++c) EXPECT_EQ(solution[c], s.solution[c]) << c;
@@ -112,7 +116,9 @@ TEST(LevelGenerator, SwitchesOffGiveTheSameSchemes) {
       EXPECT_EQ(fast.thinnings, slow.thinnings);
       EXPECT_EQ(fast.outcome.rating, slow.outcome.rating);
       EXPECT_EQ(fast.outcome.trials, slow.outcome.trials);
-      if (level != static_cast<int>(SchemeLevel::Medium)) EXPECT_LE(fast.controls, slow.controls);
+      if (level != static_cast<int>(SchemeLevel::Medium)) {
+        EXPECT_LE(fast.controls, slow.controls);
+      }
     }
   // The unavoidable sets found by earlier thinnings of a grid only say
   // early what the search would say.
