@@ -14,7 +14,7 @@ void Changed(TrialBoard& t, int cell, int k, char m, TrialPaint& paint, int& cha
 
 ZoneRulesResult TrialZoneRules(TrialBoard& t, int cell, int digit, char m, int zone, TrialPaint& paint) {
   ZoneRulesResult r;
-  // Part 1, cell by cell.
+  // First the cells of the zone, one by one.
   for (int c : ZoneCells[zone]) {
     TrialCell& x = t.cells[c];
     if (!x.HasText()) continue;
@@ -42,7 +42,7 @@ ZoneRulesResult TrialZoneRules(TrialBoard& t, int cell, int digit, char m, int z
     }
   }
 
-  // Part 2, the zone's tally of each digit: the places it has, and how many
+  // Then the zone's tally of each digit: the places it has, and how many
   // of them are true, false and undecided.
   struct Tally {
     int places = 0, v = 0, f = 0, u = 0;
