@@ -177,15 +177,10 @@ class Thinning {
     if (DigitCount(seen) == 8) return true;
     const int v = solution_[cell];
     CellSet covered = 0;
-    for (CellSet m = kept & digitCells_[v]; m; m &= m - 1) covered |= kPeerSets[Lowest(m)];
+    ForEachCell(kept & digitCells_[v], [&covered](int p) { covered |= kPeerSets[p]; });
     const CellSet open = kAllCells & ~kept & ~CellBit(cell) & ~covered;
     return !(open & kZoneSets[RowZone(cell)]) || !(open & kZoneSets[ColZone(cell)]) ||
            !(open & kZoneSets[BoxZone(cell)]);
-  }
-
-  static int Lowest(CellSet m) {
-    const auto low = static_cast<std::uint64_t>(m);
-    return low ? std::countr_zero(low) : 64 + std::countr_zero(static_cast<std::uint64_t>(m >> 64));
   }
 
   // The singles put the orbit's cells back at once, one after the other.
@@ -262,6 +257,73 @@ bool BackOff(Thinning& thinning, const Orbit& o, std::vector<Orbit>& gone, Schem
   return false;
 }
 
+// One thinning of a complete grid with a symmetry and an order of the
+// orbits of its own; true, with the scheme in `s`, when it reached the level.
+bool ThinToLevel(const Grid& solution, std::vector<CellSet>& unavoidable, SchemeLevel level, bool singlesFirst,
+                 Random& random, const LevelOptions& options, LevelScheme& s) {
+  const int kind = Pick(random, 3);
+  std::vector<Orbit> orbits = Orbits(kind);
+  for (int i = static_cast<int>(orbits.size()) - 1; i > 0; --i) std::swap(orbits[i], orbits[Pick(random, i + 1)]);
+  // The orbits taken away in turn while the scheme keeps one solution,
+  // rated as it goes: a removal that takes the scheme above the level is
+  // backed off, and once the level is reached only removals that keep it
+  // there stay. The scheme is the last one rated at the level.
+  Thinning thinning(solution, options, unavoidable);
+  bool reached = false, rated = true;
+  std::array<int, 81> best{};
+  ControlOutcome atLevel;
+  std::vector<Orbit> gone;  // the orbits taken away and kept so far
+  for (const Orbit& o : orbits) {
+    bool singles = false;
+    if (!thinning.TryRemove(o, singles)) continue;
+    // The singles alone finish it: Easy or Medium, whatever the control
+    // says. Above Medium that is below the level; at Medium it is rated
+    // once the singles stop finishing it, or at the end.
+    if (singles && singlesFirst && level >= SchemeLevel::Medium) {
+      rated = false;
+      gone.push_back(o);
+      continue;
+    }
+    s.controls += 1;
+    ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
+    const std::optional<SchemeLevel> l = LevelOf(outcome);
+    const bool passed = !l || *l > level;
+    if (passed && !reached && BackOff(thinning, o, gone, level, singlesFirst, random, options, s.controls, outcome)) {
+      reached = rated = true;
+      best = thinning.Scheme();
+      atLevel = std::move(outcome);
+      continue;
+    }
+    if (passed || (reached && *l < level)) {
+      thinning.PutBack(o);
+      continue;
+    }
+    rated = true;
+    gone.push_back(o);
+    if (*l == level) {
+      reached = true;
+      best = thinning.Scheme();
+      atLevel = std::move(outcome);
+    }
+  }
+  if (!rated && level == SchemeLevel::Medium) {
+    s.controls += 1;
+    ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
+    if (LevelOf(outcome) == level) {
+      reached = true;
+      best = thinning.Scheme();
+      atLevel = std::move(outcome);
+    }
+  }
+  if (!reached) return false;
+  s.found = true;
+  s.solution = solution;
+  for (int c = 0; c < kCells; ++c) s.givens[c] = static_cast<std::uint8_t>(best[c]);
+  s.symmetry = kind;
+  s.outcome = std::move(atLevel);
+  return true;
+}
+
 }  // namespace
 
 LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOptions& options) {
@@ -270,9 +332,8 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
   const bool singlesFirst = options.singlesFirst && (options.order.empty() || options.order == StandardPriorityOrder());
   while (s.thinnings < options.maxThinnings) {
     s.grids += 1;
-    // A complete grid, thinned several times, each with a symmetry and an
-    // order of the orbits of its own; what one thinning learns of the
-    // grid's unavoidable sets speeds up the next.
+    // A complete grid, thinned several times; what one thinning learns of
+    // the grid's unavoidable sets speeds up the next.
     std::array<int, 81> grid = RandomSolvedGrid(
         [](void* r, int n) { return Pick(*static_cast<Random*>(r), n); }, &random);
     Grid solution{};
@@ -282,67 +343,7 @@ LevelScheme CreateSchemeOfLevel(Random& random, SchemeLevel level, const LevelOp
     for (int t = 0; t < options.thinningsPerGrid && s.thinnings < options.maxThinnings; ++t) {
       s.thinnings += 1;
       options.pause();
-      const int kind = Pick(random, 3);
-      std::vector<Orbit> orbits = Orbits(kind);
-      for (int i = static_cast<int>(orbits.size()) - 1; i > 0; --i) std::swap(orbits[i], orbits[Pick(random, i + 1)]);
-      // The orbits taken away in turn while the scheme keeps one solution,
-      // rated as it goes: a removal that takes the scheme above the level is
-      // backed off, and once the level is reached only removals that keep it
-      // there stay. The scheme is the last one rated at the level.
-      Thinning thinning(solution, options, unavoidable);
-      bool reached = false, rated = true;
-      std::array<int, 81> best{};
-      ControlOutcome atLevel;
-      std::vector<Orbit> gone;  // the orbits taken away and kept so far
-      for (const Orbit& o : orbits) {
-        bool singles = false;
-        if (!thinning.TryRemove(o, singles)) continue;
-        // The singles alone finish it: Easy or Medium, whatever the control
-        // says. Above Medium that is below the level; at Medium it is rated
-        // once the singles stop finishing it, or at the end.
-        if (singles && singlesFirst && level >= SchemeLevel::Medium) {
-          rated = false;
-          gone.push_back(o);
-          continue;
-        }
-        s.controls += 1;
-        ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
-        const std::optional<SchemeLevel> l = LevelOf(outcome);
-        const bool passed = !l || *l > level;
-        if (passed && !reached && BackOff(thinning, o, gone, level, singlesFirst, random, options, s.controls, outcome)) {
-          reached = rated = true;
-          best = thinning.Scheme();
-          atLevel = std::move(outcome);
-          continue;
-        }
-        if (passed || (reached && *l < level)) {
-          thinning.PutBack(o);
-          continue;
-        }
-        rated = true;
-        gone.push_back(o);
-        if (*l == level) {
-          reached = true;
-          best = thinning.Scheme();
-          atLevel = std::move(outcome);
-        }
-      }
-      if (!rated && level == SchemeLevel::Medium) {
-        s.controls += 1;
-        ControlOutcome outcome = ControlOf(thinning.Scheme(), options, level);
-        if (LevelOf(outcome) == level) {
-          reached = true;
-          best = thinning.Scheme();
-          atLevel = std::move(outcome);
-        }
-      }
-      if (!reached) continue;
-      s.found = true;
-      s.solution = solution;
-      for (int c = 0; c < kCells; ++c) s.givens[c] = static_cast<std::uint8_t>(best[c]);
-      s.symmetry = kind;
-      s.outcome = std::move(atLevel);
-      return s;
+      if (ThinToLevel(solution, unavoidable, level, singlesFirst, random, options, s)) return s;
     }
   }
   return s;

@@ -80,26 +80,24 @@ struct Grid {
     while (dirty) {
       const int z = std::countr_zero(dirty);
       dirty &= dirty - 1;
-      {
-        unsigned once = 0, many = 0, placed = 0;
-        for (int c : ZoneCells[z]) {
-          const unsigned m = cand[c];
-          if (value[c]) {
-            placed |= m;
-            continue;
-          }
-          many |= once & m;
-          once |= m;
+      unsigned once = 0, many = 0, placed = 0;
+      for (int c : ZoneCells[z]) {
+        const unsigned m = cand[c];
+        if (value[c]) {
+          placed |= m;
+          continue;
         }
-        if ((once | placed) != 0x3FEu) return false;
-        const unsigned hidden = once & ~many & ~placed;
-        if (!hidden) continue;
-        const int d = std::countr_zero(hidden);
-        int cell = -1;
-        for (int c : ZoneCells[z])
-          if (!value[c] && ((cand[c] >> d) & 1u)) cell = c;
-        if (!Place(cell, d)) return false;
+        many |= once & m;
+        once |= m;
       }
+      if ((once | placed) != 0x3FEu) return false;
+      const unsigned hidden = once & ~many & ~placed;
+      if (!hidden) continue;
+      const int d = std::countr_zero(hidden);
+      int cell = -1;
+      for (int c : ZoneCells[z])
+        if (!value[c] && ((cand[c] >> d) & 1u)) cell = c;
+      if (!Place(cell, d)) return false;
     }
     return true;
   }
