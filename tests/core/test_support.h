@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -20,9 +21,13 @@ namespace tessora::test {
 
 // A data folder of the test's own, never the user's: each call gives a new
 // one (not made yet) under the test's temporary folder.
+// A data folder of the test's own, not there yet: inside a fresh folder made
+// by mkdtemp, so that what an earlier run under the same process number left
+// behind (a saved game) never reaches this one.
 inline std::string TestDataFolder() {
-  static int made = 0;
-  return ::testing::TempDir() + "tessora-data-" + std::to_string(::getpid()) + "-" + std::to_string(++made);
+  std::string base = ::testing::TempDir() + "tessora-data-XXXXXX";
+  if (!::mkdtemp(base.data())) throw std::runtime_error("cannot make a folder for the test's data");
+  return base + "/data";
 }
 
 struct Harness {
